@@ -1,0 +1,109 @@
+#include "samplemodule.h"
+#include "simulatedmodule.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+namespace {
+
+class Writer
+{
+public:
+    explicit Writer(std::uint8_t *memory) : bytes(memory) {}
+    void put(int at, std::initializer_list<int> values)
+    {
+        for (int v : values)
+            bytes[at++] = static_cast<std::uint8_t>(v);
+    }
+    void word(int at, int value) { put(at, {(value >> 8) & 0xFF, value & 0xFF}); }
+    void text(int at, int width, const char *value)
+    {
+        for (int i = 0; i < width; ++i)
+            bytes[at + i] = static_cast<std::uint8_t>(*value ? *value++ : ' ');
+    }
+    void checkCode(int from, int to)
+    {
+        std::uint8_t sum = 0;
+        for (int i = from; i < to; ++i)
+            sum = static_cast<std::uint8_t>(sum + bytes[i]);
+        bytes[to] = sum;
+    }
+
+private:
+    std::uint8_t *bytes;
+};
+
+void serialId(Writer a0)
+{
+    a0.put(0, {0x03, 0x04, 0x07});       // SFP, serial ID by two-wire interface, LC connector
+    a0.put(3, {0x20});                   // 10GBASE-LR
+    a0.put(11, {0x06, 0x67, 0x00});      // 64B/66B, 10.3 GBd
+    a0.put(14, {10, 100, 0, 0, 0, 0});   // 10 km single mode, no multimode or copper
+    a0.text(20, 16, "VEXA");
+    a0.text(40, 16, "VX-SFP10G-LR");
+    a0.text(56, 4, "A");
+    a0.word(60, 1310);                   // nm
+    a0.checkCode(0, 63);
+    a0.put(64, {0x00, 0x1A});            // TX_DISABLE, TX_FAULT and LOS implemented
+    a0.text(68, 16, "VX2612060001");
+    a0.text(84, 8, "261206");
+    a0.put(92, {0x68, 0xF0, 0x08});      // internally calibrated diagnostics, SFF-8472 rev 12.3
+    a0.checkCode(64, 95);
+}
+
+void diagnostics(Writer a2)
+{
+    // Alarm and warning thresholds: high alarm, low alarm, high warning, low warning.
+    const int thresholds[5][4] = {
+        {0x5500, 0xFB00, 0x4B00, 0x0000},  // temperature: 85, -5, 75, 0 degrees C
+        {36300, 29700, 34650, 31350},      // supply: 3.63, 2.97, 3.465, 3.135 V
+        {50000, 1000, 45000, 2000},        // laser bias: 100, 2, 90, 4 mA
+        {11220, 1514, 8913, 1905},         // transmit power: 0.5, -8.2, -0.5, -7.2 dBm
+        {11220, 158, 7943, 251},           // receive power: 0.5, -18, -1, -16 dBm
+    };
+    for (int quantity = 0; quantity < 5; ++quantity)
+        for (int limit = 0; limit < 4; ++limit)
+            a2.word(quantity * 8 + limit * 2, thresholds[quantity][limit]);
+    a2.put(56 + 12, {0x3F, 0x80, 0x00, 0x00});  // Rx_PWR(1) = 1.0
+    for (int slope : {76, 80, 84, 88})           // Tx_I, Tx_PWR, T and V slopes = 1.0
+        a2.word(slope, 0x0100);
+    a2.checkCode(0, 95);
+    a2.word(96, 0x2380);   // 35.5 degrees C
+    a2.word(98, 33000);    // 3.3 V
+    a2.word(100, 17500);   // 35 mA
+    a2.word(102, 6310);    // -2.0 dBm
+    a2.word(104, 2818);    // -5.5 dBm
+}
+
+}  // namespace
+
+QByteArray sampleModuleImage()
+{
+    std::array<std::uint8_t, 2 * SimulatedModule::kDeviceSize> image{};
+    serialId(Writer(image.data()));
+    diagnostics(Writer(image.data() + SimulatedModule::kDeviceSize));
+    return QByteArray(reinterpret_cast<const char *>(image.data()), static_cast<int>(image.size()));
+}
+
+QByteArray moduleImage(const SimulatedModule &module)
+{
+    QByteArray image;
+    for (std::uint8_t device : {SimulatedModule::kDeviceA0, SimulatedModule::kDeviceA2}) {
+        const auto &memory = module.memory(device);
+        image.append(reinterpret_cast<const char *>(memory.data()), static_cast<int>(memory.size()));
+    }
+    return image;
+}
+
+void setModuleImage(SimulatedModule &module, const QByteArray &image)
+{
+    int offset = 0;
+    for (std::uint8_t device : {SimulatedModule::kDeviceA0, SimulatedModule::kDeviceA2}) {
+        auto &memory = module.memory(device);
+        const int count = std::clamp(image.size() - offset, 0, SimulatedModule::kDeviceSize);
+        std::copy_n(reinterpret_cast<const std::uint8_t *>(image.constData()) + offset, count, memory.begin());
+        offset += SimulatedModule::kDeviceSize;
+    }
+}

@@ -1,0 +1,260 @@
+#include "simulatedmodule.h"
+
+namespace {
+
+bool isPasswordEntry(std::uint8_t device, std::uint8_t address)
+{
+    return device == SimulatedModule::kDeviceA2 && address >= SimulatedModule::kPasswordEntry
+           && address < SimulatedModule::kPasswordEntry + 4;
+}
+
+}  // namespace
+
+SimulatedModule::SimulatedModule() = default;
+
+std::array<std::uint8_t, SimulatedModule::kDeviceSize> &SimulatedModule::memory(std::uint8_t address)
+{
+    return device(address).memory;
+}
+
+const std::array<std::uint8_t, SimulatedModule::kDeviceSize> &SimulatedModule::memory(std::uint8_t address) const
+{
+    return address == kDeviceA0 ? a0.memory : a2.memory;
+}
+
+void SimulatedModule::setPassword(std::optional<std::array<std::uint8_t, 4>> newPassword)
+{
+    password = newPassword;
+    unlocked = password && passwordEntry == *password;
+}
+
+bool SimulatedModule::isLocked() const
+{
+    return password && !unlocked;
+}
+
+void SimulatedModule::powerCycle()
+{
+    passwordEntry = {};
+    unlocked = false;
+    phase = Phase::Idle;
+    sdaLow = false;
+    sclHeldUntil = {};
+    a0.busySelections = a2.busySelections = 0;
+}
+
+void SimulatedModule::refuseSelections(std::uint8_t address, int count)
+{
+    device(address).refusedSelections = count;
+}
+
+void SimulatedModule::setClockStretch(std::chrono::microseconds duration, int count)
+{
+    stretchDuration = duration;
+    stretchesLeft = count;
+}
+
+void SimulatedModule::refuseDataAfter(std::uint8_t address, int acknowledgedBytes, int transactions)
+{
+    DeviceState &d = device(address);
+    d.refuseDataAfter = acknowledgedBytes;
+    d.refuseDataTransactions = transactions;
+}
+
+void SimulatedModule::flipStoredBit(std::uint8_t address, std::uint8_t byteAddress, std::uint8_t mask)
+{
+    device(address).flippedBit = std::make_pair(byteAddress, mask);
+}
+
+void SimulatedModule::startCondition()
+{
+    // A start in the middle of a write abandons it, as in an EEPROM: only a
+    // stop condition begins the write cycle.
+    phase = Phase::Address;
+    clock = 0;
+    shift = 0;
+    sdaLow = false;
+    acknowledging = false;
+    transmitting = false;
+    receivedBytes = 0;
+    acknowledgedData = 0;
+    pageWritten.fill(false);
+    refusingData = false;
+}
+
+void SimulatedModule::stopCondition()
+{
+    if (phase == Phase::Receive)
+        commitWrite();
+    phase = Phase::Idle;
+    sdaLow = false;
+}
+
+void SimulatedModule::sclRose(bool sda)
+{
+    switch (phase) {
+    case Phase::Idle:
+        return;
+    case Phase::Address:
+    case Phase::Receive:
+        ++clock;
+        if (clock <= 8)
+            shift = static_cast<std::uint8_t>((shift << 1) | (sda ? 1 : 0));
+        return;
+    case Phase::Transmit:
+        ++clock;
+        if (clock == 9)
+            masterAcknowledged = !sda;
+        return;
+    }
+}
+
+void SimulatedModule::sclFell(Clock::time_point now)
+{
+    switch (phase) {
+    case Phase::Idle:
+        return;
+    case Phase::Address:
+    case Phase::Receive:
+        if (clock == 8) {
+            finishByteReceived();
+            sdaLow = acknowledging;
+            if (acknowledging)
+                stretch(now);
+        } else if (clock == 9) {
+            sdaLow = false;
+            clock = 0;
+            shift = 0;
+            if (phase == Phase::Address) {
+                if (!acknowledging) {
+                    phase = Phase::Idle;  // not for us, or busy: wait for the next start
+                } else if (transmitting) {
+                    phase = Phase::Transmit;
+                    loadByteToSend();
+                    stretch(now);
+                } else {
+                    phase = Phase::Receive;
+                }
+            }
+        }
+        return;
+    case Phase::Transmit:
+        if (clock >= 1 && clock <= 7) {
+            sdaLow = !((shift >> (7 - clock)) & 1);
+        } else if (clock == 8) {
+            sdaLow = false;  // the master acknowledges
+        } else if (clock == 9) {
+            clock = 0;
+            if (masterAcknowledged) {
+                loadByteToSend();
+                stretch(now);
+            } else {
+                phase = Phase::Idle;
+            }
+        }
+        return;
+    }
+}
+
+void SimulatedModule::finishByteReceived()
+{
+    acknowledging = false;
+    if (phase == Phase::Address) {
+        const std::uint8_t address = shift >> 1;
+        if (!isDevice(address))
+            return;
+        DeviceState &d = device(address);
+        if (d.refusedSelections > 0) {
+            --d.refusedSelections;
+            return;
+        }
+        if (d.busySelections > 0) {
+            --d.busySelections;
+            return;
+        }
+        selected = address;
+        transmitting = shift & 1;
+        acknowledging = true;
+        return;
+    }
+
+    DeviceState &d = device(selected);
+    ++receivedBytes;
+    if (receivedBytes == 1) {
+        wordAddress = shift;
+        d.pointer = shift;
+        acknowledging = true;
+        return;
+    }
+    if (d.refuseDataTransactions > 0 && acknowledgedData >= d.refuseDataAfter)
+        refusingData = true;
+    if (refusingData)
+        return;
+    const int slot = (wordAddress + receivedBytes - 2) % kPageSize;
+    pageData[slot] = shift;
+    pageWritten[slot] = true;
+    ++acknowledgedData;
+    acknowledging = true;
+}
+
+std::uint8_t SimulatedModule::readMemory(std::uint8_t address)
+{
+    if (isPasswordEntry(selected, address))
+        return 0x00;
+    return device(selected).memory[address];
+}
+
+void SimulatedModule::loadByteToSend()
+{
+    DeviceState &d = device(selected);
+    shift = readMemory(d.pointer);
+    d.pointer = static_cast<std::uint8_t>(d.pointer + 1);
+    sdaLow = !(shift & 0x80);
+}
+
+void SimulatedModule::stretch(Clock::time_point now)
+{
+    if (stretchesLeft == 0 || stretchDuration.count() <= 0)
+        return;
+    sclHeldUntil = now + stretchDuration;
+    if (stretchesLeft > 0)
+        --stretchesLeft;
+}
+
+void SimulatedModule::commitWrite()
+{
+    DeviceState &d = device(selected);
+    if (receivedBytes <= 1)
+        return;  // only a word address: sets the pointer for a following read
+    if (refusingData && d.refuseDataTransactions > 0)
+        --d.refuseDataTransactions;
+
+    const std::uint8_t pageStart = wordAddress & ~(kPageSize - 1);
+    bool stored = false;
+    bool passwordWritten = false;
+    for (int slot = 0; slot < kPageSize; ++slot) {
+        if (!pageWritten[slot])
+            continue;
+        const std::uint8_t address = static_cast<std::uint8_t>(pageStart + slot);
+        std::uint8_t value = pageData[slot];
+        if (isPasswordEntry(selected, address)) {
+            passwordEntry[address - kPasswordEntry] = value;
+            passwordWritten = true;
+            continue;
+        }
+        if (isLocked())
+            continue;
+        if (d.flippedBit && d.flippedBit->first == address)
+            value ^= d.flippedBit->second;
+        d.memory[address] = value;
+        stored = true;
+    }
+    d.pointer = static_cast<std::uint8_t>(pageStart + (wordAddress + acknowledgedData) % kPageSize);
+    if (passwordWritten && password)
+        unlocked = passwordEntry == *password;
+    if (stored) {
+        d.busySelections = writeCycleSelections;
+        if (onStored)
+            onStored();
+    }
+}

@@ -1,0 +1,112 @@
+#pragma once
+// A model of an SFP module's two-wire interface: two I2C EEPROM devices at
+// 0x50 and 0x51 of 256 bytes each behind one pair of open-drain lines.
+//
+// It works from line levels alone, as a real slave does: the programmer model
+// tells it about start and stop conditions and SCL edges, and it answers by
+// pulling SDA or SCL low. It acknowledges its addresses and the bytes written
+// to it, transmits with address auto-increment, stores page writes at the stop
+// condition (wrapping within the 8-byte page), is busy for a write cycle after
+// each stored page, and can be protected by a write password.
+//
+// Password entry: bytes written to device 0x51 at 0x7B to 0x7E go to a
+// volatile password register, not to the EEPROM, and read back as 0x00, as
+// modules that keep the entered password write-only do. When the register
+// equals the module's password, writes are stored until the next power cycle;
+// while locked, writes are acknowledged but not stored.
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class SimulatedModule
+{
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::uint8_t kDeviceA0 = 0x50;
+    static constexpr std::uint8_t kDeviceA2 = 0x51;
+    static constexpr int kDeviceSize = 256;
+    static constexpr int kPageSize = 8;
+    static constexpr std::uint8_t kPasswordEntry = 0x7B;
+
+    SimulatedModule();
+
+    // Memory of one device (0x50 or 0x51), as stored in the EEPROM.
+    std::array<std::uint8_t, kDeviceSize> &memory(std::uint8_t device);
+    const std::array<std::uint8_t, kDeviceSize> &memory(std::uint8_t device) const;
+
+    // Write cycle: the number of selections refused after each stored page.
+    void setWriteCycleSelections(int selections) { writeCycleSelections = selections; }
+
+    // Locks the module with a 4-byte password; std::nullopt removes protection.
+    void setPassword(std::optional<std::array<std::uint8_t, 4>> password);
+    bool isLocked() const;
+    void powerCycle();
+
+    // Faults
+    void refuseSelections(std::uint8_t device, int count);
+    void setClockStretch(std::chrono::microseconds duration, int count = -1);
+    void refuseDataAfter(std::uint8_t device, int acknowledgedBytes, int transactions = 1);
+    void flipStoredBit(std::uint8_t device, std::uint8_t address, std::uint8_t mask);
+
+    // Called after a write transaction stored bytes in the EEPROM.
+    std::function<void()> onStored;
+
+    // Line interface used by the programmer model.
+    bool pullsSdaLow() const { return sdaLow; }
+    bool pullsSclLow(Clock::time_point now) const { return now < sclHeldUntil; }
+    void startCondition();
+    void stopCondition();
+    void sclRose(bool sda);
+    void sclFell(Clock::time_point now);
+
+private:
+    enum class Phase { Idle, Address, Receive, Transmit };
+
+    struct DeviceState {
+        std::array<std::uint8_t, kDeviceSize> memory{};
+        std::uint8_t pointer = 0;
+        int refusedSelections = 0;
+        int busySelections = 0;
+        int refuseDataAfter = -1;
+        int refuseDataTransactions = 0;
+        std::optional<std::pair<std::uint8_t, std::uint8_t>> flippedBit;  // address, mask
+    };
+
+    DeviceState &device(std::uint8_t address) { return address == kDeviceA0 ? a0 : a2; }
+    bool isDevice(std::uint8_t address) const { return address == kDeviceA0 || address == kDeviceA2; }
+    void finishByteReceived();
+    void loadByteToSend();
+    void stretch(Clock::time_point now);
+    std::uint8_t readMemory(std::uint8_t address);
+    void commitWrite();
+
+    DeviceState a0, a2;
+    int writeCycleSelections = 2;
+    std::optional<std::array<std::uint8_t, 4>> password;
+    std::array<std::uint8_t, 4> passwordEntry{};
+    bool unlocked = false;
+    std::chrono::microseconds stretchDuration{0};
+    int stretchesLeft = 0;
+
+    // Transaction in progress
+    Phase phase = Phase::Idle;
+    std::uint8_t selected = 0;
+    bool transmitting = false;
+    int clock = 0;          // SCL rising edges within the present 9-clock byte
+    std::uint8_t shift = 0;
+    bool acknowledging = false;
+    bool masterAcknowledged = false;
+    int receivedBytes = 0;  // including the word address
+    int acknowledgedData = 0;
+    std::uint8_t wordAddress = 0;
+    std::array<std::uint8_t, kPageSize> pageData{};
+    std::array<bool, kPageSize> pageWritten{};
+    bool refusingData = false;
+
+    // Lines
+    bool sdaLow = false;
+    Clock::time_point sclHeldUntil{};
+};

@@ -1,0 +1,271 @@
+#include "simulatedprogrammer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string hex(unsigned value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", value);
+    return text;
+}
+
+}  // namespace
+
+SimulatedProgrammer::SimulatedProgrammer(std::string serialNumber, std::shared_ptr<SimulatedModule> module)
+    : serial(std::move(serialNumber)), plugged(std::move(module))
+{
+}
+
+std::shared_ptr<SimulatedModule> SimulatedProgrammer::module() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return plugged;
+}
+
+void SimulatedProgrammer::setModule(std::shared_ptr<SimulatedModule> module)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    plugged = std::move(module);
+    if (plugged)
+        plugged->powerCycle();
+}
+
+void SimulatedProgrammer::failCall(Call call, FT_STATUS status, int successes)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    failures[call] = {status, successes};
+}
+
+void SimulatedProgrammer::clearFailures()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    failures.clear();
+}
+
+void SimulatedProgrammer::setSclStuckLow(bool stuck)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    sclStuckLow = stuck;
+}
+
+SimulatedProgrammer::Record SimulatedProgrammer::record() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    Record copy = log;
+    copy.transactions = recorder.transactions();
+    copy.startConditions = recorder.startConditions();
+    return copy;
+}
+
+void SimulatedProgrammer::clearRecord()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    log = Record();
+    recorder.clear();
+}
+
+void SimulatedProgrammer::setRecording(bool on)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    recording = on;
+}
+
+void SimulatedProgrammer::note(std::string call)
+{
+    if (recording)
+        log.calls.push_back(std::move(call));
+}
+
+bool SimulatedProgrammer::isOpen() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return opened;
+}
+
+FT_STATUS SimulatedProgrammer::injectedFailure(Call call)
+{
+    auto it = failures.find(call);
+    if (it == failures.end())
+        return FT_OK;
+    if (it->second.successesLeft > 0) {
+        --it->second.successesLeft;
+        return FT_OK;
+    }
+    return it->second.status;
+}
+
+FT_STATUS SimulatedProgrammer::open()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    note("FT_OpenEx(" + serial + ")");
+    if (FT_STATUS status = injectedFailure(Call::OpenEx))
+        return status;
+    if (opened)
+        return FT_DEVICE_NOT_OPENED;  // already in use, as the driver reports it
+    opened = true;
+    outputMask = 0;
+    bitMode = 0;
+    driven = 0xFF;
+    readBack.clear();
+    return FT_OK;
+}
+
+FT_STATUS SimulatedProgrammer::setBitMode(std::uint8_t mask, std::uint8_t mode)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    note("FT_SetBitMode(" + hex(mask) + ", " + std::to_string(mode) + ")");
+    if (FT_STATUS status = injectedFailure(Call::SetBitMode))
+        return status;
+    outputMask = mode == FT_BITMODE_RESET ? 0 : mask;
+    bitMode = mode;
+    settle(Clock::now());
+    return FT_OK;
+}
+
+FT_STATUS SimulatedProgrammer::configure(Call call, const std::string &description)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    note(description);
+    if (call == Call::Purge)
+        readBack.clear();
+    return injectedFailure(call);
+}
+
+FT_STATUS SimulatedProgrammer::write(const std::uint8_t *data, std::uint32_t count, std::uint32_t *written)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    note("FT_Write(" + std::to_string(count) + ")");
+    *written = 0;
+    if (FT_STATUS status = injectedFailure(Call::Write))
+        return status;
+    if (recording)
+        log.flushSizes.push_back(static_cast<int>(count));
+    const Clock::time_point now = Clock::now();
+    for (std::uint32_t i = 0; i < count; ++i) {
+        settle(now);
+        if (bitMode == FT_BITMODE_SYNC_BITBANG) {
+            const std::uint8_t sample = pins(now);
+            readBack.push_back(sample);
+            if (recording)
+                log.samplesRead.push_back(sample);
+        }
+        if (recording)
+            log.samplesWritten.push_back(data[i]);
+        drive(data[i], now);
+    }
+    *written = count;
+    return FT_OK;
+}
+
+FT_STATUS SimulatedProgrammer::read(std::uint8_t *data, std::uint32_t count, std::uint32_t *returned)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    note("FT_Read(" + std::to_string(count) + ")");
+    *returned = 0;
+    if (FT_STATUS status = injectedFailure(Call::Read))
+        return status;
+    const std::uint32_t available = std::min<std::uint32_t>(count, static_cast<std::uint32_t>(readBack.size()));
+    std::copy_n(readBack.begin(), available, data);
+    readBack.erase(readBack.begin(), readBack.begin() + available);
+    *returned = available;
+    return FT_OK;
+}
+
+FT_STATUS SimulatedProgrammer::getBitMode(std::uint8_t *result)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    note("FT_GetBitMode");
+    if (FT_STATUS status = injectedFailure(Call::GetBitMode))
+        return status;
+    const Clock::time_point now = Clock::now();
+    settle(now);  // a module may have let go of SCL since the last write
+    *result = pins(now);
+    if (recording)
+        log.pinReads.push_back(*result);
+    return FT_OK;
+}
+
+FT_STATUS SimulatedProgrammer::close()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    note("FT_Close");
+    opened = false;
+    outputMask = 0;
+    bitMode = 0;
+    driven = 0xFF;
+    settle(Clock::now());
+    return injectedFailure(Call::Close);
+}
+
+void SimulatedProgrammer::drive(std::uint8_t pinState, Clock::time_point now)
+{
+    driven = pinState;
+    settle(now);
+}
+
+bool SimulatedProgrammer::sdaLevel() const
+{
+    const bool master = !(outputMask & kSdaPin) || (driven & kSdaPin);
+    return master && !(plugged && plugged->pullsSdaLow());
+}
+
+bool SimulatedProgrammer::sclLevel(Clock::time_point now) const
+{
+    const bool master = !(outputMask & kSclPin) || (driven & kSclPin);
+    return master && !sclStuckLow && !(plugged && plugged->pullsSclLow(now));
+}
+
+std::uint8_t SimulatedProgrammer::pins(Clock::time_point now) const
+{
+    // Outputs read back what they drive unless a line is pulled low; pins
+    // other than SDA and SCL are not connected on the board and read low.
+    std::uint8_t result = 0;
+    if (sdaLevel())
+        result |= kSdaPin;
+    if (sclLevel(now))
+        result |= kSclPin;
+    return result;
+}
+
+void SimulatedProgrammer::settle(Clock::time_point now)
+{
+    // Each change is passed on one at a time, SCL first: the module may answer
+    // an SCL edge by moving SDA, which is then seen as a change of its own.
+    for (int guard = 0; guard < 8; ++guard) {
+        const bool scl = sclLevel(now);
+        const bool sda = sdaLevel();
+        if (scl != lastScl) {
+            lastScl = scl;
+            if (scl) {
+                if (recording)
+                    recorder.sclRose(sda);
+                if (plugged)
+                    plugged->sclRose(sda);
+            } else if (plugged) {
+                plugged->sclFell(now);
+            }
+            continue;
+        }
+        if (sda != lastSda) {
+            lastSda = sda;
+            if (scl) {
+                if (!sda) {
+                    if (recording)
+                        recorder.startCondition();
+                    if (plugged)
+                        plugged->startCondition();
+                } else {
+                    if (recording)
+                        recorder.stopCondition();
+                    if (plugged)
+                        plugged->stopCondition();
+                }
+            }
+            continue;
+        }
+        return;
+    }
+}

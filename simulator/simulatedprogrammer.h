@@ -1,0 +1,103 @@
+#pragma once
+// A model of an FTDI chip in synchronous bit-bang mode on a programmer board,
+// with SDA on pin D4 and SCL on pin D2 wired open-drain to a module socket.
+//
+// Every byte written puts the output pins in that state; one sample of all
+// pins is read back per byte, taken just before the byte is applied, as the
+// real chip does. The lines are wired-AND with the module, so a module pulling
+// SDA or SCL low shows in the samples and in FT_GetBitMode. A bus recorder
+// watches the lines and keeps every transaction for tests.
+
+#include "busrecorder.h"
+#include "d2xx.h"
+#include "simulatedmodule.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class SimulatedProgrammer
+{
+public:
+    enum class Call {
+        OpenEx, SetBitMode, Purge, SetLatencyTimer, SetUSBParameters, SetBaudRate,
+        SetTimeouts, Write, Read, GetBitMode, Close
+    };
+
+    struct Record {
+        std::vector<std::string> calls;          // every D2XX call, e.g. "FT_SetBitMode(0x14, 4)"
+        std::vector<int> flushSizes;             // the count of every FT_Write
+        std::vector<std::uint8_t> pinReads;      // every FT_GetBitMode result
+        std::vector<std::uint8_t> samplesWritten;
+        std::vector<std::uint8_t> samplesRead;
+        std::vector<I2cTransaction> transactions;
+        int startConditions = 0;
+    };
+
+    static constexpr std::uint8_t kSdaPin = 1 << 4;
+    static constexpr std::uint8_t kSclPin = 1 << 2;
+
+    explicit SimulatedProgrammer(std::string serialNumber,
+                                 std::shared_ptr<SimulatedModule> module = std::make_shared<SimulatedModule>());
+
+    const std::string &serialNumber() const { return serial; }
+    std::shared_ptr<SimulatedModule> module() const;
+    // Plugs a module in, or takes it out with nullptr.
+    void setModule(std::shared_ptr<SimulatedModule> module);
+
+    // Faults: `call` fails with `status` from its (successes + 1)-th use on.
+    void failCall(Call call, FT_STATUS status, int successes = 0);
+    void clearFailures();
+    void setSclStuckLow(bool stuck);
+
+    // What happened, while recording (on by default).
+    Record record() const;
+    void clearRecord();
+    void setRecording(bool on);
+    bool isOpen() const;
+
+    // D2XX operations, called by the simulated backend.
+    FT_STATUS open();
+    FT_STATUS setBitMode(std::uint8_t mask, std::uint8_t mode);
+    FT_STATUS configure(Call call, const std::string &description);
+    FT_STATUS write(const std::uint8_t *data, std::uint32_t count, std::uint32_t *written);
+    FT_STATUS read(std::uint8_t *data, std::uint32_t count, std::uint32_t *returned);
+    FT_STATUS getBitMode(std::uint8_t *pins);
+    FT_STATUS close();
+
+private:
+    using Clock = SimulatedModule::Clock;
+
+    FT_STATUS injectedFailure(Call call);
+    void note(std::string call);
+    void drive(std::uint8_t pins, Clock::time_point now);
+    void settle(Clock::time_point now);
+    std::uint8_t pins(Clock::time_point now) const;
+    bool sdaLevel() const;
+    bool sclLevel(Clock::time_point now) const;
+
+    mutable std::mutex mutex;
+    const std::string serial;
+    std::shared_ptr<SimulatedModule> plugged;
+    BusRecorder recorder;
+    Record log;
+    bool recording = true;
+
+    struct Failure {
+        FT_STATUS status;
+        int successesLeft;
+    };
+    std::map<Call, Failure> failures;
+    bool sclStuckLow = false;
+
+    bool opened = false;
+    std::uint8_t outputMask = 0;
+    std::uint8_t bitMode = 0;
+    std::uint8_t driven = 0xFF;
+    bool lastSda = true;
+    bool lastScl = true;
+    std::deque<std::uint8_t> readBack;
+};

@@ -1,0 +1,65 @@
+#include "simulatorenvironment.h"
+#include "samplemodule.h"
+#include "simulatedbackend.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kImageSize = 2 * SimulatedModule::kDeviceSize;
+
+void saveImage(const SimulatedModule &module, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(moduleImage(module)) != kImageSize || !file.commit())
+        std::fprintf(stderr, "%s: couldn't save the simulated module to %s: %s\n", kSimulatorVariable,
+                     qPrintable(path), qPrintable(file.errorString()));
+}
+
+}  // namespace
+
+SimulatorSetup simulatorFromEnvironment()
+{
+    return simulatorFor(qEnvironmentVariable(kSimulatorVariable));
+}
+
+SimulatorSetup simulatorFor(const QString &setting)
+{
+    SimulatorSetup setup;
+    if (setting.isEmpty() || setting == QLatin1String("0"))
+        return setup;
+
+    auto module = std::make_shared<SimulatedModule>();
+    QByteArray image = sampleModuleImage();
+    if (setting != QLatin1String("1")) {
+        QFile file(setting);
+        if (file.exists()) {
+            if (!file.open(QIODevice::ReadOnly)) {
+                setup.error = QStringLiteral("%1: couldn't read %2: %3")
+                                  .arg(kSimulatorVariable, setting, file.errorString());
+                return setup;
+            }
+            // One byte more than an image is enough to tell that it is not one.
+            image = file.read(kImageSize + 1);
+            if (image.size() != kImageSize) {
+                setup.error = QStringLiteral("%1: %2 is not a module image: it must hold exactly %3 bytes "
+                                             "(device 0x50 bytes 0 to 255, then device 0x51 bytes 0 to 255)")
+                                  .arg(kSimulatorVariable, setting)
+                                  .arg(kImageSize);
+                return setup;
+            }
+        }
+        const QString path = setting;
+        SimulatedModule *raw = module.get();
+        module->onStored = [raw, path] { saveImage(*raw, path); };
+    }
+    setModuleImage(*module, image);
+
+    setup.backend = std::make_shared<SimulatedBackend>();
+    auto programmer = setup.backend->addProgrammer(kSimulatorSerialNumber, module);
+    programmer->setRecording(false);  // an interactive session would only pile records up
+    return setup;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Switches the simulated programmer on from the environment, for trying the
+// tool without hardware:
+//   VEXA_SIMULATOR=1          one programmer "VEXASIM1" with the sample module;
+//   VEXA_SIMULATOR=/path/file the module's memory lives in that 512-byte file
+//                             (device 0x50 then 0x51), loaded at start (a
+//                             missing file starts as the sample module) and
+//                             saved back atomically after every stored write.
+// Unset, empty or 0 leaves the simulator off.
+
+#include <QString>
+
+#include <memory>
+
+class SimulatedBackend;
+
+struct SimulatorSetup {
+    std::shared_ptr<SimulatedBackend> backend;  // null when off or refused
+    QString error;                               // why the setting was refused
+};
+
+inline constexpr char kSimulatorVariable[] = "VEXA_SIMULATOR";
+inline constexpr char kSimulatorSerialNumber[] = "VEXASIM1";
+
+SimulatorSetup simulatorFromEnvironment();
+SimulatorSetup simulatorFor(const QString &setting);
