@@ -43,9 +43,11 @@ void SimulatedModule::powerCycle()
     a0.busySelections = a2.busySelections = 0;
 }
 
-void SimulatedModule::refuseSelections(std::uint8_t address, int count)
+void SimulatedModule::refuseSelections(std::uint8_t address, int count, int after)
 {
-    device(address).refusedSelections = count;
+    DeviceState &d = device(address);
+    d.acceptBeforeRefusing = after;
+    d.refusedSelections = count;
 }
 
 void SimulatedModule::setClockStretch(std::chrono::microseconds duration, int count)
@@ -165,8 +167,12 @@ void SimulatedModule::finishByteReceived()
             return;
         DeviceState &d = device(address);
         if (d.refusedSelections > 0) {
-            --d.refusedSelections;
-            return;
+            if (d.acceptBeforeRefusing > 0) {
+                --d.acceptBeforeRefusing;
+            } else {
+                --d.refusedSelections;
+                return;
+            }
         }
         if (d.busySelections > 0) {
             --d.busySelections;
@@ -197,17 +203,17 @@ void SimulatedModule::finishByteReceived()
     acknowledging = true;
 }
 
-std::uint8_t SimulatedModule::readMemory(std::uint8_t address)
+std::uint8_t SimulatedModule::readable(std::uint8_t address, std::uint8_t byteAddress) const
 {
-    if (isPasswordEntry(selected, address))
+    if (isPasswordEntry(address, byteAddress))
         return 0x00;
-    return device(selected).memory[address];
+    return memory(address)[byteAddress];
 }
 
 void SimulatedModule::loadByteToSend()
 {
     DeviceState &d = device(selected);
-    shift = readMemory(d.pointer);
+    shift = readable(selected, d.pointer);
     d.pointer = static_cast<std::uint8_t>(d.pointer + 1);
     sdaLow = !(shift & 0x80);
 }

@@ -37,6 +37,9 @@ public:
     std::array<std::uint8_t, kDeviceSize> &memory(std::uint8_t device);
     const std::array<std::uint8_t, kDeviceSize> &memory(std::uint8_t device) const;
 
+    // A byte as a read over the bus returns it.
+    std::uint8_t readable(std::uint8_t device, std::uint8_t address) const;
+
     // Write cycle: the number of selections refused after each stored page.
     void setWriteCycleSelections(int selections) { writeCycleSelections = selections; }
 
@@ -46,7 +49,8 @@ public:
     void powerCycle();
 
     // Faults
-    void refuseSelections(std::uint8_t device, int count);
+    // The device refuses `count` selections after accepting `after` of them.
+    void refuseSelections(std::uint8_t device, int count, int after = 0);
     void setClockStretch(std::chrono::microseconds duration, int count = -1);
     void refuseDataAfter(std::uint8_t device, int acknowledgedBytes, int transactions = 1);
     void flipStoredBit(std::uint8_t device, std::uint8_t address, std::uint8_t mask);
@@ -68,6 +72,7 @@ private:
     struct DeviceState {
         std::array<std::uint8_t, kDeviceSize> memory{};
         std::uint8_t pointer = 0;
+        int acceptBeforeRefusing = 0;
         int refusedSelections = 0;
         int busySelections = 0;
         int refuseDataAfter = -1;
@@ -80,7 +85,6 @@ private:
     void finishByteReceived();
     void loadByteToSend();
     void stretch(Clock::time_point now);
-    std::uint8_t readMemory(std::uint8_t address);
     void commitWrite();
 
     DeviceState a0, a2;

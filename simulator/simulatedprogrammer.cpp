@@ -51,6 +51,12 @@ void SimulatedProgrammer::setSclStuckLow(bool stuck)
     sclStuckLow = stuck;
 }
 
+void SimulatedProgrammer::setWriteHook(std::function<void(int)> hook)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    writeHook = std::move(hook);
+}
+
 SimulatedProgrammer::Record SimulatedProgrammer::record() const
 {
     std::lock_guard<std::mutex> lock(mutex);
@@ -136,6 +142,13 @@ FT_STATUS SimulatedProgrammer::configure(Call call, const std::string &descripti
 
 FT_STATUS SimulatedProgrammer::write(const std::uint8_t *data, std::uint32_t count, std::uint32_t *written)
 {
+    std::function<void(int)> hook;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        hook = writeHook;
+    }
+    if (hook)
+        hook(static_cast<int>(count));
     std::lock_guard<std::mutex> lock(mutex);
     note("FT_Write(" + std::to_string(count) + ")");
     *written = 0;

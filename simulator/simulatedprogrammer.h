@@ -13,6 +13,7 @@
 #include "simulatedmodule.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -52,6 +53,9 @@ public:
     void failCall(Call call, FT_STATUS status, int successes = 0);
     void clearFailures();
     void setSclStuckLow(bool stuck);
+    // Runs at the start of every FT_Write with its sample count, on the
+    // writing thread; tests use it to act at a known point of a transfer.
+    void setWriteHook(std::function<void(int count)> hook);
 
     // What happened, while recording (on by default).
     Record record() const;
@@ -92,6 +96,7 @@ private:
     };
     std::map<Call, Failure> failures;
     bool sclStuckLow = false;
+    std::function<void(int)> writeHook;
 
     bool opened = false;
     std::uint8_t outputMask = 0;
