@@ -1,0 +1,65 @@
+// The real libftdi backend on a machine without FTDI programmers: nothing is
+// listed, and opening any serial number fails with the usual lines.
+
+#include "diagnostics.h"
+#include "ftdii2c.h"
+#include "libftdibackendfactory.h"
+
+#include <QtTest>
+
+#include <memory>
+#include <string>
+
+class TestLibFtdiNoDevices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        d2xx::installBackend(makeLibFtdiBackend());
+        std::uint32_t count = 0;
+        FT_CreateDeviceInfoList(&count);
+        if (count > 0) {
+            d2xx::removeAllBackends();
+            QSKIP("FTDI devices are attached to this machine");
+        }
+    }
+
+    void cleanup()
+    {
+        d2xx::removeAllBackends();
+        linkdiag::setSink({});
+    }
+
+    void discoveryIsEmpty()
+    {
+        std::uint32_t count = 99;
+        QCOMPARE(FT_CreateDeviceInfoList(&count), FT_STATUS(FT_OK));
+        QCOMPARE(count, 0u);
+        FT_DEVICE_LIST_INFO_NODE node;
+        QCOMPARE(FT_GetDeviceInfoList(&node, &count), FT_STATUS(FT_OK));
+        QCOMPARE(count, 0u);
+    }
+
+    void openingAnySerialNumberFails()
+    {
+        std::string printed;
+        linkdiag::setSink([&printed](const std::string &text) { printed += text; });
+        auto port = std::make_unique<FtdiI2c>();
+        port->reset();
+
+        QVERIFY(!port->open("VEXA0001"));
+
+        QVERIFY(!port->isOpen());
+        QCOMPARE(port->lastStatus, FT_STATUS(FT_DEVICE_NOT_FOUND));
+        QCOMPARE(QString::fromStdString(printed),
+                 QStringLiteral("FT_Open(VEXA0001) failed (error 2).\n"
+                                "Use lsmod to check if ftdi_sio (and usbserial) are present.\n"
+                                "If so, unload them using rmmod, as they conflict with ftd2xx.\n"));
+        port->close();  // harmless on a port that never opened
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLibFtdiNoDevices)
+#include "tst_libftdinodevices.moc"
