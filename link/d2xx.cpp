@@ -18,6 +18,10 @@ struct Registry {
     std::vector<FT_DEVICE_LIST_INFO_NODE> deviceList;  // as of the last FT_CreateDeviceInfoList
 };
 
+// The backend whose answer an FT_OpenEx on this thread returned last, so that
+// the advice printed for a failure comes from the backend that failed.
+thread_local std::shared_ptr<FtdiBackend> lastOpenAnswer;
+
 Registry &registry()
 {
     static Registry instance;
@@ -64,6 +68,7 @@ FT_STATUS FT_OpenEx(void *arg, std::uint32_t flags, FT_HANDLE *handle)
     const char *serialNumber = static_cast<const char *>(arg);
 
     FT_STATUS result = FT_DEVICE_NOT_FOUND;
+    lastOpenAnswer.reset();
     for (const auto &backend : d2xx::installedBackends()) {
         void *device = nullptr;
         FT_STATUS status = backend->open(serialNumber, &device);
@@ -73,8 +78,10 @@ FT_STATUS FT_OpenEx(void *arg, std::uint32_t flags, FT_HANDLE *handle)
         }
         // A backend that found the device but could not open it knows more
         // than one that never saw it.
-        if (status != FT_DEVICE_NOT_FOUND)
+        if (status != FT_DEVICE_NOT_FOUND && !lastOpenAnswer) {
             result = status;
+            lastOpenAnswer = backend;
+        }
     }
     return result;
 }
@@ -209,6 +216,8 @@ std::vector<std::shared_ptr<FtdiBackend>> installedBackends()
 
 std::vector<std::string> openFailureAdvice(FT_STATUS status)
 {
+    if (lastOpenAnswer)
+        return lastOpenAnswer->openFailureAdvice(status);
     std::vector<std::string> lines;
     for (const auto &backend : installedBackends()) {
         std::vector<std::string> more = backend->openFailureAdvice(status);

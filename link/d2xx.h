@@ -69,8 +69,9 @@ void removeBackend(const FtdiBackend *backend);
 void removeAllBackends();
 std::vector<std::shared_ptr<FtdiBackend>> installedBackends();
 
-// Extra advice for an FT_OpenEx failure, from the backend that reported it;
-// empty when the backend has nothing to add.
+// Extra advice for the last FT_OpenEx failure on this thread, from the
+// backend that reported it (from every backend when none found the device);
+// empty when there is nothing to add.
 std::vector<std::string> openFailureAdvice(FT_STATUS status);
 
 }  // namespace d2xx
