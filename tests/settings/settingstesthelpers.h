@@ -30,6 +30,14 @@ inline bool isolateSettings(const QTemporaryDir &dir)
     return dir.isValid() && QSettings().fileName().startsWith(dir.path());
 }
 
+// The line edit's clear button fades with an animation that deletes itself
+// on a later tick, also when the button is gone. A test run lets those run
+// out before it ends, so that nothing is left behind at exit.
+inline void letWidgetAnimationsEnd()
+{
+    QTest::qWait(300);
+}
+
 struct SettingsForm {
     explicit SettingsForm(SettingsDialog &dialog)
         : dialog(dialog)

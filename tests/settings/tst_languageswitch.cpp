@@ -47,6 +47,7 @@ class TestLanguageSwitch : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanupTestCase();
 
     void englishAtStartChangesNothing();
     void languageWithoutOurCatalogueLeavesOurTextsEnglish();
@@ -61,6 +62,11 @@ private:
 void TestLanguageSwitch::initTestCase()
 {
     QVERIFY(isolateSettings(store));
+}
+
+void TestLanguageSwitch::cleanupTestCase()
+{
+    letWidgetAnimationsEnd();
 }
 
 void TestLanguageSwitch::init()

@@ -64,6 +64,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase();
 
     void listsUsableDevicesInDriverOrder();
     void failingDriverGivesNoProgrammers();
@@ -89,6 +90,11 @@ private:
 void TestProgrammerDiscovery::initTestCase()
 {
     QVERIFY(isolateSettings(store));
+}
+
+void TestProgrammerDiscovery::cleanupTestCase()
+{
+    letWidgetAnimationsEnd();
 }
 
 void TestProgrammerDiscovery::init()

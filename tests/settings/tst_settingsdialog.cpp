@@ -12,6 +12,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase();
 
     void firstStartWithAnEmptyStore();
     void customPasswordGivesTheTypedBytes();
@@ -29,6 +30,11 @@ private:
 void TestSettingsDialog::initTestCase()
 {
     QVERIFY(isolateSettings(store));
+}
+
+void TestSettingsDialog::cleanupTestCase()
+{
+    letWidgetAnimationsEnd();
 }
 
 void TestSettingsDialog::init()
