@@ -2,7 +2,6 @@
 #include "programmerdiscovery.h"
 #include "settingstesthelpers.h"
 #include "simulatedbackend.h"
-#include "simulatorenvironment.h"
 
 #include <QSemaphore>
 #include <QThreadPool>
@@ -70,13 +69,11 @@ private slots:
     void failingDriverGivesNoProgrammers();
     void listsTheWorkingBackendWhenAnotherFails();
     void keepsAFullLengthSerialNumber();
-    void listsTheSimulatorFromTheEnvironmentSetting();
 
     void selectsTheStoredPositionOnceAllEntriesAreIn_data();
     void selectsTheStoredPositionOnceAllEntriesAreIn();
     void entriesCarryTheDriversRecords();
     void refreshClearsThenSendsTheStoredSerialAgain();
-    void refreshFindsAProgrammerGone();
     void showsTheBusyBarWhileDiscovering();
     void refreshDuringADiscoveryIsIgnored();
     void refreshBeforeTheResultIsTakenIsIgnored();
@@ -148,16 +145,6 @@ void TestProgrammerDiscovery::keepsAFullLengthSerialNumber()
     backend->addListEntry(node);
 
     QCOMPARE(serialsOf(discoverProgrammers()), QStringList({"ABCDEFGHIJKLMNOP"}));
-}
-
-void TestProgrammerDiscovery::listsTheSimulatorFromTheEnvironmentSetting()
-{
-    QVERIFY(!simulatorFor("").backend);
-    SimulatorSetup simulator = simulatorFor("1");
-    QVERIFY(simulator.backend);
-    d2xx::installBackend(simulator.backend);
-
-    QCOMPARE(serialsOf(discoverProgrammers()), QStringList({QString(kSimulatorSerialNumber)}));
 }
 
 void TestProgrammerDiscovery::selectsTheStoredPositionOnceAllEntriesAreIn_data()
@@ -243,26 +230,6 @@ void TestProgrammerDiscovery::refreshClearsThenSendsTheStoredSerialAgain()
     QCOMPARE(serials.first().at(0).toString(), QString());
     QCOMPARE(lastText(serials), QString("PROG-B"));
     QCOMPARE(entriesOf(form.connection), QStringList({"PROG-A", "PROG-B"}));
-}
-
-void TestProgrammerDiscovery::refreshFindsAProgrammerGone()
-{
-    backend->addProgrammer("PROG-A");
-    SettingsDialog dialog;
-    SettingsForm form(dialog);
-    dialog.initialize();
-    QVERIFY(form.waitForDiscovery());
-    QCOMPARE(form.connection->currentText(), QString("PROG-A"));
-
-    d2xx::removeAllBackends();
-    QSignalSpy serials(&dialog, &SettingsDialog::serialNumberChanged);
-    form.refresh->click();
-    QVERIFY(form.waitForDiscovery());
-
-    QCOMPARE(form.connection->count(), 0);
-    QCOMPARE(form.connection->currentIndex(), -1);
-    QVERIFY(!serials.isEmpty());
-    QCOMPARE(sentTexts(serials).join(""), QString());
 }
 
 void TestProgrammerDiscovery::showsTheBusyBarWhileDiscovering()
