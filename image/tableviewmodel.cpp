@@ -1,0 +1,133 @@
+#include "tableviewmodel.h"
+
+namespace {
+
+QString hex(uint value, int width)
+{
+    return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
+}
+
+bool isHighTable(int table)
+{
+    return table == TableViewModel::kTableA0High || table == TableViewModel::kTableA2High;
+}
+
+bool isA2Table(int table)
+{
+    return table == TableViewModel::kTableA2Low || table == TableViewModel::kTableA2High;
+}
+
+} // namespace
+
+TableViewModel::TableViewModel(QObject *parent)
+    : QAbstractTableModel(parent)
+    , buffer_(kTableSize, '\0')
+{
+}
+
+int TableViewModel::rowCount(const QModelIndex &) const
+{
+    return kRows;
+}
+
+int TableViewModel::columnCount(const QModelIndex &) const
+{
+    return kColumns;
+}
+
+QVariant TableViewModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    const int pos = index.row() * columnCount() + index.column();
+    if (pos < 0 || pos >= buffer_.size())
+        return QVariant();
+    return hex(quint8(buffer_.at(pos)), 2);
+}
+
+bool TableViewModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole)
+        return true;
+    const int pos = index.row() * columnCount() + index.column();
+    if (pos < 0 || pos >= buffer_.size())
+        return false;
+    bool ok = false;
+    const qlonglong parsed = value.toString().toLongLong(&ok, 16);
+    buffer_[pos] = char(ok ? parsed & 0xFF : 0);
+    emit dataChanged(index, index, {});
+    updateChecksum();
+    return true;
+}
+
+QVariant TableViewModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return hex(uint(section), 2);
+    return hex(uint(section * kColumns + addressStart_), 2) + QLatin1Char('h');
+}
+
+Qt::ItemFlags TableViewModel::flags(const QModelIndex &index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+void TableViewModel::setTable(int table)
+{
+    if (table == table_)
+        return;
+    table_ = table;
+    addressStart_ = isHighTable(table) ? rowCount() * columnCount() : 0;
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    updateChecksum();
+}
+
+void TableViewModel::setBuffer(const QByteArray &data)
+{
+    beginResetModel();
+    if (data.size() > buffer_.size())
+        buffer_ = data;
+    else
+        buffer_.replace(0, data.size(), data);
+    updateChecksum();
+    endResetModel();
+}
+
+void TableViewModel::pasteBuffer(const QByteArray &data)
+{
+    if (data.isEmpty())
+        return;
+    setBuffer(data);
+}
+
+void TableViewModel::clear()
+{
+    beginResetModel();
+    buffer_.fill('\0');
+    updateChecksum();
+    endResetModel();
+}
+
+void TableViewModel::writeChecksum(int begin, int end)
+{
+    // -1 marks "no checksum"; a position outside the buffer is refused
+    // rather than written past its end.
+    if (begin < 0 || end < 0 || end >= buffer_.size())
+        return;
+    quint8 sum = 0;
+    for (int i = begin; i < end; ++i)
+        sum += quint8(buffer_.at(i));
+    buffer_[end] = char(sum);
+}
+
+void TableViewModel::updateChecksum()
+{
+    const int count = isA2Table(table_) ? qMin(kA2ChecksumBytes, buffer_.size()) : buffer_.size();
+    quint16 sum = 0;
+    for (int i = 0; i < count; ++i)
+        sum += quint8(buffer_.at(i));
+    checksum_ = sum;
+    emit checksumChanged(hex(checksum_, 4));
+}

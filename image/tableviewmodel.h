@@ -1,0 +1,64 @@
+#pragma once
+// One 128-byte table of a module's EEPROM, shown as an 8 x 16 grid of hex
+// bytes. The model is the only place where the bytes of a buffer change:
+// the cell editor and the field mappers write through it.
+
+#include <QAbstractTableModel>
+#include <QByteArray>
+#include <QString>
+
+class TableViewModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    // In the order of the main window's table selector.
+    enum TableId { kTableA0Low = 0, kTableA0High = 1, kTableA2Low = 2, kTableA2High = 3 };
+
+    static constexpr int kRows = 8;
+    static constexpr int kColumns = 16;
+    static constexpr int kTableSize = kRows * kColumns;
+    // The A2 table checksum leaves out the password and vendor area from 119 on.
+    static constexpr int kA2ChecksumBytes = 119;
+    // Whole devices are 256 or 512 bytes; anything this big is not an image.
+    static constexpr qint64 kMaxImageFileSize = 64 * 1024;
+
+    explicit TableViewModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    int table() const { return table_; }
+    void setTable(int table);
+    int addressStart() const { return addressStart_; }
+    int addressStop() const { return addressStart_ + kTableSize - 1; }
+    quint16 checksum() const { return checksum_; }
+
+    QByteArray &buffer() { return buffer_; }
+    void setBuffer(const QByteArray &data);
+    void pasteBuffer(const QByteArray &data);
+    void clear();
+
+    // Stores the 8-bit sum of bytes begin .. end - 1 at byte end, silently.
+    void writeChecksum(int begin, int end);
+    void updateChecksum();
+
+    bool load(const QString &fileName);
+    bool save(const QString &fileName);
+
+signals:
+    void error(QString msg);
+    void checksumChanged(QString checksum);
+
+private:
+    bool saveInPlace(const QString &fileName);
+
+    int table_ = kTableA0Low;
+    quint16 checksum_ = 0;
+    int addressStart_ = 0;
+    QByteArray buffer_;
+};
