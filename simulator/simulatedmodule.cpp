@@ -65,7 +65,7 @@ void SimulatedModule::refuseDataAfter(std::uint8_t address, int acknowledgedByte
 
 void SimulatedModule::flipStoredBit(std::uint8_t address, std::uint8_t byteAddress, std::uint8_t mask)
 {
-    device(address).flippedBit = std::make_pair(byteAddress, mask);
+    device(address).flippedBits[byteAddress] = mask;
 }
 
 void SimulatedModule::startCondition()
@@ -250,8 +250,9 @@ void SimulatedModule::commitWrite()
         }
         if (isLocked())
             continue;
-        if (d.flippedBit && d.flippedBit->first == address)
-            value ^= d.flippedBit->second;
+        auto flipped = d.flippedBits.find(address);
+        if (flipped != d.flippedBits.end())
+            value ^= flipped->second;
         d.memory[address] = value;
         stored = true;
     }

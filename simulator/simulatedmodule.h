@@ -19,6 +19,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 
 class SimulatedModule
@@ -53,6 +54,7 @@ public:
     void refuseSelections(std::uint8_t device, int count, int after = 0);
     void setClockStretch(std::chrono::microseconds duration, int count = -1);
     void refuseDataAfter(std::uint8_t device, int acknowledgedBytes, int transactions = 1);
+    // Every store to that address comes out with the mask's bits inverted.
     void flipStoredBit(std::uint8_t device, std::uint8_t address, std::uint8_t mask);
 
     // Called after a write transaction stored bytes in the EEPROM.
@@ -77,7 +79,7 @@ private:
         int busySelections = 0;
         int refuseDataAfter = -1;
         int refuseDataTransactions = 0;
-        std::optional<std::pair<std::uint8_t, std::uint8_t>> flippedBit;  // address, mask
+        std::map<std::uint8_t, std::uint8_t> flippedBits;  // address, mask
     };
 
     DeviceState &device(std::uint8_t address) { return address == kDeviceA0 ? a0 : a2; }

@@ -1,0 +1,73 @@
+#pragma once
+// The tool's one window: three buffers of one table each, the table selector
+// and range, the decoded fields of the current buffer, file and transfer
+// commands, and the log pane.
+
+#include "progressdialog.h"
+#include "settingsdialog.h"
+#include "sfpthread.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMainWindow>
+
+namespace Ui {
+class MainWindow;
+}
+class QAction;
+class QTableView;
+class SFPDataMapper;
+class TableViewModel;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Loads the stored settings and starts looking for programmers; called
+    // once by the start-up code before the event loop runs.
+    void initSettings();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_tb_new_clicked();
+    void on_tb_open_clicked();
+    void on_tb_save_clicked();
+    void on_tb_sfp_read_clicked();
+    void on_tb_sfp_write_clicked();
+    void on_cb_table_currentIndexChanged(int index);
+    void on_tw_buffers_currentChanged();
+    void error(QString msg);
+    void log(SFPThread::LogType log_type, QString msg, QByteArray data, ushort checksum);
+    void showSettings();
+    void showAbout();
+    void cancelTransfer();
+    void reportCanceled(QString message);
+
+private:
+    TableViewModel *currentModel() const;
+    void bindMappers();
+    void startJob(int mode);
+    void waitForWorker();
+    void addBuffer(int number);
+    void showRangeAndChecksum();
+    void retranslateWindow();
+    void appendPlain(const QString &text);
+    void appendHexDump(SFPThread::LogType log_type, const QByteArray &data);
+    void judgeVerify(const QByteArray &data, ushort checksum);
+
+    Ui::MainWindow *ui;
+    SettingsDialog settingsDialog;
+    SFPThread sfpThread;
+    ProgressDialog progressDialog;
+    QByteArray copyBuffer;
+    QAction *settingsAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QList<SFPDataMapper *> mappers;
+};

@@ -1,0 +1,181 @@
+// The transfer side of the main window: the Read and Write commands, the
+// progress dialog and cancel, and the reports in the log pane.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "tableviewcelldelegate.h"
+#include "tableviewmodel.h"
+
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTableView>
+
+namespace {
+
+constexpr int kStatusMs = 3000;
+constexpr int kBytesPerRow = 8;
+constexpr int kA2ChecksummedBytes = 119;
+
+QString hex(unsigned value, int width)
+{
+    return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
+}
+
+bool isA2Table(int table)
+{
+    return table == 2 || table == 3;
+}
+
+}  // namespace
+
+void MainWindow::waitForWorker()
+{
+    if (sfpThread.isRunning()) {
+        sfpThread.requestInterruption();
+        sfpThread.quit();
+        sfpThread.wait();
+    }
+}
+
+void MainWindow::on_tb_sfp_read_clicked()
+{
+    if (sfpThread.isRunning()) {
+        sfpThread.quit();
+        sfpThread.wait();
+    }
+    startJob(SFPThread::kModeRead);
+}
+
+void MainWindow::on_tb_sfp_write_clicked()
+{
+    if (sfpThread.isRunning()) {
+        sfpThread.quit();
+        sfpThread.wait();
+    }
+    // A value typed into a cell but not yet confirmed belongs to the table.
+    if (auto *view = qobject_cast<QTableView *>(ui->tw_buffers->currentWidget()))
+        if (auto *delegate = qobject_cast<TableViewCellDelegate *>(view->itemDelegate()))
+            emit delegate->forceApply();
+
+    if (currentModel()->table() == 2) {
+        const auto answer = QMessageBox::warning(
+            this, tr("Warning"),
+            tr("Attention! Changing this memory area may lead to incorrect operation of DDMI and other module "
+               "parameters. Are you sure that you want to continue recording?"),
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
+            return;
+    }
+    sfpThread.setWriteData(currentModel()->buffer());
+    startJob(SFPThread::kModeWrite);
+}
+
+void MainWindow::startJob(int mode)
+{
+    ui->te_log->moveCursor(QTextCursor::End);
+    progressDialog.setLabel(mode == SFPThread::kModeRead ? tr("Reading...") : tr("Writing..."));
+    if (isA2Table(currentModel()->table()))
+        mode |= SFPThread::kModeA2Table;
+    sfpThread.setMode(mode);
+
+    const QPoint centre = mapToGlobal(QPoint((width() - 1) / 2, (height() - 1) / 2));
+    progressDialog.move(centre - QPoint(progressDialog.width() / 2, progressDialog.height() / 2));
+    sfpThread.start(QThread::HighestPriority);
+}
+
+void MainWindow::cancelTransfer()
+{
+    if (!sfpThread.isRunning()) {
+        progressDialog.accept();
+        return;
+    }
+    sfpThread.requestInterruption();
+    sfpThread.quit();
+    sfpThread.wait();
+}
+
+void MainWindow::reportCanceled(QString message)
+{
+    appendPlain(message);
+}
+
+void MainWindow::appendPlain(const QString &text)
+{
+    ui->te_log->moveCursor(QTextCursor::End);
+    ui->te_log->insertPlainText(text);
+    ui->te_log->moveCursor(QTextCursor::End);
+}
+
+void MainWindow::log(SFPThread::LogType log_type, QString msg, QByteArray data, ushort checksum)
+{
+    appendPlain(msg);
+    appendHexDump(log_type, data);
+    appendPlain(tr("Checksum: 0x%1\n").arg(hex(checksum, 4)));
+
+    switch (log_type) {
+    case SFPThread::kLogReaded:
+        currentModel()->pasteBuffer(data);
+        break;
+    case SFPThread::kLogWrited:
+        break;
+    case SFPThread::kLogVerify:
+        judgeVerify(data, checksum);
+        break;
+    }
+    appendPlain(QStringLiteral("\n"));
+}
+
+void MainWindow::appendHexDump(SFPThread::LogType log_type, const QByteArray &data)
+{
+    const QByteArray &buffer = currentModel()->buffer();
+    int address = ui->sb_addr_start->value();
+    for (int i = 0; i < data.size(); ++i) {
+        if (i % kBytesPerRow == 0) {
+            appendPlain(QStringLiteral("%1| ").arg(hex(address, 2)));
+            address += kBytesPerRow;
+        }
+        const QString byte = hex(static_cast<quint8>(data[i]), 2);
+        if (log_type == SFPThread::kLogVerify && i < buffer.size() && data[i] != buffer[i]) {
+            ui->te_log->moveCursor(QTextCursor::End);
+            ui->te_log->insertHtml(
+                QStringLiteral("<span style=\"font-weight:600; color:#ff0000;\">%1</span> ").arg(byte));
+        } else {
+            appendPlain(byte + QLatin1Char(' '));
+        }
+        if ((i + 1) % kBytesPerRow == 0)
+            appendPlain(QStringLiteral("\n"));
+    }
+}
+
+void MainWindow::judgeVerify(const QByteArray &data, ushort checksum)
+{
+    TableViewModel *model = currentModel();
+    if (checksum != model->checksum()) {
+        appendPlain(tr("Checksum doesn't match\n"));
+        appendPlain(tr("Checksum expect: 0x%1\n").arg(hex(model->checksum(), 4)));
+        appendPlain(tr("Checksum calculate: 0x%1\n").arg(hex(checksum, 4)));
+        error(tr("Checksum doesn't match"));
+        return;
+    }
+    // Equal sums do not make equal bytes: every byte the table's check covers
+    // must have come back as written.
+    const QByteArray &buffer = model->buffer();
+    const int covered = qMin(data.size(), isA2Table(model->table()) ? kA2ChecksummedBytes : buffer.size());
+    for (int i = 0; i < covered; ++i) {
+        if (data[i] != buffer[i]) {
+            appendPlain(tr("Bytes read back don't match\n"));
+            error(tr("Verify failed: the bytes read back differ from the buffer"));
+            return;
+        }
+    }
+    appendPlain(tr("Succesfull write\n"));
+}
+
+void MainWindow::error(QString msg)
+{
+    statusBar()->showMessage(msg, kStatusMs);
+    QMessageBox::critical(this, tr("Vexa Modulant - Error"), msg, QMessageBox::Ok);
+    progressDialog.accept();
+    appendPlain(msg + QLatin1Char('\n'));
+}

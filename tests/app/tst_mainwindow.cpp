@@ -1,0 +1,431 @@
+// The main window doing the tool's whole job against a simulated programmer:
+// buffers and tables, Read and Write with their reports, errors, cancel,
+// Copy and Paste and the file commands.
+
+#include "samplemodule.h"
+#include "simulatorfixture.h"
+#include "windowdriver.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QString hex(unsigned value, int width)
+{
+    return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
+}
+
+quint16 sum(const QByteArray &bytes, int count)
+{
+    quint16 total = 0;
+    for (int i = 0; i < count; ++i)
+        total = static_cast<quint16>(total + static_cast<quint8>(bytes[i]));
+    return total;
+}
+
+// The rows of a report: eight bytes each, labelled with the first one's address.
+QString dumpRows(const QByteArray &data, int firstAddress)
+{
+    QString rows;
+    for (int i = 0; i < data.size(); ++i) {
+        if (i % 8 == 0)
+            rows += hex(firstAddress + i, 2) + QStringLiteral("| ");
+        rows += hex(static_cast<quint8>(data[i]), 2) + QLatin1Char(' ');
+        if (i % 8 == 7)
+            rows += QLatin1Char('\n');
+    }
+    return rows;
+}
+
+// The log with the record's time of day replaced by hh:mm:ss.
+QString withoutTimes(const QString &log)
+{
+    QString text = log;
+    return text.replace(QRegularExpression("Time \\d\\d:\\d\\d:\\d\\d,"), "Time hh:mm:ss,");
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir store;
+    QTemporaryDir files;
+    std::unique_ptr<SimulatorFixture> sim;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowDriver> ui;
+    std::unique_ptr<ModalAnswerer> answers;
+
+    void openWindow(int programmers = 1)
+    {
+        window = std::make_unique<MainWindow>();
+        ui = std::make_unique<WindowDriver>(*window);
+        window->show();
+        window->initSettings();
+        QVERIFY(ui->waitForProgrammers(programmers));
+    }
+
+    void chooseTable(int table) { ui->table->setCurrentIndex(table); }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName("Zorvik");
+        QCoreApplication::setApplicationName("Vexa Modulant");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+        QVERIFY(QSettings().fileName().startsWith(store.path()));
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        sim = std::make_unique<SimulatorFixture>();
+        setModuleImage(*sim->module, sampleModuleImage());
+        answers = std::make_unique<ModalAnswerer>();
+    }
+
+    void cleanup()
+    {
+        ui.reset();
+        window.reset();
+        answers.reset();
+        sim.reset();
+    }
+
+    void startsWithThreeEmptyA0LowBuffers()
+    {
+        openWindow();
+        QCOMPARE(ui->buffers->count(), 3);
+        for (int tab = 0; tab < 3; ++tab) {
+            QCOMPARE(ui->buffers->tabText(tab), QString("Buffer &%1").arg(tab + 1));
+            QCOMPARE(ui->model(tab)->table(), 0);
+            QCOMPARE(ui->model(tab)->buffer(), QByteArray(128, '\0'));
+        }
+        QCOMPARE(ui->buffers->currentIndex(), 0);
+        QCOMPARE(ui->table->currentText(), QString("A0 Low"));
+        QCOMPARE(ui->checksum->text(), QString("0000"));
+        QCOMPARE(ui->addressStart->text(), QString("0"));
+        QCOMPARE(ui->addressStop->text(), QString("7F"));
+        QCOMPARE(window->windowTitle(), QString("Vexa Modulant"));
+    }
+
+    void tableChoiceFollowsItsBuffer()
+    {
+        openWindow();
+        chooseTable(3);
+        QCOMPARE(ui->addressStart->text(), QString("80"));
+        QCOMPARE(ui->addressStop->text(), QString("FF"));
+        ui->buffers->setCurrentIndex(1);
+        QCOMPARE(ui->table->currentText(), QString("A0 Low"));
+        QCOMPARE(ui->addressStop->text(), QString("7F"));
+        ui->buffers->setCurrentIndex(0);
+        QCOMPARE(ui->table->currentText(), QString("A2 High"));
+        QCOMPARE(ui->addressStart->text(), QString("80"));
+
+        // The worker follows: a read now fetches device 0x51, bytes 0x80 to 0xFF.
+        sim->fillPattern(0x51, 77);
+        QVERIFY(ui->transfer(ui->readButton));
+        QCOMPARE(ui->currentModel()->buffer(), sim->readable(0x51, 128, 256));
+        QCOMPARE(ui->currentModel()->table(), 3);
+    }
+
+    void readOfA0LowFillsBufferFieldsAndReport()
+    {
+        openWindow();
+        QVERIFY(ui->transfer(ui->readButton));
+        const QByteArray bytes = sim->readable(0x50, 0, 128);
+        QCOMPARE(ui->currentModel()->buffer(), bytes);
+        const QString expected = "Time hh:mm:ss, Read(SIM0001) from 0x50\n" + dumpRows(bytes, 0)
+                                 + "Checksum: 0x" + hex(sum(bytes, 128), 4) + "\n\n";
+        QCOMPARE(withoutTimes(ui->log->toPlainText()), expected);
+        QCOMPARE(ui->checksum->text(), hex(ui->currentModel()->checksum(), 4));
+        QCOMPARE(window->findChild<QLineEdit *>("le_vendor")->text(), QString("VEXA            "));
+        QCOMPARE(window->findChild<QSpinBox *>("sb_wavelength")->value(), 1310);
+    }
+
+    void readOfA2HighLabelsRowsWithItsAddresses()
+    {
+        openWindow();
+        chooseTable(3);
+        sim->fillPattern(0x51, 5);
+        QVERIFY(ui->transfer(ui->readButton));
+        const QByteArray bytes = sim->readable(0x51, 128, 256);
+        QCOMPARE(ui->currentModel()->buffer(), bytes);
+        const QString expected = "Time hh:mm:ss, Read(SIM0001) from 0x51\n" + dumpRows(bytes, 0x80)
+                                 + "Checksum: 0x" + hex(sum(bytes, 119), 4) + "\n\n";
+        QCOMPARE(withoutTimes(ui->log->toPlainText()), expected);
+        QVERIFY(ui->log->toPlainText().contains("\nF8| "));
+        QCOMPARE(ui->checksum->text(), hex(sum(bytes, 119), 4));
+    }
+
+    void writeWithVerifyOfAnEditedBuffer()
+    {
+        openWindow();
+        QVERIFY(ui->transfer(ui->readButton));
+        TableViewModel *model = ui->currentModel();
+        model->setData(model->index(2, 4), "5A", Qt::EditRole);  // byte 0x24, in the vendor name
+        ui->log->clear();
+
+        QVERIFY(ui->transfer(ui->writeButton));
+        QCOMPARE(sim->memory(0x50, 0, 128), model->buffer());
+        QCOMPARE(sim->module->memory(0x50)[0x24], 0x5A);
+        QCOMPARE(quint8(sim->module->memory(0x50)[63]), quint8(model->buffer()[63]));  // check code kept right
+        const QString log = withoutTimes(ui->log->toPlainText());
+        QVERIFY(log.startsWith("Time hh:mm:ss, Write(SIM0001) to 0x50\n"));
+        QVERIFY(log.contains("Time hh:mm:ss, Read(SIM0001) from 0x50\n"));
+        QVERIFY(log.endsWith("Succesfull write\n\n"));
+        QVERIFY(answers->boxTexts.isEmpty());
+    }
+
+    void openCellEditorIsCommittedBeforeWriting()
+    {
+        openWindow();
+        QTableView *view = ui->view(0);
+        const QModelIndex cell = view->model()->index(7, 15);
+        view->edit(cell);
+        auto *editor = view->findChild<QSpinBox *>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "c3");
+
+        QVERIFY(ui->transfer(ui->writeButton));
+        QCOMPARE(sim->module->memory(0x50)[127], 0xC3);
+        QCOMPARE(ui->model(0)->buffer()[127], char(0xC3));
+    }
+
+    void writingA2LowAsksFirst()
+    {
+        openWindow();
+        chooseTable(2);
+        const QByteArray before = sim->memory(0x51, 0, 128);
+        answers->button = QMessageBox::Cancel;
+        ui->writeButton->click();
+        QTRY_COMPARE(answers->boxTexts.size(), 1);
+        QVERIFY(answers->boxTexts[0].startsWith("Attention! Changing this memory area"));
+        QCOMPARE(answers->boxTitles[0], QString("Warning"));
+        QTest::qWait(50);
+        QCOMPARE(ui->watch->shown, 0);
+        QVERIFY(ui->log->toPlainText().isEmpty());
+        QCOMPARE(sim->memory(0x51, 0, 128), before);
+
+        answers->button = QMessageBox::Ok;
+        QVERIFY(ui->transfer(ui->writeButton));
+        QCOMPARE(sim->memory(0x51, 0, 119), ui->currentModel()->buffer().left(119));
+
+        chooseTable(3);  // only "A2 Low" asks
+        QVERIFY(ui->transfer(ui->writeButton));
+        QCOMPARE(answers->boxTexts.size(), 2);
+    }
+
+    void corruptedByteFailsTheVerify()
+    {
+        openWindow();
+        sim->module->flipStoredBit(0x50, 0x30, 0x01);
+        QVERIFY(ui->transfer(ui->writeButton));
+        const QString html = ui->log->toHtml();
+        QVERIFY(html.contains("color:#ff0000;\">01</span>"));
+        QCOMPARE(html.count("#ff0000"), 1);  // the bytes after it are plain again
+        QCOMPARE(answers->boxTexts, QStringList{"Checksum doesn't match"});
+        const QString log = withoutTimes(ui->log->toPlainText());
+        const QString verifyReport = "Time hh:mm:ss, Read(SIM0001) from 0x50\n" + dumpRows(sim->readable(0x50, 0, 128), 0)
+                                     + "Checksum: 0x0001\n";
+        QVERIFY2(log.contains(verifyReport), qPrintable(log));
+        QVERIFY(log.contains("Checksum doesn't match\nChecksum expect: 0x0000\nChecksum calculate: 0x0001\n"));
+        QVERIFY(!log.contains("Succesfull write"));
+    }
+
+    void differingBytesWithEqualChecksumFailTheVerify()
+    {
+        openWindow();
+        TableViewModel *model = ui->currentModel();
+        model->setData(model->index(0, 1), "02", Qt::EditRole);  // byte 1: bit 1 set
+        // One byte gains 2, another loses 2: the sums agree, the bytes do not.
+        sim->module->flipStoredBit(0x50, 0x01, 0x02);
+        sim->module->flipStoredBit(0x50, 0x02, 0x02);
+        QVERIFY(ui->transfer(ui->writeButton));
+        QCOMPARE(answers->boxTexts, QStringList{"Verify failed: the bytes read back differ from the buffer"});
+        QVERIFY(!ui->log->toPlainText().contains("Succesfull write"));
+        QVERIFY(ui->log->toPlainText().contains("Bytes read back don't match\n"));
+    }
+
+    void a2DifferencesPastByte118AreOnlyShown()
+    {
+        openWindow();
+        chooseTable(2);
+        answers->button = QMessageBox::Ok;
+        TableViewModel *model = ui->currentModel();
+        model->setData(model->index(7, 12), "AA", Qt::EditRole);  // byte 124: password entry, reads back 00
+        QVERIFY(ui->transfer(ui->writeButton));
+        QCOMPARE(answers->boxTexts.size(), 1);  // only the DDMI question
+        QVERIFY(ui->log->toHtml().contains("color:#ff0000;\">00</span>"));
+        QVERIFY(ui->log->toPlainText().endsWith("Succesfull write\n\n"));
+    }
+
+    void errorsAreShownEverywhereAndKeepTheBuffer_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no programmer") << 0 << "SFP programmer not selected";
+        QTest::newRow("no module") << 1 << "i2c: couldn't select read address";
+        QTest::newRow("clock stuck") << 2 << "i2c: couldn't set SCL";
+    }
+
+    void errorsAreShownEverywhereAndKeepTheBuffer()
+    {
+        QFETCH(int, fault);
+        QFETCH(QString, message);
+        if (fault == 0)
+            sim->backend = std::make_shared<SimulatedBackend>(), d2xx::removeAllBackends(),
+            d2xx::installBackend(sim->backend);
+        else if (fault == 1)
+            sim->programmer->setModule(nullptr);
+        else
+            sim->programmer->setSclStuckLow(true);
+        openWindow(fault == 0 ? 0 : 1);
+        TableViewModel *model = ui->currentModel();
+        model->setData(model->index(0, 0), "42", Qt::EditRole);
+        const QByteArray before = model->buffer();
+        const QString checksum = ui->checksum->text();
+
+        QVERIFY(ui->transfer(ui->readButton));
+        QCOMPARE(answers->boxTexts, QStringList{message});
+        QCOMPARE(answers->boxTitles, QStringList{"Vexa Modulant - Error"});
+        QCOMPARE(ui->status(), message);
+        QCOMPARE(ui->log->toPlainText(), message + "\n");
+        QCOMPARE(model->buffer(), before);
+        QCOMPARE(ui->checksum->text(), checksum);
+        QVERIFY(ui->progressDialog->isHidden());
+    }
+
+    void cancelWaitsForTheWorkerWithCancelingShown()
+    {
+        openWindow();
+        QLabel *label = ui->progressDialog->findChild<QLabel *>("label");
+        bool visibleWhileStopping = false;
+        QString labelWhileStopping;
+        // A slow module; once the stop is asked for, note what the operator sees
+        // (the GUI thread is blocked in wait() meanwhile).
+        sim->programmer->setWriteHook([&](int) {
+            if (QThread::currentThread()->isInterruptionRequested()) {
+                visibleWhileStopping = ui->progressDialog->isVisible();
+                labelWhileStopping = label->text();
+            } else {
+                std::this_thread::sleep_for(2ms);
+            }
+        });
+        QTimer::singleShot(100, [&] { QTest::keyClick(ui->progressDialog, Qt::Key_Escape); });
+        QVERIFY(ui->transfer(ui->readButton));
+        QVERIFY(visibleWhileStopping);
+        QCOMPARE(labelWhileStopping, QString("Canceling..."));
+        QVERIFY(ui->log->toPlainText().endsWith("Canceled read\n"));
+        QVERIFY(answers->boxTexts.isEmpty());
+        QCOMPARE(ui->currentModel()->buffer(), QByteArray(128, '\0'));
+    }
+
+    void copyAndPasteWholeTablesBetweenBuffers()
+    {
+        openWindow();
+        QTest::keyClick(ui->view(1), Qt::Key_V, Qt::ControlModifier);  // nothing copied yet
+        QCOMPARE(ui->model(1)->buffer(), QByteArray(128, '\0'));
+
+        QVERIFY(ui->transfer(ui->readButton));
+        ui->view(0)->setFocus();
+        QTest::keyClick(ui->view(0), Qt::Key_C, Qt::ControlModifier);
+        ui->buffers->setCurrentIndex(1);
+        chooseTable(2);
+        QTest::keyClick(ui->view(1), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ui->model(1)->buffer().left(95), ui->model(0)->buffer().left(95));
+        QCOMPARE(ui->model(1)->table(), 2);
+        QCOMPARE(ui->table->currentText(), QString("A2 Low"));
+    }
+
+    void saveAppendsTheSuffixAndRemembersTheFolder()
+    {
+        openWindow();
+        for (const QString &name : {QString("plain"), QString("upper.BIN")}) {
+            answers->fileName = files.filePath(name);
+            ui->saveButton->click();
+            QTRY_VERIFY(QFile::exists(files.filePath(name + ".bin")));
+            QCOMPARE(QFileInfo(files.filePath(name + ".bin")).size(), qint64(128));
+        }
+        QCOMPARE(QSettings().value("gui/last_saved_dir").toString(), QDir(files.path()).absolutePath());
+        QCOMPARE(ui->status(), "Save file: " + files.filePath("upper.BIN.bin"));
+    }
+
+    void openLoadsAndRemembersTheFolder()
+    {
+        openWindow();
+        const QString path = files.filePath("image.bin");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(128, '\x11'));
+        file.close();
+        answers->fileName = path;
+        ui->openButton->click();
+        QTRY_COMPARE(ui->currentModel()->buffer().left(4), QByteArray(4, '\x11'));
+        QCOMPARE(QSettings().value("gui/last_opened_dir").toString(), QDir(files.path()).absolutePath());
+        QCOMPARE(ui->status(), "Load file: " + path);
+    }
+
+    void failedLoadKeepsBytesAndTheRememberedFolder()
+    {
+        QSettings().setValue("gui/last_opened_dir", "/somewhere/else");
+        openWindow();
+        const QString path = files.filePath("huge.bin");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(100000, 'x'));
+        file.close();
+        answers->fileName = path;
+        ui->openButton->click();
+        QTRY_COMPARE(answers->boxTexts.size(), 1);
+        QCOMPARE(ui->currentModel()->buffer(), QByteArray(128, '\0'));
+        QCOMPARE(QSettings().value("gui/last_opened_dir").toString(), QString("/somewhere/else"));
+    }
+
+    void cancelledFileDialogsChangeNothing()
+    {
+        openWindow();
+        ui->openButton->click();
+        ui->saveButton->click();
+        QTRY_COMPARE(answers->fileDialogs, 2);
+        QVERIFY(!QSettings().contains("gui/last_opened_dir"));
+        QVERIFY(!QSettings().contains("gui/last_saved_dir"));
+        QVERIFY(answers->boxTexts.isEmpty());
+    }
+
+    void newClearsTheCurrentBufferOnly()
+    {
+        openWindow();
+        QVERIFY(ui->transfer(ui->readButton));
+        chooseTable(1);
+        ui->newButton->click();
+        QCOMPARE(ui->currentModel()->buffer(), QByteArray(128, '\0'));
+        QCOMPARE(ui->currentModel()->table(), 1);
+        QCOMPARE(ui->checksum->text(), QString("0000"));
+    }
+
+    void closingTheWindowDuringATransferWaitsForIt()
+    {
+        openWindow();
+        sim->programmer->setWriteHook([](int) { std::this_thread::sleep_for(1ms); });
+        ui->readButton->click();  // the worker starts; its dialog is not up yet
+        ui.reset();
+        window.reset();
+        QVERIFY(!sim->programmer->isOpen());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,81 @@
+#pragma once
+// Drives the main window as an operator would: its widgets by object name,
+// answers to the modal boxes and file dialogs it opens, and waiting for a
+// transfer to end.
+
+#include "mainwindow.h"
+#include "tableviewmodel.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+// Answers every message box and file dialog that comes up while it lives.
+class ModalAnswerer : public QObject
+{
+    Q_OBJECT
+
+public:
+    ModalAnswerer();
+
+    QMessageBox::StandardButton button = QMessageBox::Ok;  // pressed in every message box
+    QString fileName;                                       // chosen in a file dialog; empty cancels it
+    QStringList boxTexts;
+    QStringList boxTitles;
+    int fileDialogs = 0;
+
+private:
+    void answer();
+    QTimer timer;
+};
+
+// Counts the ends of transfers: the progress dialog going away after it was up.
+class TransferWatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TransferWatch(QWidget *progressDialog);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    int shown = 0;
+    int ended = 0;
+};
+
+class WindowDriver
+{
+public:
+    explicit WindowDriver(MainWindow &window);
+
+    MainWindow &window;
+    QTabWidget *buffers;
+    QComboBox *table;
+    QSpinBox *addressStart;
+    QSpinBox *addressStop;
+    QLineEdit *checksum;
+    QTextEdit *log;
+    QToolButton *readButton;
+    QToolButton *writeButton;
+    QToolButton *newButton;
+    QToolButton *openButton;
+    QToolButton *saveButton;
+    QWidget *progressDialog;
+    TransferWatch *watch;
+
+    QTableView *view(int tab) const;
+    TableViewModel *model(int tab) const;
+    TableViewModel *currentModel() const { return model(buffers->currentIndex()); }
+    QString status() const;
+    // Waits until discovery has listed `count` programmers and selected one.
+    bool waitForProgrammers(int count);
+    // Clicks a transfer button and waits until the transfer has ended.
+    bool transfer(QToolButton *button);
+};
