@@ -87,6 +87,13 @@ private slots:
         QVERIFY(QSettings().fileName().startsWith(store.path()));
     }
 
+    void cleanupTestCase()
+    {
+        // The settings dialog's clear button fades with an animation that
+        // deletes itself on a later tick; let it end before the process does.
+        QTest::qWait(300);
+    }
+
     void init()
     {
         QSettings().clear();
