@@ -1,19 +1,14 @@
-#include "logowindow.h"
 #include "mainwindow.h"
 #include "programmerbackends.h"
+#include "startup.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Vexa Modulant"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Zorvik"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("zorvik.tech"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VEXA_VERSION).section(QLatin1Char('.'), 0, 1));
-
+    setApplicationIdentity();
     QApplication app(argc, argv);
 
     QString problem;
@@ -21,19 +16,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(problem));
         return 2;
     }
-
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/zorvik_vexa.png"), QSize(32, 32), QIcon::Normal, QIcon::Off);
-    QApplication::setWindowIcon(icon);
+    setApplicationIcon();
 
     MainWindow window;
-    window.setWindowTitle(QStringLiteral("%1 v%2").arg(window.windowTitle(), QCoreApplication::applicationVersion()));
-
-    // The logo deletes itself after two seconds; the main window follows it.
-    auto *logo = new LogoWindow;
-    QObject::connect(logo, &QObject::destroyed, &window, &QWidget::show);
-    logo->show();
-
-    window.initSettings();
+    showMainWindowAfterLogo(window);
+    window.initSettings();  // discovery starts while the logo is up
     return QApplication::exec();
 }

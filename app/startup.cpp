@@ -1,0 +1,30 @@
+#include "startup.h"
+
+#include "logowindow.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Vexa Modulant"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Zorvik"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("zorvik.tech"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VEXA_VERSION).section(QLatin1Char('.'), 0, 1));
+}
+
+void setApplicationIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/zorvik_vexa.png"), QSize(32, 32), QIcon::Normal, QIcon::Off);
+    QApplication::setWindowIcon(icon);
+}
+
+void showMainWindowAfterLogo(MainWindow &window)
+{
+    window.setWindowTitle(QStringLiteral("%1 v%2").arg(window.windowTitle(), QCoreApplication::applicationVersion()));
+    auto *logo = new LogoWindow;  // deletes itself
+    QObject::connect(logo, &QObject::destroyed, &window, &QWidget::show);
+    logo->show();
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The steps of starting the program, apart from main() so they can be tested.
+
+class MainWindow;
+
+// Names the application for the settings store and the translation system,
+// and sets its version; done before the application object exists.
+void setApplicationIdentity();
+
+// The window icon of every window.
+void setApplicationIcon();
+
+// Titles the main window with the version and shows the logo for two
+// seconds; the main window appears when the logo has gone.
+void showMainWindowAfterLogo(MainWindow &window);

@@ -1,0 +1,117 @@
+// Starting the program: identity, the logo before the main window, discovery
+// under way behind the logo, quitting, and a refused simulator setting.
+
+#include "logowindow.h"
+#include "mainwindow.h"
+#include "simulatorfixture.h"
+#include "startup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QProcess>
+#include <QProgressBar>
+#include <QSemaphore>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QWidget *topLevel(const char *className)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->inherits(className))
+            return w;
+    return nullptr;
+}
+
+}  // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir store;
+
+private slots:
+    void initTestCase()
+    {
+        setApplicationIdentity();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+        QVERIFY(QSettings().fileName().startsWith(store.path()));
+    }
+
+    void cleanupTestCase()
+    {
+        QTest::qWait(300);  // the settings dialog's clear-button animation
+    }
+
+    void identity()
+    {
+        QCOMPARE(QCoreApplication::applicationName(), QString("Vexa Modulant"));
+        QCOMPARE(QCoreApplication::organizationName(), QString("Zorvik"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QString("0.18"));
+        setApplicationIcon();
+        QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
+    void logoFirstThenTheTitledMainWindow()
+    {
+        SimulatorFixture sim;
+        QSemaphore listingMayEnd;
+        sim.backend->setListingHook([&] { listingMayEnd.acquire(); });
+
+        MainWindow window;
+        showMainWindowAfterLogo(window);
+        window.initSettings();
+        QCOMPARE(window.windowTitle(), QString("Vexa Modulant v0.18"));
+
+        QWidget *logo = topLevel("LogoWindow");
+        QVERIFY(logo && logo->isVisible());
+        QVERIFY(!window.isVisible());
+        // Discovery is already under way while the logo is up.
+        QWidget *settings = topLevel("SettingsDialog");
+        QVERIFY(!settings->findChild<QProgressBar *>("prog_bar_connection")->isHidden());
+
+        listingMayEnd.release();
+        QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+        QVERIFY(!topLevel("LogoWindow"));
+        QTRY_COMPARE(settings->findChild<QComboBox *>("cb_connection")->currentText(), QString("SIM0001"));
+    }
+
+    void closeEndsTheEventLoopWithZero()
+    {
+        MainWindow window;
+        window.show();
+        auto *close = window.findChild<QAction *>("action_close");
+        QVERIFY(close);
+        QTimer::singleShot(0, close, &QAction::trigger);
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void unusableSimulatorFileIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("short.bin");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(128, '\0'));
+        file.close();
+
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VEXA_SIMULATOR", path);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VEXA_PROGRAM), QStringList());
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 2);
+        const QString message = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(message.contains(path) && message.contains("512"), qPrintable(message));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
