@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -50,6 +51,8 @@ quint8 deviceAddressOf(int table)
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    // The dump's columns line up only in a fixed-width font.
+    ui->te_log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     connect(&sfpThread, &QThread::started, &progressDialog, &QDialog::exec);
     connect(&sfpThread, &QThread::finished, &progressDialog, &QDialog::accept);
