@@ -27,16 +27,8 @@ void SFPThread::readRange(FtdiI2c &port, const Job &job, LogType kind)
 
     // A random read: the word address is written and ended by a stop, then a
     // fresh start addresses the module for reading.
-    switch (select(port, job, kind, job.address, false)) {
-    case Selection::Aborted:
+    if (!selectOrFail(port, job, kind, job.address, false, tr("i2c: couldn't select read address")))
         return;
-    case Selection::Refused:
-        port.close();
-        emit error(tr("i2c: couldn't select read address"));
-        return;
-    case Selection::Acknowledged:
-        break;
-    }
     port.writeByte(static_cast<quint8>(job.addrStart));
     port.stop();
     if (checkAbort(port, job, kind, false))
@@ -44,16 +36,8 @@ void SFPThread::readRange(FtdiI2c &port, const Job &job, LogType kind)
 
     const int count = qMax(0, job.addrEnd - job.addrStart);
     QByteArray data(count, '\0');
-    switch (select(port, job, kind, job.address, true)) {
-    case Selection::Aborted:
+    if (!selectOrFail(port, job, kind, job.address, true, tr("i2c: couldn't start reading")))
         return;
-    case Selection::Refused:
-        port.close();
-        emit error(tr("i2c: couldn't start reading"));
-        return;
-    case Selection::Acknowledged:
-        break;
-    }
 
     quint16 checksum = 0;
     for (int i = 0; i < count; ++i) {

@@ -132,6 +132,22 @@ SFPThread::Selection SFPThread::select(FtdiI2c &port, const Job &job, LogType ki
     return Selection::Refused;
 }
 
+bool SFPThread::selectOrFail(FtdiI2c &port, const Job &job, LogType kind, quint8 device, bool forReading,
+                             const QString &refusal)
+{
+    switch (select(port, job, kind, device, forReading)) {
+    case Selection::Acknowledged:
+        return true;
+    case Selection::Refused:
+        port.close();
+        emit error(refusal);
+        return false;
+    case Selection::Aborted:
+        break;
+    }
+    return false;
+}
+
 bool SFPThread::checkAbort(FtdiI2c &port, const Job &job, LogType kind, bool midRead)
 {
     if (isInterruptionRequested()) {

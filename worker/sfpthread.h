@@ -77,6 +77,9 @@ private:
     Job snapshot() const;
     bool openPort(FtdiI2c &port, const Job &job);
     Selection select(FtdiI2c &port, const Job &job, LogType kind, quint8 device, bool forReading);
+    // select(), closing the port and reporting `refusal` when the module never answers.
+    bool selectOrFail(FtdiI2c &port, const Job &job, LogType kind, quint8 device, bool forReading,
+                      const QString &refusal);
     void readJob(const Job &job);
     void writeJob(const Job &job);
     bool enterPassword(FtdiI2c &port, const Job &job);
@@ -84,6 +87,7 @@ private:
     void readRange(FtdiI2c &port, const Job &job, LogType kind);
     bool checkAbort(FtdiI2c &port, const Job &job, LogType kind, bool midRead);
     void abortCleanup(FtdiI2c &port, bool midRead);
+    static QString refusal(const Job &job);
     static QString recordTime();
     static QString hexAddress(quint8 address);
     static bool countsInChecksum(const Job &job, int position);

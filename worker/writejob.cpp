@@ -14,6 +14,11 @@ constexpr int kPageSize = 8;
 
 }  // namespace
 
+QString SFPThread::refusal(const Job &job)
+{
+    return tr("Couldn't write to: %1").arg(job.serialNumber);
+}
+
 void SFPThread::writeJob(const Job &job)
 {
     timer.start();  // the budget covers the password and all pages
@@ -49,16 +54,8 @@ bool SFPThread::enterPassword(FtdiI2c &port, const Job &job)
 {
     // Each password byte is a transaction of its own to device 0x51.
     for (int i = 0; i < job.writePassword.size(); ++i) {
-        switch (select(port, job, kLogWrited, kPasswordDevice, false)) {
-        case Selection::Aborted:
+        if (!selectOrFail(port, job, kLogWrited, kPasswordDevice, false, refusal(job)))
             return false;
-        case Selection::Refused:
-            port.close();
-            emit error(tr("Couldn't write to: %1").arg(job.serialNumber));
-            return false;
-        case Selection::Acknowledged:
-            break;
-        }
         port.writeByte(static_cast<quint8>(kPasswordAddress + i));
         port.writeByte(static_cast<quint8>(job.writePassword.at(i)));
         port.stop();
@@ -75,16 +72,8 @@ bool SFPThread::writePages(FtdiI2c &port, const Job &job, quint16 &checksum)
     for (int i = 0; i < kTableSize;) {
         if (checkAbort(port, job, kLogWrited, false))
             return false;
-        switch (select(port, job, kLogWrited, job.address, false)) {
-        case Selection::Aborted:
+        if (!selectOrFail(port, job, kLogWrited, job.address, false, refusal(job)))
             return false;
-        case Selection::Refused:
-            port.close();
-            emit error(tr("Couldn't write to: %1").arg(job.serialNumber));
-            return false;
-        case Selection::Acknowledged:
-            break;
-        }
         port.writeByte(static_cast<quint8>(job.addrStart + i));
         if (checkAbort(port, job, kLogWrited, false))
             return false;

@@ -3,6 +3,7 @@
 
 #include "logowindow.h"
 #include "mainwindow.h"
+#include "programmerbackends.h"
 #include "simulatorfixture.h"
 #include "startup.h"
 
@@ -89,6 +90,30 @@ private slots:
         QVERIFY(close);
         QTimer::singleShot(0, close, &QAction::trigger);
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void simulatedProgrammerOnlyWhenAskedFor()
+    {
+        const auto listedSerials = [] {
+            std::uint32_t count = 0;
+            FT_CreateDeviceInfoList(&count);
+            std::vector<FT_DEVICE_LIST_INFO_NODE> nodes(count);
+            FT_GetDeviceInfoList(nodes.data(), &count);
+            QStringList serials;
+            for (std::uint32_t i = 0; i < count; ++i)
+                serials.append(QString::fromLatin1(nodes[i].SerialNumber));
+            return serials;
+        };
+        QString problem;
+        for (const char *setting : {"", "0", "1"}) {
+            d2xx::removeAllBackends();
+            qputenv("VEXA_SIMULATOR", setting);
+            QVERIFY(installProgrammerBackends(&problem));
+            QCOMPARE(listedSerials().contains("VEXASIM1"), QByteArray(setting) == "1");
+            QCOMPARE(d2xx::installedBackends().size(), QByteArray(setting) == "1" ? size_t(2) : size_t(1));
+        }
+        d2xx::removeAllBackends();
+        qunsetenv("VEXA_SIMULATOR");
     }
 
     void unusableSimulatorFileIsRefused()
