@@ -1,10 +1,11 @@
 #pragma once
-// A scripted stand-in for libftdi and libusb: a list of USB devices, the
-// result every call should give, reads that deliver prepared chunks, and a
-// clock that moves only when a read is made.
+// A scripted stand-in for libftdi and libusb: USB devices to list, a result
+// for any call by name, chunks that reads hand over, and a clock that moves
+// only when a read is made.
 
 #include "libftdiapi.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <string>
@@ -14,64 +15,69 @@ class FakeLibFtdiApi : public LibFtdiApi
 {
 public:
     struct FakeDevice {
-        std::uint16_t vendor = 0x0403;
-        std::uint16_t product = 0x6001;
-        std::uint16_t release = 0x600;
-        std::uint8_t bus = 1;
-        std::uint8_t address = 2;
-        std::string description = "FT232R USB UART";
         std::string serialNumber;
         int stringsResult = 0;
         int openResult = 0;
+        std::uint16_t product = 0x6001;  // FT232R
+        std::uint16_t release = 0x600;
+        std::uint16_t vendor = 0x0403;
     };
-
-    // One answer of ftdi_read_data(): these bytes, or an error code.
-    struct ReadStep {
-        std::vector<std::uint8_t> bytes;
-        int error = 0;
-    };
-
-    static FakeDevice programmer(const std::string &serialNumber, std::uint8_t address = 2);
 
     std::vector<FakeDevice> devices;
-    bool noUsb = false;
-    int listResult = 0;
-    // Results by call name ("setBitMode", "purgeReceive", "write", ...); 0 when absent.
+    bool noUsb = false;  // libusb cannot start
+    // Results by call name ("setBitMode", "write", ...); "read" is what reads
+    // give once the chunks are used up: 0 (nothing yet) or an error.
     std::map<std::string, int> results;
-    std::deque<ReadStep> reads;  // an empty queue reads nothing
-    std::chrono::milliseconds timePerRead{10};
-
-    // Every call that reached the chip, e.g. "setBitMode(0x14,4)".
-    std::vector<std::string> calls;
+    std::deque<std::vector<std::uint8_t>> reads;
+    // Every open that reached a chip: serial number and interface, e.g. "Q:2".
+    std::vector<std::string> opened;
     int liveContexts = 0;
     int referencedDevices = 0;
-    int readCalls = 0;
     Clock::time_point clock{};
 
-    Context newContext() override;
-    void freeContext(Context context) override;
-    int listDevices(Context context, std::vector<UsbDevice> &list) override;
-    void releaseDevices(std::vector<UsbDevice> &list) override;
-    int readStrings(Context context, const UsbDevice &device, std::string &description,
-                    std::string &serialNumber) override;
-    int open(Context context, const UsbDevice &device, int interfaceIndex) override;
-    int close(Context context) override;
-    int setBitMode(Context context, std::uint8_t mask, std::uint8_t mode) override;
-    int purgeReceive(Context context) override;
-    int purgeTransmit(Context context) override;
-    int setLatencyTimer(Context context, std::uint8_t milliseconds) override;
-    int setReadChunkSize(Context context, unsigned size) override;
-    int setWriteChunkSize(Context context, unsigned size) override;
-    int setBaudRate(Context context, int baudRate) override;
-    void setUsbTimeouts(Context context, int readMs, int writeMs) override;
-    int write(Context context, const std::uint8_t *data, int size) override;
-    int read(Context context, std::uint8_t *data, int size) override;
-    int readPins(Context context, std::uint8_t *pins) override;
-    Clock::time_point now() override;
-
-private:
-    struct FakeContext {
-        const FakeDevice *opened = nullptr;
-    };
-    int answer(const std::string &call, const std::string &record);
+    Context newContext() override { return noUsb ? nullptr : (++liveContexts, this); }
+    void freeContext(Context) override { --liveContexts; }
+    int listDevices(Context, std::vector<UsbDevice> &list) override
+    {
+        for (const FakeDevice &d : devices)
+            list.push_back({const_cast<FakeDevice *>(&d), d.vendor, d.product, d.release, 1, 2});
+        referencedDevices += static_cast<int>(devices.size());
+        return 0;
+    }
+    void releaseDevices(std::vector<UsbDevice> &list) override { referencedDevices -= static_cast<int>(list.size()); }
+    int readStrings(Context, const UsbDevice &device, std::string &, std::string &serialNumber) override
+    {
+        const FakeDevice &d = *static_cast<const FakeDevice *>(device.device);
+        serialNumber = d.stringsResult == 0 ? d.serialNumber : "";
+        return d.stringsResult;
+    }
+    int open(Context, const UsbDevice &device, int interfaceIndex) override
+    {
+        const FakeDevice &d = *static_cast<const FakeDevice *>(device.device);
+        opened.push_back(d.serialNumber + ":" + std::to_string(interfaceIndex));
+        return d.openResult;
+    }
+    int close(Context) override { return results["close"]; }
+    int setBitMode(Context, std::uint8_t, std::uint8_t) override { return results["setBitMode"]; }
+    int purgeReceive(Context) override { return results["purgeReceive"]; }
+    int purgeTransmit(Context) override { return results["purgeTransmit"]; }
+    int setLatencyTimer(Context, std::uint8_t) override { return results["setLatencyTimer"]; }
+    int setReadChunkSize(Context, unsigned) override { return results["setReadChunkSize"]; }
+    int setWriteChunkSize(Context, unsigned) override { return results["setWriteChunkSize"]; }
+    int setBaudRate(Context, int) override { return results["setBaudRate"]; }
+    void setUsbTimeouts(Context, int, int) override {}
+    int write(Context, const std::uint8_t *, int size) override { return results["write"] ? results["write"] : size; }
+    int read(Context, std::uint8_t *data, int size) override
+    {
+        clock += std::chrono::milliseconds(10);
+        if (reads.empty())
+            return results["read"];
+        // Like ftdi_read_data(), never more than asked for.
+        const int count = std::min(size, static_cast<int>(reads.front().size()));
+        std::copy_n(reads.front().begin(), count, data);
+        reads.pop_front();
+        return count;
+    }
+    int readPins(Context, std::uint8_t *) override { return 0; }
+    Clock::time_point now() override { return clock; }
 };

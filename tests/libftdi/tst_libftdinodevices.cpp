@@ -15,49 +15,31 @@ class TestLibFtdiNoDevices : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        d2xx::installBackend(makeLibFtdiBackend());
-        std::uint32_t count = 0;
-        FT_CreateDeviceInfoList(&count);
-        if (count > 0) {
-            d2xx::removeAllBackends();
-            QSKIP("FTDI devices are attached to this machine");
-        }
-    }
-
     void cleanup()
     {
         d2xx::removeAllBackends();
         linkdiag::setSink({});
     }
 
-    void discoveryIsEmpty()
+    void nothingIsListedAndOpeningFails()
     {
+        d2xx::installBackend(makeLibFtdiBackend());
         std::uint32_t count = 99;
         QCOMPARE(FT_CreateDeviceInfoList(&count), FT_STATUS(FT_OK));
-        QCOMPARE(count, 0u);
-        FT_DEVICE_LIST_INFO_NODE node;
-        QCOMPARE(FT_GetDeviceInfoList(&node, &count), FT_STATUS(FT_OK));
-        QCOMPARE(count, 0u);
-    }
+        if (count > 0)
+            QSKIP("FTDI devices are attached to this machine");
 
-    void openingAnySerialNumberFails()
-    {
         std::string printed;
         linkdiag::setSink([&printed](const std::string &text) { printed += text; });
         auto port = std::make_unique<FtdiI2c>();
         port->reset();
-
         QVERIFY(!port->open("VEXA0001"));
 
-        QVERIFY(!port->isOpen());
         QCOMPARE(port->lastStatus, FT_STATUS(FT_DEVICE_NOT_FOUND));
         QCOMPARE(QString::fromStdString(printed),
                  QStringLiteral("FT_Open(VEXA0001) failed (error 2).\n"
                                 "Use lsmod to check if ftdi_sio (and usbserial) are present.\n"
                                 "If so, unload them using rmmod, as they conflict with ftd2xx.\n"));
-        port->close();  // harmless on a port that never opened
     }
 };
 
