@@ -11,69 +11,39 @@ class TestProgressDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void showsTheStepAsABusyIndicator();
-    void closeButtonAsksToCancelAndStaysOpen();
-    void escapeAsksToCancelAndExecEndsOnlyWhenTheOwnerAccepts();
-};
+    void cancelAsksToStopAndStaysOpenUntilAccepted_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("close button") << false;
+    }
 
-namespace {
-
-QLabel *stepLabel(ProgressDialog &dialog)
-{
-    return dialog.findChild<QLabel *>("label");
-}
-
-}  // namespace
-
-void TestProgressDialog::showsTheStepAsABusyIndicator()
-{
-    ProgressDialog dialog;
-    dialog.setLabel("Reading...");
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-
-    QCOMPARE(stepLabel(dialog)->text(), QString("Reading..."));
-    QCOMPARE(dialog.windowTitle(), QString("Vexa Modulant"));
-    QProgressBar *bar = dialog.findChild<QProgressBar *>("progressBar_2");
-    QVERIFY(bar);
-    QCOMPARE(bar->minimum(), 0);
-    QCOMPARE(bar->maximum(), 0);
-    QVERIFY(bar->text().isEmpty());  // no percentage
-}
-
-void TestProgressDialog::closeButtonAsksToCancelAndStaysOpen()
-{
-    ProgressDialog dialog;
-    QSignalSpy canceled(&dialog, &ProgressDialog::canceled);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-
-    QVERIFY(!dialog.close());
-
-    QCOMPARE(canceled.count(), 1);
-    QCOMPARE(stepLabel(dialog)->text(), QString("Canceling..."));
-    QVERIFY(dialog.isVisible());
-}
-
-void TestProgressDialog::escapeAsksToCancelAndExecEndsOnlyWhenTheOwnerAccepts()
-{
-    ProgressDialog dialog;
-    QSignalSpy canceled(&dialog, &ProgressDialog::canceled);
-    bool openAfterEscape = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        // Let any close the Escape might have queued happen first.
+    void cancelAsksToStopAndStaysOpenUntilAccepted()
+    {
+        QFETCH(bool, escape);
+        ProgressDialog dialog;
+        dialog.setLabel("Writing...");
+        QSignalSpy canceled(&dialog, &ProgressDialog::canceled);
+        bool openAfterCancel = false;
         QTimer::singleShot(0, &dialog, [&] {
-            openAfterEscape = dialog.isVisible();
-            dialog.accept();
+            if (escape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                dialog.close();
+            // Let any close the cancel might have queued happen first.
+            QTimer::singleShot(0, &dialog, [&] {
+                openAfterCancel = dialog.isVisible();
+                dialog.accept();
+            });
         });
-    });
 
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QVERIFY(openAfterEscape);
-    QCOMPARE(canceled.count(), 1);
-    QCOMPARE(stepLabel(dialog)->text(), QString("Canceling..."));  // keeps the last text
-}
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(openAfterCancel);
+        QCOMPARE(canceled.count(), 1);
+        QCOMPARE(dialog.findChild<QLabel *>("label")->text(), QString("Canceling..."));
+        QCOMPARE(dialog.findChild<QProgressBar *>("progressBar_2")->maximum(), 0);  // busy, no percentage
+    }
+};
 
 QTEST_MAIN(TestProgressDialog)
 #include "tst_progressdialog.moc"

@@ -7,14 +7,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -33,76 +29,46 @@ inline bool isolateSettings(const QTemporaryDir &dir)
 // The line edit's clear button fades with an animation that deletes itself
 // on a later tick, also when the button is gone. A test run lets those run
 // out before it ends, so that nothing is left behind at exit.
-inline void letWidgetAnimationsEnd()
-{
-    QTest::qWait(300);
-}
+inline void letWidgetAnimationsEnd() { QTest::qWait(300); }
+
+// The first argument of the last signal caught; invalid if none was sent.
+inline QVariant lastSent(const QSignalSpy &spy) { return spy.isEmpty() ? QVariant() : spy.last().at(0); }
 
 struct SettingsForm {
-    explicit SettingsForm(SettingsDialog &dialog)
-        : dialog(dialog)
-        , language(dialog.findChild<QComboBox *>("cb_language"))
-        , password(dialog.findChild<QComboBox *>("cb_password"))
-        , customPassword(dialog.findChild<QLineEdit *>("le_custom_password"))
-        , connection(dialog.findChild<QComboBox *>("cb_connection"))
-        , busyBar(dialog.findChild<QProgressBar *>("prog_bar_connection"))
-        , refresh(dialog.findChild<QToolButton *>("tb_connection_refresh"))
-        , verify(dialog.findChild<QCheckBox *>("cb_verify"))
-        , buttons(dialog.findChild<QDialogButtonBox *>("buttonBox"))
-    {
-    }
+    explicit SettingsForm(SettingsDialog &dialog) : dialog(dialog) {}
 
     bool complete() const
     {
         return language && password && customPassword && connection && busyBar && refresh && verify && buttons;
     }
 
-    bool discovering() const
-    {
-        return !busyBar->isHidden() && connection->isHidden() && refresh->isHidden();
-    }
+    bool discovering() const { return !busyBar->isHidden() && connection->isHidden() && refresh->isHidden(); }
 
     // True once the connection row is back to its idle state.
-    bool waitForDiscovery() const
-    {
-        return QTest::qWaitFor([this] { return !discovering(); }, 20000);
-    }
+    bool waitForDiscovery() const { return QTest::qWaitFor([this] { return !discovering(); }, 20000); }
 
     // Runs the dialog modally, does `whileOpen` in it, presses `button` and
-    // then saves or reloads as the main window does. Returns exec()'s result.
-    int run(QDialogButtonBox::StandardButton button, const std::function<void()> &whileOpen = {})
+    // then saves or reloads as the main window does.
+    void run(QDialogButtonBox::StandardButton button, const std::function<void()> &whileOpen)
     {
         QTimer::singleShot(0, &dialog, [this, button, whileOpen] {
-            if (whileOpen)
-                whileOpen();
+            whileOpen();
             buttons->button(button)->click();
         });
         dialog.adjustSize();
-        const int result = dialog.exec();
-        if (result == QDialog::Accepted)
+        if (dialog.exec() == QDialog::Accepted)
             dialog.saveSettings();
         else
             dialog.loadSettings();
-        return result;
     }
 
     SettingsDialog &dialog;
-    QComboBox *language;
-    QComboBox *password;
-    QLineEdit *customPassword;
-    QComboBox *connection;
-    QProgressBar *busyBar;
-    QToolButton *refresh;
-    QCheckBox *verify;
-    QDialogButtonBox *buttons;
+    QComboBox *language = dialog.findChild<QComboBox *>("cb_language");
+    QComboBox *password = dialog.findChild<QComboBox *>("cb_password");
+    QLineEdit *customPassword = dialog.findChild<QLineEdit *>("le_custom_password");
+    QComboBox *connection = dialog.findChild<QComboBox *>("cb_connection");
+    QProgressBar *busyBar = dialog.findChild<QProgressBar *>("prog_bar_connection");
+    QToolButton *refresh = dialog.findChild<QToolButton *>("tb_connection_refresh");
+    QCheckBox *verify = dialog.findChild<QCheckBox *>("cb_verify");
+    QDialogButtonBox *buttons = dialog.findChild<QDialogButtonBox *>("buttonBox");
 };
-
-inline QByteArray lastBytes(const QSignalSpy &spy)
-{
-    return spy.isEmpty() ? QByteArray("<nothing sent>") : spy.last().at(0).toByteArray();
-}
-
-inline QString lastText(const QSignalSpy &spy)
-{
-    return spy.isEmpty() ? QString("<nothing sent>") : spy.last().at(0).toString();
-}
