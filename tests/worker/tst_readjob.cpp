@@ -57,6 +57,12 @@ private slots:
         QCOMPARE(job->logs[0].data, sim->memory(0x50, 5, 6));
         QCOMPARE(sim->programmer->record().flushSizes,
                  (std::vector<int>{390, 8, 344, 8, 64, 360, 8, 24, 32, 32, 32, 32, 32, 32, 32, 48, 64}));
+
+        // An empty range still addresses the module, and reads nothing.
+        readTable(0x50, 10, 8);
+        QCOMPARE(job->logs[0].data, QByteArray());
+        QCOMPARE(job->logs[0].checksum, quint16(0));
+        QVERIFY(sim->programmer->record().transactions.back().selected);
     }
 
     void readsATableWithItsRecordAndChecksum_data()
@@ -95,24 +101,13 @@ private slots:
         QCOMPARE(transactions[1].acknowledged, [] { std::vector<bool> a(128, true); a.back() = false; return a; }());
     }
 
-    void emptyRangeStillAddressesTheModule()
-    {
-        readTable(0x50, 10, 8);
-        QCOMPARE(job->logs[0].data, QByteArray());
-        QCOMPARE(job->logs[0].checksum, quint16(0));
-        QVERIFY(sim->programmer->record().transactions.back().selected);
-    }
-
-    void noProgrammerSelectedTouchesNoDevice()
+    void missingOrUnknownProgrammer()
     {
         worker->setSerialNumber(QString());
         readTable(0x50, 0, 127);
         QCOMPARE(job->errors, QStringList{"SFP programmer not selected"});
         QVERIFY(sim->programmer->record().calls.empty());
-    }
 
-    void unknownProgrammerIsReportedWithThePrintedAdvice()
-    {
         DiagnosticCapture out;
         worker->setSerialNumber("GONE42");
         readTable(0x50, 0, 127);
