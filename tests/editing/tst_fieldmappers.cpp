@@ -109,6 +109,17 @@ private slots:
         QCOMPARE(quint8(model_.buffer().at(95)), sum8(model_.buffer(), 64, 95));
     }
 
+    void typingInsideATextFieldKeepsTheCursor()
+    {
+        model_.pasteBuffer(QByteArray("ACME").leftJustified(16, '\0').prepend(QByteArray(20, '\0')));
+        QLineEdit *vendor = editors_.le_vendor;
+        vendor->setCursorPosition(2);
+        QTest::keyClicks(vendor, "X");
+        QCOMPARE(vendor->text(), QString("ACXME"));
+        QCOMPARE(vendor->cursorPosition(), 3);
+        QCOMPARE(model_.buffer().mid(20, 5), QByteArray("ACXME"));
+    }
+
     // After a reset, and after bytes 63 and 95 are typed by hand: where the
     // sums kept in 63 and 95 begin (-1: the byte is left alone).
     void checkCodesFollowTheTable_data()
