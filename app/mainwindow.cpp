@@ -26,7 +26,6 @@
 namespace {
 
 constexpr int kBufferCount = 3;
-constexpr int kStatusMs = 3000;
 constexpr int kSectionSize = 18;
 const char kLastOpenedDir[] = "gui/last_opened_dir";
 const char kLastSavedDir[] = "gui/last_saved_dir";
@@ -35,11 +34,11 @@ const QString kImageSuffix = QStringLiteral(".bin");
 quint8 deviceAddressOf(int table)
 {
     switch (table) {
-    case 0:
-    case 1:
+    case TableViewModel::kTableA0Low:
+    case TableViewModel::kTableA0High:
         return 0x50;
-    case 2:
-    case 3:
+    case TableViewModel::kTableA2Low:
+    case TableViewModel::kTableA2High:
         return 0x51;
     default:
         return 0;
@@ -151,7 +150,7 @@ void MainWindow::showRangeAndChecksum()
     TableViewModel *model = currentModel();
     ui->sb_addr_start->setValue(model->addressStart());
     ui->sb_addr_stop->setValue(model->addressStop());
-    ui->le_checksum->setText(QStringLiteral("%1").arg(model->checksum(), 4, 16, QLatin1Char('0')).toUpper());
+    ui->le_checksum->setText(hexText(model->checksum(), 4));
 }
 
 void MainWindow::on_cb_table_currentIndexChanged(int index)

@@ -51,10 +51,15 @@ private slots:
     void reportCanceled(QString message);
 
 private:
+    static constexpr int kStatusMs = 3000;
+    // Bytes and checksums as the window shows them: upper-case hexadecimal, zero-padded.
+    static QString hexText(unsigned value, int width);
+
     TableViewModel *currentModel() const;
     void bindMappers();
     void startJob(int mode);
     void waitForWorker();
+    void waitForPreviousJob();
     void addBuffer(int number);
     void showRangeAndChecksum();
     void retranslateWindow();

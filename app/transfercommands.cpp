@@ -13,21 +13,14 @@
 
 namespace {
 
-constexpr int kStatusMs = 3000;
 constexpr int kBytesPerRow = 8;
-constexpr int kA2ChecksummedBytes = 119;
 
-QString hex(unsigned value, int width)
+}  // namespace
+
+QString MainWindow::hexText(unsigned value, int width)
 {
     return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
 }
-
-bool isA2Table(int table)
-{
-    return table == 2 || table == 3;
-}
-
-}  // namespace
 
 void MainWindow::waitForWorker()
 {
@@ -38,27 +31,29 @@ void MainWindow::waitForWorker()
     }
 }
 
-void MainWindow::on_tb_sfp_read_clicked()
+void MainWindow::waitForPreviousJob()
 {
     if (sfpThread.isRunning()) {
         sfpThread.quit();
         sfpThread.wait();
     }
+}
+
+void MainWindow::on_tb_sfp_read_clicked()
+{
+    waitForPreviousJob();
     startJob(SFPThread::kModeRead);
 }
 
 void MainWindow::on_tb_sfp_write_clicked()
 {
-    if (sfpThread.isRunning()) {
-        sfpThread.quit();
-        sfpThread.wait();
-    }
+    waitForPreviousJob();
     // A value typed into a cell but not yet confirmed belongs to the table.
     if (auto *view = qobject_cast<QTableView *>(ui->tw_buffers->currentWidget()))
         if (auto *delegate = qobject_cast<TableViewCellDelegate *>(view->itemDelegate()))
             emit delegate->forceApply();
 
-    if (currentModel()->table() == 2) {
+    if (currentModel()->table() == TableViewModel::kTableA2Low) {
         const auto answer = QMessageBox::warning(
             this, tr("Warning"),
             tr("Attention! Changing this memory area may lead to incorrect operation of DDMI and other module "
@@ -75,7 +70,7 @@ void MainWindow::startJob(int mode)
 {
     ui->te_log->moveCursor(QTextCursor::End);
     progressDialog.setLabel(mode == SFPThread::kModeRead ? tr("Reading...") : tr("Writing..."));
-    if (isA2Table(currentModel()->table()))
+    if (TableViewModel::isA2Table(currentModel()->table()))
         mode |= SFPThread::kModeA2Table;
     sfpThread.setMode(mode);
 
@@ -111,7 +106,7 @@ void MainWindow::log(SFPThread::LogType log_type, QString msg, QByteArray data, 
 {
     appendPlain(msg);
     appendHexDump(log_type, data);
-    appendPlain(tr("Checksum: 0x%1\n").arg(hex(checksum, 4)));
+    appendPlain(tr("Checksum: 0x%1\n").arg(hexText(checksum, 4)));
 
     switch (log_type) {
     case SFPThread::kLogReaded:
@@ -132,10 +127,10 @@ void MainWindow::appendHexDump(SFPThread::LogType log_type, const QByteArray &da
     int address = ui->sb_addr_start->value();
     for (int i = 0; i < data.size(); ++i) {
         if (i % kBytesPerRow == 0) {
-            appendPlain(QStringLiteral("%1| ").arg(hex(address, 2)));
+            appendPlain(QStringLiteral("%1| ").arg(hexText(address, 2)));
             address += kBytesPerRow;
         }
-        const QString byte = hex(static_cast<quint8>(data[i]), 2);
+        const QString byte = hexText(static_cast<quint8>(data[i]), 2);
         if (log_type == SFPThread::kLogVerify && i < buffer.size() && data[i] != buffer[i]) {
             ui->te_log->moveCursor(QTextCursor::End);
             ui->te_log->insertHtml(
@@ -153,15 +148,15 @@ void MainWindow::judgeVerify(const QByteArray &data, ushort checksum)
     TableViewModel *model = currentModel();
     if (checksum != model->checksum()) {
         appendPlain(tr("Checksum doesn't match\n"));
-        appendPlain(tr("Checksum expect: 0x%1\n").arg(hex(model->checksum(), 4)));
-        appendPlain(tr("Checksum calculate: 0x%1\n").arg(hex(checksum, 4)));
+        appendPlain(tr("Checksum expect: 0x%1\n").arg(hexText(model->checksum(), 4)));
+        appendPlain(tr("Checksum calculate: 0x%1\n").arg(hexText(checksum, 4)));
         error(tr("Checksum doesn't match"));
         return;
     }
     // Equal sums do not make equal bytes: every byte the table's check covers
     // must have come back as written.
     const QByteArray &buffer = model->buffer();
-    const int covered = qMin(data.size(), isA2Table(model->table()) ? kA2ChecksummedBytes : buffer.size());
+    const int covered = qMin(data.size(), TableViewModel::isA2Table(model->table()) ? TableViewModel::kA2ChecksumBytes : buffer.size());
     for (int i = 0; i < covered; ++i) {
         if (data[i] != buffer[i]) {
             appendPlain(tr("Bytes read back don't match\n"));

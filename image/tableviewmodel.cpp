@@ -12,11 +12,6 @@ bool isHighTable(int table)
     return table == TableViewModel::kTableA0High || table == TableViewModel::kTableA2High;
 }
 
-bool isA2Table(int table)
-{
-    return table == TableViewModel::kTableA2Low || table == TableViewModel::kTableA2High;
-}
-
 } // namespace
 
 TableViewModel::TableViewModel(QObject *parent)

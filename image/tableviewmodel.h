@@ -25,6 +25,8 @@ public:
 
     explicit TableViewModel(QObject *parent = nullptr);
 
+    static bool isA2Table(int table) { return table == kTableA2Low || table == kTableA2High; }
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
