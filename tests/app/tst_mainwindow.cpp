@@ -2,6 +2,7 @@
 // buffers and tables, Read and Write with their reports, errors, cancel,
 // Copy and Paste and the file commands.
 
+#include "isolatedsettings.h"
 #include "samplemodule.h"
 #include "simulatorfixture.h"
 #include "windowdriver.h"
@@ -78,20 +79,8 @@ class TestMainWindow : public QObject
     void chooseTable(int table) { ui->table->setCurrentIndex(table); }
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName("Zorvik");
-        QCoreApplication::setApplicationName("Vexa Modulant");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-        QVERIFY(QSettings().fileName().startsWith(store.path()));
-    }
-
-    void cleanupTestCase()
-    {
-        // The settings dialog's clear button fades with an animation that
-        // deletes itself on a later tick; let it end before the process does.
-        QTest::qWait(300);
-    }
+    void initTestCase() { QVERIFY(isolateSettings(store)); }
+    void cleanupTestCase() { letWidgetAnimationsEnd(); }
 
     void init()
     {

@@ -1,6 +1,7 @@
 // Starting the program: identity, the logo before the main window, discovery
 // under way behind the logo, quitting, and a refused simulator setting.
 
+#include "isolatedsettings.h"
 #include "logowindow.h"
 #include "mainwindow.h"
 #include "programmerbackends.h"
@@ -39,15 +40,11 @@ private:
 private slots:
     void initTestCase()
     {
+        QVERIFY(isolateSettings(store));
         setApplicationIdentity();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-        QVERIFY(QSettings().fileName().startsWith(store.path()));
     }
 
-    void cleanupTestCase()
-    {
-        QTest::qWait(300);  // the settings dialog's clear-button animation
-    }
+    void cleanupTestCase() { letWidgetAnimationsEnd(); }
 
     void identity()
     {

@@ -3,7 +3,9 @@
 // dialog's widgets by object name, and running the dialog the way the main
 // window does.
 
+#include "isolatedsettings.h"
 #include "settingsdialog.h"
+#include "simulatedbackend.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,20 +18,21 @@
 
 #include <functional>
 
-// Points the native settings store into dir, so that no test ever reads or
-// writes the operator's real settings. Returns false if that did not work.
-inline bool isolateSettings(const QTemporaryDir &dir)
-{
-    QCoreApplication::setOrganizationName("Zorvik");
-    QCoreApplication::setApplicationName("Vexa Modulant");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    return dir.isValid() && QSettings().fileName().startsWith(dir.path());
-}
+// A settings store of the test's own and a simulated driver with no
+// programmers, fresh for every test function.
+struct SettingsTestBed {
+    QTemporaryDir store;
+    std::shared_ptr<SimulatedBackend> backend;
 
-// The line edit's clear button fades with an animation that deletes itself
-// on a later tick, also when the button is gone. A test run lets those run
-// out before it ends, so that nothing is left behind at exit.
-inline void letWidgetAnimationsEnd() { QTest::qWait(300); }
+    void reset()
+    {
+        QSettings().clear();
+        d2xx::removeAllBackends();
+        backend = std::make_shared<SimulatedBackend>();
+        d2xx::installBackend(backend);
+    }
+    ~SettingsTestBed() { d2xx::removeAllBackends(); }
+};
 
 // The first argument of the last signal caught; invalid if none was sent.
 inline QVariant lastSent(const QSignalSpy &spy) { return spy.isEmpty() ? QVariant() : spy.last().at(0); }

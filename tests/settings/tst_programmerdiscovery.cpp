@@ -10,19 +10,13 @@ class TestProgrammerDiscovery : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir store;
-    std::shared_ptr<SimulatedBackend> backend;
+    SettingsTestBed bed;
+    std::shared_ptr<SimulatedBackend> &backend = bed.backend;
 
 private slots:
-    void initTestCase() { QVERIFY(isolateSettings(store)); }
+    void initTestCase() { QVERIFY(isolateSettings(bed.store)); }
     void cleanupTestCase() { letWidgetAnimationsEnd(); }
-    void init()
-    {
-        QSettings().clear();
-        backend = std::make_shared<SimulatedBackend>();
-        d2xx::installBackend(backend);
-    }
-    void cleanup() { d2xx::removeAllBackends(); }
+    void init() { bed.reset(); }
 
     void listsProgrammersThenSelectsTheStoredPosition_data()
     {

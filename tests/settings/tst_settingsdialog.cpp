@@ -6,19 +6,13 @@ class TestSettingsDialog : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir store;
-    std::shared_ptr<SimulatedBackend> backend;
+    SettingsTestBed bed;
+    std::shared_ptr<SimulatedBackend> &backend = bed.backend;
 
 private slots:
-    void initTestCase() { QVERIFY(isolateSettings(store)); }
+    void initTestCase() { QVERIFY(isolateSettings(bed.store)); }
     void cleanupTestCase() { letWidgetAnimationsEnd(); }
-    void init()
-    {
-        QSettings().clear();
-        backend = std::make_shared<SimulatedBackend>();
-        d2xx::installBackend(backend);
-    }
-    void cleanup() { d2xx::removeAllBackends(); }
+    void init() { bed.reset(); }
 
     void firstStartWithAnEmptyStore()
     {
