@@ -34,19 +34,32 @@ void SettingsDialog::discoveryFinished()
     for (const ProgrammerInfo &info : found)
         ui->cb_connection->addItem(info.serialNumber(), QVariant::fromValue(new ProgrammerInfo(info)));
 
-    // All entries are in before the stored position is applied; a position
-    // past the end leaves no entry current.
-    ui->cb_connection->setCurrentIndex(storedConnectionPosition());
+    // All entries are in before the stored choice is applied.
+    selectStoredProgrammer();
 
     ui->cb_connection->show();
     ui->tb_connection_refresh->show();
     ui->prog_bar_connection->hide();
 }
 
+void SettingsDialog::selectStoredProgrammer()
+{
+    // The serial number decides when there is one, so that another programmer
+    // plugged in beside it cannot take its place; the position is for
+    // settings written before serial numbers were kept. A position past the
+    // end, or a serial number not attached, leaves no entry current.
+    const QString serial = storedConnectionSerial();
+    ui->cb_connection->setCurrentIndex(serial.isEmpty() ? storedConnectionPosition()
+                                                        : ui->cb_connection->findText(serial, Qt::MatchExactly));
+    sendSerialNumber();
+}
+
 void SettingsDialog::sendSerialNumber()
 {
+    // With the stored programmer absent its serial number still goes out, so
+    // that a transfer names the programmer it cannot open rather than none.
     const ProgrammerInfo *info = ui->cb_connection->currentData().value<ProgrammerInfo *>();
-    emit serialNumberChanged(info ? info->serialNumber() : QString());
+    emit serialNumberChanged(info ? info->serialNumber() : storedConnectionSerial());
 }
 
 void SettingsDialog::deleteProgrammerInfos()

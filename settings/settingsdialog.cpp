@@ -17,6 +17,11 @@ int storedConnectionPosition()
     return qMax(0, QSettings().value(kConnectionKey, kDefaultConnection).toInt());
 }
 
+QString storedConnectionSerial()
+{
+    return QSettings().value(kConnectionSerialKey).toString();
+}
+
 SettingsDialog::SettingsDialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::SettingsDialog)
@@ -48,7 +53,7 @@ void SettingsDialog::loadSettings()
     QSettings settings;
     ui->le_custom_password->setText(
         settings.value(kCustomPasswordKey, QString::fromLatin1(kDefaultCustomPassword)).toString());
-    ui->cb_connection->setCurrentIndex(storedConnectionPosition());
+    selectStoredProgrammer();
     ui->cb_language->setCurrentIndex(settings.value(kLanguageKey, kDefaultLanguage).toInt());
     ui->cb_verify->setChecked(settings.value(kVerifyKey, kDefaultVerify).toBool());
 }
@@ -59,8 +64,10 @@ void SettingsDialog::saveSettings()
     // An incomplete custom password or an empty list keeps what was stored.
     if (ui->le_custom_password->hasAcceptableInput())
         settings.setValue(kCustomPasswordKey, ui->le_custom_password->text());
-    if (ui->cb_connection->currentIndex() >= 0)
+    if (ui->cb_connection->currentIndex() >= 0) {
         settings.setValue(kConnectionKey, ui->cb_connection->currentIndex());
+        settings.setValue(kConnectionSerialKey, ui->cb_connection->currentText());
+    }
     settings.setValue(kLanguageKey, ui->cb_language->currentIndex());
     settings.setValue(kVerifyKey, ui->cb_verify->isChecked());
     settings.sync();

@@ -67,6 +67,7 @@ private:
     void setLanguage(QString code);
     void loadTranslator(QTranslator &translator, QString file, QString directory);
     void deleteProgrammerInfos();
+    void selectStoredProgrammer();
 
     Ui::SettingsDialog *ui;
     QFuture<QVector<ProgrammerInfo>> discovery;

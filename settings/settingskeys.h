@@ -1,8 +1,13 @@
 #pragma once
 // Keys and defaults of the settings dialog's values in the settings store.
 
+#include <QString>
+
 inline constexpr char kCustomPasswordKey[] = "gui/custom_password";
 inline constexpr char kConnectionKey[] = "gui/connection";
+// The chosen programmer's serial number; settings written before it only
+// hold the position in the list.
+inline constexpr char kConnectionSerialKey[] = "gui/connection_serial";
 inline constexpr char kLanguageKey[] = "gui/language";
 inline constexpr char kVerifyKey[] = "gui/verify";
 
@@ -13,3 +18,5 @@ inline constexpr bool kDefaultVerify = true;
 
 // The stored programmer position; a negative one means the first entry.
 int storedConnectionPosition();
+// The stored programmer serial number; empty for settings that have none.
+QString storedConnectionSerial();

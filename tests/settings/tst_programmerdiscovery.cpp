@@ -18,31 +18,40 @@ private slots:
     void cleanupTestCase() { letWidgetAnimationsEnd(); }
     void init() { bed.reset(); }
 
-    void listsProgrammersThenSelectsTheStoredPosition_data()
+    void listsProgrammersThenSelectsTheStoredOne_data()
     {
         QTest::addColumn<QStringList>("attached");
-        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QVariant>("position");
+        QTest::addColumn<QString>("serial");
         QTest::addColumn<QString>("current");
-        QTest::newRow("none") << QStringList() << QVariant() << QString();
-        QTest::newRow("one") << QStringList({"ZETA"}) << QVariant() << "ZETA";
-        QTest::newRow("two, nothing stored") << QStringList({"ZETA", "ALPHA"}) << QVariant() << "ZETA";
-        QTest::newRow("two, second stored") << QStringList({"ZETA", "ALPHA"}) << QVariant(1) << "ALPHA";
-        QTest::newRow("stored past the end") << QStringList({"ZETA"}) << QVariant(1) << QString();
-        QTest::newRow("negative stored") << QStringList({"ZETA", "ALPHA"}) << QVariant(-3) << "ZETA";
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("none") << QStringList() << QVariant() << "" << "" << "";
+        QTest::newRow("one") << QStringList({"ZETA"}) << QVariant() << "" << "ZETA" << "ZETA";
+        QTest::newRow("two, nothing stored") << QStringList({"ZETA", "ALPHA"}) << QVariant() << "" << "ZETA" << "ZETA";
+        QTest::newRow("two, second stored") << QStringList({"ZETA", "ALPHA"}) << QVariant(1) << "" << "ALPHA" << "ALPHA";
+        QTest::newRow("stored past the end") << QStringList({"ZETA"}) << QVariant(1) << "" << "" << "";
+        QTest::newRow("negative stored") << QStringList({"ZETA", "ALPHA"}) << QVariant(-3) << "" << "ZETA" << "ZETA";
+        // A programmer plugged in ahead of the chosen one moves it down the list.
+        QTest::newRow("serial over position") << QStringList({"NEW", "ZETA"}) << QVariant(0) << "ZETA" << "ZETA" << "ZETA";
+        QTest::newRow("stored serial not attached") << QStringList({"ZETA"}) << QVariant(0) << "GONE" << "" << "GONE";
     }
 
-    void listsProgrammersThenSelectsTheStoredPosition()
+    void listsProgrammersThenSelectsTheStoredOne()
     {
         QFETCH(QStringList, attached);
-        QFETCH(QVariant, stored);
+        QFETCH(QVariant, position);
+        QFETCH(QString, serial);
         QFETCH(QString, current);
+        QFETCH(QString, sent);
         // Devices without an ID or a serial number are no programmers.
         backend->addListEntry(SimulatedBackend::node(0, "NO-ID"));
         backend->addListEntry(SimulatedBackend::node(SimulatedBackend::kDeviceId, ""));
-        for (const QString &serial : attached)
-            backend->addProgrammer(serial.toStdString());
-        if (stored.isValid())
-            QSettings().setValue("gui/connection", stored);
+        for (const QString &name : attached)
+            backend->addProgrammer(name.toStdString());
+        if (position.isValid())
+            QSettings().setValue("gui/connection", position);
+        if (!serial.isEmpty())
+            QSettings().setValue("gui/connection_serial", serial);
         SettingsDialog dialog;
         SettingsForm form(dialog);
         QSignalSpy serials(&dialog, &SettingsDialog::serialNumberChanged);
@@ -51,16 +60,23 @@ private slots:
         QCOMPARE(form.connection->count(), attached.size());
         QCOMPARE(form.connection->currentIndex(), attached.indexOf(current));
         // Nothing sent at all leaves the worker without a serial number too.
-        QCOMPARE(lastSent(serials).toString(), current);
+        QCOMPARE(lastSent(serials).toString(), sent);
 
-        // A refresh drops the current programmer at once; then the stored
-        // position applies again, not a choice made since the last Save.
+        // A refresh drops the chosen entry at once; then the stored choice
+        // applies again, not a choice made since the last Save.
         form.connection->setCurrentIndex(0);
         form.refresh->click();
-        QCOMPARE(lastSent(serials).toString(), QString());
+        QCOMPARE(lastSent(serials).toString(), serial);
         QVERIFY(form.waitForDiscovery());
         QCOMPARE(form.connection->currentIndex(), attached.indexOf(current));
-        QCOMPARE(lastSent(serials).toString(), current);
+        QCOMPARE(lastSent(serials).toString(), sent);
+
+        // Save remembers the serial number beside the position.
+        if (!attached.isEmpty()) {
+            form.connection->setCurrentIndex(attached.size() - 1);
+            dialog.saveSettings();
+            QCOMPARE(QSettings().value("gui/connection_serial").toString(), attached.last());
+        }
     }
 
     // A driver may fill all sixteen serial bytes; a failing driver beside a
