@@ -7,8 +7,21 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+bool TableViewModel::refuseIrregular(const QString &fileName)
+{
+    // A FIFO or a device would block the window for as long as nobody
+    // answers at its other end, or never end: only plain files hold images.
+    const QFileInfo info(fileName);
+    if (!info.exists() || info.isFile())
+        return false;
+    emit error(tr("Not a regular file: %1").arg(QDir::toNativeSeparators(fileName)));
+    return true;
+}
+
 bool TableViewModel::load(const QString &fileName)
 {
+    if (refuseIrregular(fileName))
+        return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         emit error(tr("Couldn't open file: %1").arg(file.errorString()));
@@ -42,10 +55,8 @@ bool TableViewModel::load(const QString &fileName)
 
 bool TableViewModel::save(const QString &fileName)
 {
-    const QFileInfo target(fileName);
-    if (target.exists() && !target.isFile() && !target.isDir())
-        return saveInPlace(fileName);
-
+    if (refuseIrregular(fileName))
+        return false;
     // The new image goes to a temporary file that replaces the old one only
     // once every byte is on disk, so a failed save keeps the previous image.
     QSaveFile file(fileName);
@@ -53,19 +64,10 @@ bool TableViewModel::save(const QString &fileName)
         emit error(tr("Couldn't open file: %1").arg(file.errorString()));
         return false;
     }
-    const bool written = file.write(buffer_) == buffer_.size() && file.flush();
-    if (!written)
-        file.cancelWriting();
-    return file.commit() && written;
-}
-
-// Devices and pipes are written into, not replaced by a renamed file.
-bool TableViewModel::saveInPlace(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        emit error(tr("Couldn't open file: %1").arg(file.errorString()));
+    // Without a commit the temporary file goes with `file`.
+    if (file.write(buffer_) != buffer_.size() || !file.flush() || !file.commit()) {
+        emit error(tr("Couldn't write file: %1").arg(file.errorString()));
         return false;
     }
-    return file.write(buffer_) == buffer_.size() && file.flush();
+    return true;
 }

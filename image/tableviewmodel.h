@@ -57,7 +57,9 @@ signals:
     void checksumChanged(QString checksum);
 
 private:
-    bool saveInPlace(const QString &fileName);
+    // Emits an error and returns true for a path that exists but is not a
+    // regular file.
+    bool refuseIrregular(const QString &fileName);
 
     int table_ = kTableA0Low;
     quint16 checksum_ = 0;

@@ -3,6 +3,7 @@
 #include "simulatedbackend.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -36,6 +37,12 @@ SimulatorSetup simulatorFor(const QString &setting)
     QByteArray image = sampleModuleImage();
     if (setting != QLatin1String("1")) {
         QFile file(setting);
+        // A FIFO or a device would hang the program at start or at the first
+        // stored write.
+        if (file.exists() && !QFileInfo(setting).isFile()) {
+            setup.error = QStringLiteral("%1: %2 is not a regular file").arg(kSimulatorVariable, setting);
+            return setup;
+        }
         if (file.exists()) {
             if (!file.open(QIODevice::ReadOnly)) {
                 setup.error = QStringLiteral("%1: couldn't read %2: %3")

@@ -431,5 +431,13 @@
         <source>File is too large for an EEPROM image (more than %1 bytes): %2</source>
         <translation>Файл слишком велик для образа EEPROM (больше %1 байт): %2</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t write file: %1</source>
+        <translation>Не удалось записать файл: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Это не обычный файл: %1</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,12 +34,15 @@ private:
     QTemporaryDir dir_;
 
     QString path(const QString &name) const { return dir_.filePath(name); }
+    // A FIFO nobody writes to: opening it would block for ever.
+    QString fifo() const { return path("fifo"); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
         QVERIFY(writeFile(path("huge.bin"), pattern(64 * 1024 + 1, 6)));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo()).constData(), 0600), 0);
     }
 
     // Loaded into a tab holding other bytes, saved from there and loaded into
@@ -80,7 +84,8 @@ private slots:
         QTest::newRow("missing") << missing.fileName() << "Couldn't open file: " + missing.errorString();
         const QString tooLarge = "File is too large for an EEPROM image (more than 65536 bytes): ";
         QTest::newRow("64 KiB and one byte") << path("huge.bin") << tooLarge + path("huge.bin");
-        QTest::newRow("endless device") << "/dev/zero" << tooLarge + "/dev/zero";
+        QTest::newRow("device") << "/dev/zero" << "Not a regular file: /dev/zero";
+        QTest::newRow("FIFO") << fifo() << "Not a regular file: " + fifo();
         // Opens fine, but offset 0 of a process's memory cannot be read.
         QTest::newRow("read error") << "/proc/self/mem" << "Couldn't read file: ";
     }
@@ -97,12 +102,23 @@ private slots:
         QCOMPARE(model.buffer(), pattern(128, 7));
     }
 
+    void failedSaveKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("disk full") << path("keep.bin") << "Couldn't write file: ";
+        QTest::newRow("FIFO") << fifo() << "Not a regular file: " + fifo();
+    }
+
     void failedSaveKeepsThePreviousFile()
     {
+        QFETCH(QString, target);
+        QFETCH(QString, message);
         const QString file = path("keep.bin");
         QVERIFY(writeFile(file, pattern(128, 8)));
         TableViewModel model;
         model.setBuffer(pattern(256, 9));
+        QSignalSpy errors(&model, &TableViewModel::error);
         // Files stop growing at 100 bytes, as on a full disk (root included);
         // with SIGXFSZ ignored the write comes back short.
         rlimit previous{};
@@ -110,10 +126,13 @@ private slots:
         const rlimit limit{100, previous.rlim_max};
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const bool saved = model.save(file);
+        const bool saved = model.save(target);
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, handler);
         QVERIFY(!saved);
+        QCOMPARE(errors.count(), 1);
+        QVERIFY2(errors.at(0).at(0).toString().startsWith(message), qPrintable(errors.at(0).at(0).toString()));
+        QVERIFY(errors.at(0).at(0).toString().size() > QString("Couldn't write file: ").size());
         QFile kept(file);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), pattern(128, 8));

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 quint8 checkCode(const QByteArray &bytes, int from, int to)
@@ -100,16 +102,30 @@ private slots:
         QCOMPARE(readFile(fresh), expected);
     }
 
-    void fileOfAnotherSizeIsRefused()
+    void fileThatIsNoImageIsRefused_data()
     {
-        for (int size : {0, 128, 513}) {
-            const QString path = dir.filePath(QString("odd%1.bin").arg(size));
+        QTest::addColumn<int>("size");  // -1: a FIFO
+        QTest::addColumn<QString>("why");
+        QTest::newRow("empty") << 0 << "512";
+        QTest::newRow("one table") << 128 << "512";
+        QTest::newRow("one byte too many") << 513 << "512";
+        QTest::newRow("FIFO") << -1 << "not a regular file";
+    }
+
+    void fileThatIsNoImageIsRefused()
+    {
+        QFETCH(int, size);
+        QFETCH(QString, why);
+        const QString path = dir.filePath(QString("odd%1.bin").arg(size));
+        if (size < 0)
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
             writeFile(path, QByteArray(size, 'x'));
-            const SimulatorSetup setup = simulatorFor(path);
-            QVERIFY(!setup.backend);
-            QVERIFY(setup.error.contains(path) && setup.error.contains("512"));
+        const SimulatorSetup setup = simulatorFor(path);
+        QVERIFY(!setup.backend);
+        QVERIFY(setup.error.contains(path) && setup.error.contains(why));
+        if (size >= 0)
             QCOMPARE(readFile(path), QByteArray(size, 'x'));  // never overwritten
-        }
     }
 };
 
