@@ -1,37 +1,23 @@
-// The port half of FtdiI2c: opening the programmer in synchronous bit-bang
-// mode, the sample queue, flushing and closing.
+#include "bitbangport.h"
 
 #include "diagnostics.h"
-#include "ftdii2c.h"
+#include "sampleclock.h"
 
 #include <algorithm>
 #include <cstring>
-#include <string>
-#include <vector>
 
 namespace {
 
 constexpr std::uint8_t kLatencyMs = 2;
 constexpr std::uint32_t kUsbTransferSize = 6400;
-constexpr std::uint32_t kBaudRate = 9600;
 constexpr std::uint32_t kTimeoutMs = 500;
 constexpr int kIdleSamples = 30;
 
 }  // namespace
 
-void FtdiI2c::reset()
+bool BitBangPort::open(const char *serialNumber, Speed speed)
 {
-    std::memset(this, 0, sizeof(*this));
-    sdaBit = 4;
-    sdaOutput = 1;
-    sclBit = 2;
-    sclOutput = 1;
-    rxByte = 0xFF;
-    ackSample = 1;
-}
-
-bool FtdiI2c::open(const char *serialNumber)
-{
+    lastFailure.clear();
     lastStatus = FT_OpenEx(const_cast<char *>(serialNumber), FT_OPEN_BY_SERIAL_NUMBER, &handle);
     if (lastStatus != FT_OK) {
         handle = nullptr;
@@ -40,29 +26,41 @@ bool FtdiI2c::open(const char *serialNumber)
         linkdiag::print("If so, unload them using rmmod, as they conflict with ftd2xx.\n");
         for (const std::string &line : d2xx::openFailureAdvice(lastStatus))
             linkdiag::print("%s\n", line.c_str());
+        lastFailure = "FT_OpenEx: " + d2xx::statusText(lastStatus);
         return false;
     }
 
+    FT_DEVICE type = FT_DEVICE_UNKNOWN;
+    if (speed == Speed::Fast && FT_GetDeviceInfo(handle, &type, nullptr, nullptr, nullptr, nullptr) != FT_OK)
+        type = FT_DEVICE_UNKNOWN;
+    const std::uint32_t baudRate =
+        speed == Speed::Fast ? sampleclock::fastBaudRate(type) : sampleclock::kCompatibleBaudRate;
+    sampleClock = sampleclock::samplesPerSecond(type, baudRate);
+
     const std::uint8_t outputMask = static_cast<std::uint8_t>((sdaOutput << sdaBit) | (sclOutput << sclBit));
-    const char *failedStep = configure(outputMask);
-    if (failedStep) {
+    if (const char *failedStep = configure(outputMask, baudRate)) {
         if (*failedStep)
             linkdiag::print("%s failed (error %d).\n", failedStep, static_cast<int>(lastStatus));
-        // Nobody else closes a port whose open failed: release the device here
-        // so that the next job can open it again.
-        FT_STATUS status = lastStatus;
+        lastFailure = std::string(*failedStep ? failedStep : "FT_SetTimeouts") + ": " + d2xx::statusText(lastStatus);
+        // Nobody else closes a port whose open failed: release the device
+        // here so that the next job can open it again.
+        const FT_STATUS status = lastStatus;
         close();
         lastStatus = status;
         return false;
     }
 
+    const int capacity = speed == Speed::Fast ? kFastCapacity : kCompatibleCapacity;
+    outBuffer.assign(static_cast<size_t>(capacity), 0);
+    inBuffer.assign(static_cast<size_t>(capacity), 0);
+    outCount = inCount = 0;
     sdaLevel = 1;
     sclLevel = 1;
     queueSamples(kIdleSamples);
     return true;
 }
 
-const char *FtdiI2c::configure(std::uint8_t outputMask)
+const char *BitBangPort::configure(std::uint8_t outputMask, std::uint32_t baudRate)
 {
     if ((lastStatus = FT_SetBitMode(handle, 0, FT_BITMODE_RESET)) != FT_OK)
         return "FT_SetBitMode";
@@ -74,62 +72,74 @@ const char *FtdiI2c::configure(std::uint8_t outputMask)
         return "FT_SetLatencyTimer";
     if ((lastStatus = FT_SetUSBParameters(handle, kUsbTransferSize, kUsbTransferSize)) != FT_OK)
         return "FT_SetUSBParameters";
-    if ((lastStatus = FT_SetBaudRate(handle, kBaudRate)) != FT_OK)
+    if ((lastStatus = FT_SetBaudRate(handle, baudRate)) != FT_OK)
         return "FT_SetBaudRate";
     if ((lastStatus = FT_SetTimeouts(handle, kTimeoutMs, kTimeoutMs)) != FT_OK)
         return "";  // fails the open without a message of its own
     return nullptr;
 }
 
-std::uint8_t FtdiI2c::pinState() const
+std::uint8_t BitBangPort::pinState() const
 {
     return static_cast<std::uint8_t>((sdaLevel << sdaBit) | (sclLevel << sclBit));
 }
 
-void FtdiI2c::queueSamples(int count)
+void BitBangPort::queueSamples(int count)
 {
     // No bus sequence comes near the capacity; the clamp only guards the buffer.
-    count = std::clamp(count, 0, kCapacity - outCount);
-    std::memset(outBuffer + outCount, pinState(), static_cast<size_t>(count));
+    count = std::clamp(count, 0, capacity() - outCount);
+    std::memset(outBuffer.data() + outCount, pinState(), static_cast<size_t>(count));
     outCount += count;
 }
 
-bool FtdiI2c::flush()
+bool BitBangPort::fail(const char *call)
 {
-    std::uint32_t written = 0;
-    lastStatus = FT_Write(handle, outBuffer, static_cast<std::uint32_t>(outCount), &written);
-    if (lastStatus != FT_OK) {
-        linkdiag::print("FT_Write failed (error %d).\n", static_cast<int>(lastStatus));
-        // The samples are lost with the failed write; keeping them would let
-        // the queue grow without bound while the bus layer carries on.
-        outCount = 0;
-        return false;
-    }
-    inCount = outCount;
-    outCount = 0;
-    if (inCount > 0) {
-        std::uint32_t returned = 0;
-        lastStatus = FT_Read(handle, inBuffer, static_cast<std::uint32_t>(inCount), &returned);
-    }
-    ackSample = 1;
-    evaluateReadBack();
+    linkdiag::print("%s failed (error %d).\n", call, static_cast<int>(lastStatus));
+    lastFailure = std::string(call) + ": " + d2xx::statusText(lastStatus);
     inCount = 0;
+    return false;
+}
+
+bool BitBangPort::flush()
+{
+    const int count = outCount;
+    // The samples go with the write, whether it works or not: keeping them
+    // would let the queue grow without bound.
+    outCount = 0;
+    inCount = 0;
+    std::uint32_t written = 0;
+    lastStatus = FT_Write(handle, outBuffer.data(), static_cast<std::uint32_t>(count), &written);
+    if (lastStatus == FT_OK && written != static_cast<std::uint32_t>(count))
+        lastStatus = FT_IO_ERROR;
+    if (lastStatus != FT_OK)
+        return fail("FT_Write");
+    if (count == 0)
+        return true;
+    std::uint32_t returned = 0;
+    lastStatus = FT_Read(handle, inBuffer.data(), static_cast<std::uint32_t>(count), &returned);
+    if (lastStatus == FT_OK && returned != static_cast<std::uint32_t>(count))
+        lastStatus = FT_IO_ERROR;
+    if (lastStatus != FT_OK)
+        return fail("FT_Read");
+    inCount = count;
     return true;
 }
 
-std::uint8_t FtdiI2c::readPins()
+bool BitBangPort::readPins(std::uint8_t &pins)
 {
-    std::uint8_t pins = 0;
-    FT_GetBitMode(handle, &pins);
-    return pins;
+    pins = 0;
+    lastStatus = FT_GetBitMode(handle, &pins);
+    if (lastStatus != FT_OK)
+        return fail("FT_GetBitMode");
+    return true;
 }
 
-void FtdiI2c::close()
+void BitBangPort::close()
 {
     if (!handle)
         return;
     FT_SetBitMode(handle, 0, FT_BITMODE_RESET);
     FT_Close(handle);
     handle = nullptr;
-    lastStatus = 0;
+    lastStatus = FT_OK;
 }

@@ -2,6 +2,7 @@
 #include "ftdibackend.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <mutex>
 
@@ -155,6 +156,18 @@ FT_STATUS FT_Close(FT_HANDLE handle)
     return status;
 }
 
+FT_STATUS FT_GetDeviceInfo(FT_HANDLE handle, FT_DEVICE *type, std::uint32_t *, char *, char *, void *)
+{
+    if (!type)
+        return FT_INVALID_PARAMETER;
+    return dispatch(handle, [&](FtdiBackend &b, void *d) { return b.deviceType(d, type); });
+}
+
+std::int64_t FtdiBackend::clockMicroseconds(void *)
+{
+    return d2xx::clockMicroseconds(nullptr);
+}
+
 FT_STATUS FT_CreateDeviceInfoList(std::uint32_t *numDevices)
 {
     if (!numDevices)
@@ -224,6 +237,33 @@ std::vector<std::string> openFailureAdvice(FT_STATUS status)
         lines.insert(lines.end(), more.begin(), more.end());
     }
     return lines;
+}
+
+std::int64_t clockMicroseconds(FT_HANDLE handle)
+{
+    if (OpenDevice *open = deviceOf(handle))
+        return open->backend->clockMicroseconds(open->device);
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::string statusText(FT_STATUS status)
+{
+    static const char *const names[] = {
+        "FT_OK", "FT_INVALID_HANDLE", "FT_DEVICE_NOT_FOUND", "FT_DEVICE_NOT_OPENED", "FT_IO_ERROR",
+        "FT_INSUFFICIENT_RESOURCES", "FT_INVALID_PARAMETER", "FT_INVALID_BAUD_RATE"};
+    std::string name;
+    if (status < sizeof names / sizeof *names)
+        name = names[status];
+    else if (status == FT_INVALID_ARGS)
+        name = "FT_INVALID_ARGS";
+    else if (status == FT_NOT_SUPPORTED)
+        name = "FT_NOT_SUPPORTED";
+    else if (status == FT_OTHER_ERROR)
+        name = "FT_OTHER_ERROR";
+    else
+        name = "FT_STATUS";
+    return name + " (" + std::to_string(status) + ")";
 }
 
 }  // namespace d2xx

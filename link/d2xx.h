@@ -33,6 +33,21 @@ constexpr std::uint32_t FT_PURGE_TX = 2;
 constexpr std::uint8_t FT_BITMODE_RESET = 0x00;
 constexpr std::uint8_t FT_BITMODE_SYNC_BITBANG = 0x04;
 
+// D2XX's FT_DEVICE values: the chip generation.
+using FT_DEVICE = std::uint32_t;
+enum : FT_DEVICE {
+    FT_DEVICE_BM = 0,
+    FT_DEVICE_AM = 1,
+    FT_DEVICE_100AX = 2,
+    FT_DEVICE_UNKNOWN = 3,
+    FT_DEVICE_2232C = 4,
+    FT_DEVICE_232R = 5,
+    FT_DEVICE_2232H = 6,
+    FT_DEVICE_4232H = 7,
+    FT_DEVICE_232H = 8,
+    FT_DEVICE_X_SERIES = 9,
+};
+
 struct FT_DEVICE_LIST_INFO_NODE {
     std::uint32_t Flags;
     std::uint32_t Type;
@@ -54,6 +69,9 @@ FT_STATUS FT_Write(FT_HANDLE handle, void *buffer, std::uint32_t bytesToWrite, s
 FT_STATUS FT_Read(FT_HANDLE handle, void *buffer, std::uint32_t bytesToRead, std::uint32_t *bytesReturned);
 FT_STATUS FT_GetBitMode(FT_HANDLE handle, std::uint8_t *pins);
 FT_STATUS FT_Close(FT_HANDLE handle);
+// Only the chip generation is filled in; the other arguments may be null.
+FT_STATUS FT_GetDeviceInfo(FT_HANDLE handle, FT_DEVICE *type, std::uint32_t *id, char *serialNumber,
+                           char *description, void *dummy);
 FT_STATUS FT_CreateDeviceInfoList(std::uint32_t *numDevices);
 FT_STATUS FT_GetDeviceInfoList(FT_DEVICE_LIST_INFO_NODE *nodes, std::uint32_t *numDevices);
 
@@ -73,5 +91,13 @@ std::vector<std::shared_ptr<FtdiBackend>> installedBackends();
 // backend that reported it (from every backend when none found the device);
 // empty when there is nothing to add.
 std::vector<std::string> openFailureAdvice(FT_STATUS status);
+
+// Microseconds on the clock of the device behind an open handle: the
+// monotonic clock for real chips, the simulated time for simulated ones, so
+// that waits on the bus are measured in the time the bus lives in.
+std::int64_t clockMicroseconds(FT_HANDLE handle);
+
+// "FT_IO_ERROR (4)" and the like, for messages.
+std::string statusText(FT_STATUS status);
 
 }  // namespace d2xx

@@ -27,6 +27,15 @@ public:
     virtual FT_STATUS close(void *device) = 0;
     // Appends this backend's device nodes, in the order it finds them.
     virtual FT_STATUS listDevices(std::vector<FT_DEVICE_LIST_INFO_NODE> &nodes) = 0;
+    // The chip generation of an open device.
+    virtual FT_STATUS deviceType(void *, FT_DEVICE *type)
+    {
+        *type = FT_DEVICE_UNKNOWN;
+        return FT_OK;
+    }
+    // The time the device lives in, in microseconds; real devices live in
+    // the monotonic clock.
+    virtual std::int64_t clockMicroseconds(void *device);
     // Lines to print after the standard open-failure advice, if any.
     virtual std::vector<std::string> openFailureAdvice(FT_STATUS) const { return {}; }
 };

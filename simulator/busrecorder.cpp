@@ -24,18 +24,19 @@ void BusRecorder::stopCondition()
     inTransaction = false;
 }
 
-void BusRecorder::sclRose(bool sda)
+bool BusRecorder::sclRose(bool sda)
 {
     if (!inTransaction)
-        return;
+        return false;
     ++clock;
     if (clock <= 8) {
         shift = static_cast<std::uint8_t>((shift << 1) | (sda ? 1 : 0));
-        return;
+        return false;
     }
     I2cTransaction &t = recorded.back();
     const bool acknowledged = !sda;
-    if (!addressDone) {
+    const bool address = !addressDone;
+    if (address) {
         t.device = shift >> 1;
         t.read = shift & 1;
         t.selected = acknowledged;
@@ -46,6 +47,7 @@ void BusRecorder::sclRose(bool sda)
     }
     clock = 0;
     shift = 0;
+    return address;
 }
 
 void BusRecorder::clear()

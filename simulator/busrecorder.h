@@ -25,7 +25,8 @@ class BusRecorder
 public:
     void startCondition();
     void stopCondition();
-    void sclRose(bool sda);
+    // True when this edge was the acknowledge clock of an address byte.
+    bool sclRose(bool sda);
 
     const std::vector<I2cTransaction> &transactions() const { return recorded; }
     int startConditions() const { return starts; }

@@ -108,8 +108,7 @@ FT_STATUS SimulatedBackend::setUsbParameters(void *device, std::uint32_t inSize,
 
 FT_STATUS SimulatedBackend::setBaudRate(void *device, std::uint32_t baudRate)
 {
-    return programmerOf(device)->configure(SimulatedProgrammer::Call::SetBaudRate,
-                                           "FT_SetBaudRate(" + std::to_string(baudRate) + ")");
+    return programmerOf(device)->setBaudRate(baudRate);
 }
 
 FT_STATUS SimulatedBackend::setTimeouts(void *device, std::uint32_t readMs, std::uint32_t writeMs)
@@ -137,6 +136,17 @@ FT_STATUS SimulatedBackend::getBitMode(void *device, std::uint8_t *pins)
 FT_STATUS SimulatedBackend::close(void *device)
 {
     return programmerOf(device)->close();
+}
+
+FT_STATUS SimulatedBackend::deviceType(void *, FT_DEVICE *type)
+{
+    *type = FT_DEVICE_232R;
+    return FT_OK;
+}
+
+std::int64_t SimulatedBackend::clockMicroseconds(void *device)
+{
+    return programmerOf(device)->now() / 1000;
 }
 
 FT_STATUS SimulatedBackend::listDevices(std::vector<FT_DEVICE_LIST_INFO_NODE> &nodes)

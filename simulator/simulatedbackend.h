@@ -46,6 +46,8 @@ public:
     FT_STATUS read(void *device, std::uint8_t *data, std::uint32_t count, std::uint32_t *returned) override;
     FT_STATUS getBitMode(void *device, std::uint8_t *pins) override;
     FT_STATUS close(void *device) override;
+    FT_STATUS deviceType(void *device, FT_DEVICE *type) override;
+    std::int64_t clockMicroseconds(void *device) override;
     FT_STATUS listDevices(std::vector<FT_DEVICE_LIST_INFO_NODE> &nodes) override;
 
 private:

@@ -39,8 +39,9 @@ void SimulatedModule::powerCycle()
     unlocked = false;
     phase = Phase::Idle;
     sdaLow = false;
-    sclHeldUntil = {};
-    a0.busySelections = a2.busySelections = 0;
+    sclHeldUntil = 0;
+    a0.busyUntil = a2.busyUntil = 0;
+    dead = false;
 }
 
 void SimulatedModule::refuseSelections(std::uint8_t address, int count, int after)
@@ -84,10 +85,10 @@ void SimulatedModule::startCondition()
     refusingData = false;
 }
 
-void SimulatedModule::stopCondition()
+void SimulatedModule::stopCondition(Time now)
 {
     if (phase == Phase::Receive)
-        commitWrite();
+        commitWrite(now);
     phase = Phase::Idle;
     sdaLow = false;
 }
@@ -111,7 +112,7 @@ void SimulatedModule::sclRose(bool sda)
     }
 }
 
-void SimulatedModule::sclFell(Clock::time_point now)
+void SimulatedModule::sclFell(Time now)
 {
     switch (phase) {
     case Phase::Idle:
@@ -119,7 +120,7 @@ void SimulatedModule::sclFell(Clock::time_point now)
     case Phase::Address:
     case Phase::Receive:
         if (clock == 8) {
-            finishByteReceived();
+            finishByteReceived(now);
             sdaLow = acknowledging;
             if (acknowledging)
                 stretch(now);
@@ -158,12 +159,12 @@ void SimulatedModule::sclFell(Clock::time_point now)
     }
 }
 
-void SimulatedModule::finishByteReceived()
+void SimulatedModule::finishByteReceived(Time now)
 {
     acknowledging = false;
     if (phase == Phase::Address) {
         const std::uint8_t address = shift >> 1;
-        if (!isDevice(address))
+        if (!isDevice(address) || dead)
             return;
         DeviceState &d = device(address);
         if (d.refusedSelections > 0) {
@@ -174,10 +175,8 @@ void SimulatedModule::finishByteReceived()
                 return;
             }
         }
-        if (d.busySelections > 0) {
-            --d.busySelections;
-            return;
-        }
+        if (now < d.busyUntil)
+            return;  // busy with a write cycle
         selected = address;
         transmitting = shift & 1;
         acknowledging = true;
@@ -218,16 +217,16 @@ void SimulatedModule::loadByteToSend()
     sdaLow = !(shift & 0x80);
 }
 
-void SimulatedModule::stretch(Clock::time_point now)
+void SimulatedModule::stretch(Time now)
 {
     if (stretchesLeft == 0 || stretchDuration.count() <= 0)
         return;
-    sclHeldUntil = now + stretchDuration;
+    sclHeldUntil = now + std::chrono::duration_cast<std::chrono::nanoseconds>(stretchDuration).count();
     if (stretchesLeft > 0)
         --stretchesLeft;
 }
 
-void SimulatedModule::commitWrite()
+void SimulatedModule::commitWrite(Time now)
 {
     DeviceState &d = device(selected);
     if (receivedBytes <= 1)
@@ -236,6 +235,7 @@ void SimulatedModule::commitWrite()
         --d.refuseDataTransactions;
 
     const std::uint8_t pageStart = wordAddress & ~(kPageSize - 1);
+    const std::array<std::uint8_t, kDeviceSize> before = d.memory;
     bool stored = false;
     bool passwordWritten = false;
     for (int slot = 0; slot < kPageSize; ++slot) {
@@ -260,8 +260,10 @@ void SimulatedModule::commitWrite()
     if (passwordWritten && password)
         unlocked = passwordEntry == *password;
     if (stored) {
-        d.busySelections = writeCycleSelections;
-        if (onStored)
-            onStored();
+        d.busyUntil = now + std::chrono::duration_cast<std::chrono::nanoseconds>(writeCycle).count();
+        if (onStored && !onStored()) {
+            d.memory = before;
+            dead = true;
+        }
     }
 }

@@ -7,7 +7,8 @@
 // pulling SDA or SCL low. It acknowledges its addresses and the bytes written
 // to it, transmits with address auto-increment, stores page writes at the stop
 // condition (wrapping within the 8-byte page), is busy for a write cycle after
-// each stored page, and can be protected by a write password.
+// each stored page, and can be protected by a write password. Time is the
+// programmer's simulated time, in nanoseconds.
 //
 // Password entry: bytes written to device 0x51 at 0x7B to 0x7E go to a
 // volatile password register, not to the EEPROM, and read back as 0x00, as
@@ -25,7 +26,7 @@
 class SimulatedModule
 {
 public:
-    using Clock = std::chrono::steady_clock;
+    using Time = std::int64_t;  // nanoseconds of simulated time
     static constexpr std::uint8_t kDeviceA0 = 0x50;
     static constexpr std::uint8_t kDeviceA2 = 0x51;
     static constexpr int kDeviceSize = 256;
@@ -41,8 +42,9 @@ public:
     // A byte as a read over the bus returns it.
     std::uint8_t readable(std::uint8_t device, std::uint8_t address) const;
 
-    // Write cycle: the number of selections refused after each stored page.
-    void setWriteCycleSelections(int selections) { writeCycleSelections = selections; }
+    // Write cycle: after each stored page the module refuses its address
+    // for this long (5 ms unless set).
+    void setWriteCycle(std::chrono::microseconds duration) { writeCycle = duration; }
 
     // Locks the module with a 4-byte password; std::nullopt removes protection.
     void setPassword(std::optional<std::array<std::uint8_t, 4>> password);
@@ -57,16 +59,19 @@ public:
     // Every store to that address comes out with the mask's bits inverted.
     void flipStoredBit(std::uint8_t device, std::uint8_t address, std::uint8_t mask);
 
-    // Called after a write transaction stored bytes in the EEPROM.
-    std::function<void()> onStored;
+    // Called after a write transaction stored bytes in the EEPROM. When it
+    // returns false (the memory could not be kept), the page is undone and
+    // the module stops answering until it is plugged in again.
+    std::function<bool()> onStored;
+    bool isAnswering() const { return !dead; }
 
     // Line interface used by the programmer model.
     bool pullsSdaLow() const { return sdaLow; }
-    bool pullsSclLow(Clock::time_point now) const { return now < sclHeldUntil; }
+    bool pullsSclLow(Time now) const { return now < sclHeldUntil; }
     void startCondition();
-    void stopCondition();
+    void stopCondition(Time now);
     void sclRose(bool sda);
-    void sclFell(Clock::time_point now);
+    void sclFell(Time now);
 
 private:
     enum class Phase { Idle, Address, Receive, Transmit };
@@ -76,7 +81,7 @@ private:
         std::uint8_t pointer = 0;
         int acceptBeforeRefusing = 0;
         int refusedSelections = 0;
-        int busySelections = 0;
+        Time busyUntil = 0;
         int refuseDataAfter = -1;
         int refuseDataTransactions = 0;
         std::map<std::uint8_t, std::uint8_t> flippedBits;  // address, mask
@@ -84,13 +89,14 @@ private:
 
     DeviceState &device(std::uint8_t address) { return address == kDeviceA0 ? a0 : a2; }
     bool isDevice(std::uint8_t address) const { return address == kDeviceA0 || address == kDeviceA2; }
-    void finishByteReceived();
+    void finishByteReceived(Time now);
     void loadByteToSend();
-    void stretch(Clock::time_point now);
-    void commitWrite();
+    void stretch(Time now);
+    void commitWrite(Time now);
 
     DeviceState a0, a2;
-    int writeCycleSelections = 2;
+    std::chrono::microseconds writeCycle{5000};
+    bool dead = false;
     std::optional<std::array<std::uint8_t, 4>> password;
     std::array<std::uint8_t, 4> passwordEntry{};
     bool unlocked = false;
@@ -114,5 +120,5 @@ private:
 
     // Lines
     bool sdaLow = false;
-    Clock::time_point sclHeldUntil{};
+    Time sclHeldUntil = 0;
 };

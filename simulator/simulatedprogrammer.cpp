@@ -1,5 +1,7 @@
 #include "simulatedprogrammer.h"
 
+#include "sampleclock.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -21,13 +23,13 @@ SimulatedProgrammer::SimulatedProgrammer(std::string serialNumber, std::shared_p
 
 std::shared_ptr<SimulatedModule> SimulatedProgrammer::module() const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     return plugged;
 }
 
 void SimulatedProgrammer::setModule(std::shared_ptr<SimulatedModule> module)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     plugged = std::move(module);
     if (plugged)
         plugged->powerCycle();
@@ -35,31 +37,37 @@ void SimulatedProgrammer::setModule(std::shared_ptr<SimulatedModule> module)
 
 void SimulatedProgrammer::failCall(Call call, FT_STATUS status, int successes)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     failures[call] = {status, successes};
 }
 
 void SimulatedProgrammer::clearFailures()
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     failures.clear();
 }
 
 void SimulatedProgrammer::setSclStuckLow(bool stuck)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     sclStuckLow = stuck;
 }
 
 void SimulatedProgrammer::setWriteHook(std::function<void(int)> hook)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     writeHook = std::move(hook);
+}
+
+void SimulatedProgrammer::setBusHook(std::function<void(const BusEvent &)> hook)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    busHook = std::move(hook);
 }
 
 SimulatedProgrammer::Record SimulatedProgrammer::record() const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     Record copy = log;
     copy.transactions = recorder.transactions();
     copy.startConditions = recorder.startConditions();
@@ -68,14 +76,14 @@ SimulatedProgrammer::Record SimulatedProgrammer::record() const
 
 void SimulatedProgrammer::clearRecord()
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     log = Record();
     recorder.clear();
 }
 
 void SimulatedProgrammer::setRecording(bool on)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     recording = on;
 }
 
@@ -85,9 +93,30 @@ void SimulatedProgrammer::note(std::string call)
         log.calls.push_back(std::move(call));
 }
 
+SimulatedProgrammer::Time SimulatedProgrammer::now() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return clock;
+}
+
+void SimulatedProgrammer::advance(std::chrono::nanoseconds duration)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    clock += duration.count();
+    settle();  // a module may let go of SCL meanwhile
+}
+
+void SimulatedProgrammer::spendUsbTransfers(std::uint32_t bytes)
+{
+    const int transfers = static_cast<int>(std::max<std::uint32_t>(1, (bytes + kUsbTransferSize - 1) / kUsbTransferSize));
+    clock += transfers * kUsbTransferNs;
+    if (recording)
+        log.usbTransfers += transfers;
+}
+
 bool SimulatedProgrammer::isOpen() const
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     return opened;
 }
 
@@ -105,7 +134,7 @@ FT_STATUS SimulatedProgrammer::injectedFailure(Call call)
 
 FT_STATUS SimulatedProgrammer::open()
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_OpenEx(" + serial + ")");
     if (FT_STATUS status = injectedFailure(Call::OpenEx))
         return status;
@@ -121,53 +150,63 @@ FT_STATUS SimulatedProgrammer::open()
 
 FT_STATUS SimulatedProgrammer::setBitMode(std::uint8_t mask, std::uint8_t mode)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_SetBitMode(" + hex(mask) + ", " + std::to_string(mode) + ")");
     if (FT_STATUS status = injectedFailure(Call::SetBitMode))
         return status;
     outputMask = mode == FT_BITMODE_RESET ? 0 : mask;
     bitMode = mode;
-    settle(Clock::now());
+    settle();
     return FT_OK;
 }
 
 FT_STATUS SimulatedProgrammer::configure(Call call, const std::string &description)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     note(description);
     if (call == Call::Purge)
         readBack.clear();
     return injectedFailure(call);
 }
 
+FT_STATUS SimulatedProgrammer::setBaudRate(std::uint32_t baudRate)
+{
+    FT_STATUS status = configure(Call::SetBaudRate, "FT_SetBaudRate(" + std::to_string(baudRate) + ")");
+    if (status == FT_OK && baudRate > 0) {
+        std::lock_guard<std::recursive_mutex> lock(mutex);
+        samplePeriod = static_cast<Time>(1e9 / sampleclock::samplesPerSecond(FT_DEVICE_232R, baudRate));
+    }
+    return status;
+}
+
 FT_STATUS SimulatedProgrammer::write(const std::uint8_t *data, std::uint32_t count, std::uint32_t *written)
 {
     std::function<void(int)> hook;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<std::recursive_mutex> lock(mutex);
         hook = writeHook;
     }
     if (hook)
         hook(static_cast<int>(count));
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_Write(" + std::to_string(count) + ")");
     *written = 0;
     if (FT_STATUS status = injectedFailure(Call::Write))
         return status;
     if (recording)
         log.flushSizes.push_back(static_cast<int>(count));
-    const Clock::time_point now = Clock::now();
     for (std::uint32_t i = 0; i < count; ++i) {
-        settle(now);
+        settle();
         if (bitMode == FT_BITMODE_SYNC_BITBANG) {
-            const std::uint8_t sample = pins(now);
+            const std::uint8_t sample = pins();
             readBack.push_back(sample);
             if (recording)
                 log.samplesRead.push_back(sample);
         }
         if (recording)
             log.samplesWritten.push_back(data[i]);
-        drive(data[i], now);
+        drive(data[i]);
+        clock += samplePeriod;
     }
     *written = count;
     return FT_OK;
@@ -175,9 +214,10 @@ FT_STATUS SimulatedProgrammer::write(const std::uint8_t *data, std::uint32_t cou
 
 FT_STATUS SimulatedProgrammer::read(std::uint8_t *data, std::uint32_t count, std::uint32_t *returned)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_Read(" + std::to_string(count) + ")");
     *returned = 0;
+    spendUsbTransfers(count);
     if (FT_STATUS status = injectedFailure(Call::Read))
         return status;
     const std::uint32_t available = std::min<std::uint32_t>(count, static_cast<std::uint32_t>(readBack.size()));
@@ -189,13 +229,13 @@ FT_STATUS SimulatedProgrammer::read(std::uint8_t *data, std::uint32_t count, std
 
 FT_STATUS SimulatedProgrammer::getBitMode(std::uint8_t *result)
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_GetBitMode");
+    spendUsbTransfers(1);
     if (FT_STATUS status = injectedFailure(Call::GetBitMode))
         return status;
-    const Clock::time_point now = Clock::now();
-    settle(now);  // a module may have let go of SCL since the last write
-    *result = pins(now);
+    settle();  // a module may have let go of SCL since the last write
+    *result = pins();
     if (recording)
         log.pinReads.push_back(*result);
     return FT_OK;
@@ -203,20 +243,20 @@ FT_STATUS SimulatedProgrammer::getBitMode(std::uint8_t *result)
 
 FT_STATUS SimulatedProgrammer::close()
 {
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_Close");
     opened = false;
     outputMask = 0;
     bitMode = 0;
     driven = 0xFF;
-    settle(Clock::now());
+    settle();
     return injectedFailure(Call::Close);
 }
 
-void SimulatedProgrammer::drive(std::uint8_t pinState, Clock::time_point now)
+void SimulatedProgrammer::drive(std::uint8_t pinState)
 {
     driven = pinState;
-    settle(now);
+    settle();
 }
 
 bool SimulatedProgrammer::sdaLevel() const
@@ -225,40 +265,42 @@ bool SimulatedProgrammer::sdaLevel() const
     return master && !(plugged && plugged->pullsSdaLow());
 }
 
-bool SimulatedProgrammer::sclLevel(Clock::time_point now) const
+bool SimulatedProgrammer::sclLevel() const
 {
     const bool master = !(outputMask & kSclPin) || (driven & kSclPin);
-    return master && !sclStuckLow && !(plugged && plugged->pullsSclLow(now));
+    return master && !sclStuckLow && !(plugged && plugged->pullsSclLow(clock));
 }
 
-std::uint8_t SimulatedProgrammer::pins(Clock::time_point now) const
+std::uint8_t SimulatedProgrammer::pins() const
 {
     // Outputs read back what they drive unless a line is pulled low; pins
     // other than SDA and SCL are not connected on the board and read low.
     std::uint8_t result = 0;
     if (sdaLevel())
         result |= kSdaPin;
-    if (sclLevel(now))
+    if (sclLevel())
         result |= kSclPin;
     return result;
 }
 
-void SimulatedProgrammer::settle(Clock::time_point now)
+void SimulatedProgrammer::settle()
 {
     // Each change is passed on one at a time, SCL first: the module may answer
     // an SCL edge by moving SDA, which is then seen as a change of its own.
+    // The hook hears of them once the lines have settled.
+    std::vector<BusEvent> events;
     for (int guard = 0; guard < 8; ++guard) {
-        const bool scl = sclLevel(now);
+        const bool scl = sclLevel();
         const bool sda = sdaLevel();
         if (scl != lastScl) {
             lastScl = scl;
             if (scl) {
-                if (recording)
-                    recorder.sclRose(sda);
+                if (recording && recorder.sclRose(sda) && busHook)
+                    events.push_back({BusEvent::Address, recorder.transactions().back()});
                 if (plugged)
                     plugged->sclRose(sda);
             } else if (plugged) {
-                plugged->sclFell(now);
+                plugged->sclFell(clock);
             }
             continue;
         }
@@ -266,19 +308,29 @@ void SimulatedProgrammer::settle(Clock::time_point now)
             lastSda = sda;
             if (scl) {
                 if (!sda) {
-                    if (recording)
+                    if (recording) {
                         recorder.startCondition();
+                        if (busHook)
+                            events.push_back({BusEvent::Start, recorder.transactions().back()});
+                    }
                     if (plugged)
                         plugged->startCondition();
                 } else {
-                    if (recording)
+                    if (recording) {
                         recorder.stopCondition();
+                        if (busHook)
+                            events.push_back({BusEvent::Stop, recorder.transactions().empty()
+                                                                  ? I2cTransaction()
+                                                                  : recorder.transactions().back()});
+                    }
                     if (plugged)
-                        plugged->stopCondition();
+                        plugged->stopCondition(clock);
                 }
             }
             continue;
         }
-        return;
+        break;
     }
+    for (const BusEvent &event : events)
+        busHook(event);
 }

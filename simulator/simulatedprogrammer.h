@@ -7,11 +7,19 @@
 // real chip does. The lines are wired-AND with the module, so a module pulling
 // SDA or SCL low shows in the samples and in FT_GetBitMode. A bus recorder
 // watches the lines and keeps every transaction for tests.
+//
+// The board lives in simulated time, which runs with the samples written (at
+// the FT232R's bit-bang clock, 16 times the baud rate) and with the USB
+// traffic: every read-back and every pin read costs a USB transfer of 3 ms,
+// as on a real FT232R with its latency timer. A module's write cycle and
+// clock stretching are measured in that time, so that a test never depends
+// on how fast the machine runs it.
 
 #include "busrecorder.h"
 #include "d2xx.h"
 #include "simulatedmodule.h"
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <map>
@@ -36,7 +44,12 @@ public:
         std::vector<std::uint8_t> samplesRead;
         std::vector<I2cTransaction> transactions;
         int startConditions = 0;
+        int usbTransfers = 0;
     };
+
+    using Time = SimulatedModule::Time;
+    static constexpr Time kUsbTransferNs = 3000000;
+    static constexpr std::uint32_t kUsbTransferSize = 6400;
 
     static constexpr std::uint8_t kSdaPin = 1 << 4;
     static constexpr std::uint8_t kSclPin = 1 << 2;
@@ -54,8 +67,17 @@ public:
     void clearFailures();
     void setSclStuckLow(bool stuck);
     // Runs at the start of every FT_Write with its sample count, on the
-    // writing thread; tests use it to act at a known point of a transfer.
+    // writing thread.
     void setWriteHook(std::function<void(int count)> hook);
+
+    // What the lines just did, as seen while recording. Tests act at a known
+    // point of a transfer through it, whatever the exchange with the chip;
+    // the hook runs on the writing thread and may call advance().
+    struct BusEvent {
+        enum Kind { Start, Stop, Address } kind;
+        I2cTransaction transaction;  // so far; for Address the selection is known
+    };
+    void setBusHook(std::function<void(const BusEvent &)> hook);
 
     // What happened, while recording (on by default).
     Record record() const;
@@ -63,27 +85,31 @@ public:
     void setRecording(bool on);
     bool isOpen() const;
 
+    // Simulated time, in nanoseconds since the board was made.
+    Time now() const;
+    void advance(std::chrono::nanoseconds duration);
+
     // D2XX operations, called by the simulated backend.
     FT_STATUS open();
     FT_STATUS setBitMode(std::uint8_t mask, std::uint8_t mode);
     FT_STATUS configure(Call call, const std::string &description);
+    FT_STATUS setBaudRate(std::uint32_t baudRate);
     FT_STATUS write(const std::uint8_t *data, std::uint32_t count, std::uint32_t *written);
     FT_STATUS read(std::uint8_t *data, std::uint32_t count, std::uint32_t *returned);
     FT_STATUS getBitMode(std::uint8_t *pins);
     FT_STATUS close();
 
 private:
-    using Clock = SimulatedModule::Clock;
-
     FT_STATUS injectedFailure(Call call);
     void note(std::string call);
-    void drive(std::uint8_t pins, Clock::time_point now);
-    void settle(Clock::time_point now);
-    std::uint8_t pins(Clock::time_point now) const;
+    void drive(std::uint8_t pins);
+    void settle();
+    std::uint8_t pins() const;
     bool sdaLevel() const;
-    bool sclLevel(Clock::time_point now) const;
+    bool sclLevel() const;
+    void spendUsbTransfers(std::uint32_t bytes);
 
-    mutable std::mutex mutex;
+    mutable std::recursive_mutex mutex;
     const std::string serial;
     std::shared_ptr<SimulatedModule> plugged;
     BusRecorder recorder;
@@ -97,6 +123,7 @@ private:
     std::map<Call, Failure> failures;
     bool sclStuckLow = false;
     std::function<void(int)> writeHook;
+    std::function<void(const BusEvent &)> busHook;
 
     bool opened = false;
     std::uint8_t outputMask = 0;
@@ -105,4 +132,6 @@ private:
     bool lastSda = true;
     bool lastScl = true;
     std::deque<std::uint8_t> readBack;
+    Time clock = 0;
+    Time samplePeriod = 0;
 };

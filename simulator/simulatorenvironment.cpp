@@ -12,12 +12,18 @@ namespace {
 
 constexpr int kImageSize = 2 * SimulatedModule::kDeviceSize;
 
-void saveImage(const SimulatedModule &module, const QString &path)
+// The file is the module's memory: a write that cannot be kept there did
+// not happen. The previous image stays whole, as the temporary file replaces
+// it only once every byte is on disk.
+bool saveImage(const SimulatedModule &module, const QString &path)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(moduleImage(module)) != kImageSize || !file.commit())
-        std::fprintf(stderr, "%s: couldn't save the simulated module to %s: %s\n", kSimulatorVariable,
-                     qPrintable(path), qPrintable(file.errorString()));
+    if (file.open(QIODevice::WriteOnly) && file.write(moduleImage(module)) == kImageSize && file.flush()
+        && file.commit())
+        return true;
+    std::fprintf(stderr, "%s: couldn't save the simulated module to %s: %s\n", kSimulatorVariable,
+                 qPrintable(path), qPrintable(file.errorString()));
+    return false;
 }
 
 }  // namespace
@@ -61,7 +67,7 @@ SimulatorSetup simulatorFor(const QString &setting)
         }
         const QString path = setting;
         SimulatedModule *raw = module.get();
-        module->onStored = [raw, path] { saveImage(*raw, path); };
+        module->onStored = [raw, path] { return saveImage(*raw, path); };
     }
     setModuleImage(*module, image);
 

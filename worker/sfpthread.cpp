@@ -1,14 +1,14 @@
-// The worker's settings, job dispatch and the checks made between bus
-// operations. The jobs themselves are in readjob.cpp and writejob.cpp.
+// The worker's settings, job dispatch, the budget and stop checks, and what a
+// failure is reported as. The jobs themselves are in readjob.cpp and
+// writejob.cpp.
 
 #include "sfpthread.h"
-#include "ftdii2c.h"
+
+#include "modulebuses.h"
 
 #include <QMetaType>
 #include <QMutexLocker>
 #include <QTime>
-
-#include <memory>
 
 SFPThread::SFPThread(QObject *parent) : QThread(parent)
 {
@@ -84,10 +84,17 @@ void SFPThread::setVerify(bool newVerify)
     verify = newVerify;
 }
 
+void SFPThread::setTransferMode(int transfer_mode)
+{
+    QMutexLocker lock(&settingsMutex);
+    transferMode = transfer_mode;
+}
+
 SFPThread::Job SFPThread::snapshot() const
 {
     QMutexLocker lock(&settingsMutex);
-    return Job{mode, serialNumber, address, addrStart, addrEnd, writePassword, writeData, verify, timeBudgetMs};
+    return Job{mode,         serialNumber, address, addrStart,    addrEnd,
+               writePassword, writeData,   verify,  timeBudgetMs, transferMode};
 }
 
 void SFPThread::run()
@@ -107,82 +114,76 @@ void SFPThread::run()
     }
 }
 
-bool SFPThread::openPort(FtdiI2c &port, const Job &job)
+std::unique_ptr<ModuleBus> SFPThread::openBus(const Job &job)
 {
-    port.reset();
-    if (port.open(job.serialNumberUtf8().constData()))
-        return true;
-    emit error(tr("Couldn't open ftdi with serial number: %1").arg(job.serialNumber));
-    return false;
-}
-
-SFPThread::Selection SFPThread::select(FtdiI2c &port, const Job &job, LogType kind, quint8 device, bool forReading)
-{
-    constexpr int kAttempts = 5;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const bool acknowledged = (forReading ? port.selectRead(device) : port.selectWrite(device)) == 0;
-        // Once addressed for reading the module drives SDA, so an abort must
-        // read a byte off it before a stop can be made.
-        if (checkAbort(port, job, kind, forReading && acknowledged))
-            return Selection::Aborted;
-        if (acknowledged)
-            return Selection::Acknowledged;
-        port.stop();
+    if (job.serialNumber.isEmpty()) {
+        emit error(tr("SFP programmer not selected"));
+        return nullptr;
     }
-    return Selection::Refused;
+    const std::string identity = job.serialNumber.toStdString();
+    std::unique_ptr<ModuleBus> bus = makeModuleBus(identity, job.transferMode == kTransferCompatible);
+    if (const BusFailure failure = bus->open(identity)) {
+        if (bus->kind() == "FTDI")
+            emit error(tr("Couldn't open ftdi with serial number: %1").arg(job.serialNumber));
+        else
+            emit error(tr("Couldn't open programmer %1: %2")
+                           .arg(job.serialNumber, QString::fromStdString(failure.detail)));
+        return nullptr;
+    }
+    // Between bus operations: a cancel from the window, or the budget spent.
+    bus->setStopCheck([this, bus = bus.get(), budgetUs = std::int64_t{job.timeBudgetMs} * 1000] {
+        if (isInterruptionRequested())
+            stopReason = StopReason::Interrupted;
+        else if (bus->nowUs() - budgetStartUs >= budgetUs)
+            stopReason = StopReason::OutOfTime;
+        else
+            return false;
+        return true;
+    });
+    return bus;
 }
 
-bool SFPThread::selectOrFail(FtdiI2c &port, const Job &job, LogType kind, quint8 device, bool forReading,
-                             const QString &refusal)
+void SFPThread::startBudget(ModuleBus &bus, const Job &)
 {
-    switch (select(port, job, kind, device, forReading)) {
-    case Selection::Acknowledged:
-        return true;
-    case Selection::Refused:
-        port.close();
+    budgetStartUs = bus.nowUs();
+    stopReason = StopReason::None;
+}
+
+void SFPThread::fail(ModuleBus &bus, const Job &job, LogType kind, const BusFailure &failure, const QString &refusal)
+{
+    bus.close();
+    switch (failure.kind) {
+    case BusFailure::None:
+        break;
+    case BusFailure::Stopped:
+        if (stopReason == StopReason::Interrupted) {
+            switch (kind) {
+            case kLogReaded: emit canceled(tr("Canceled read\n")); break;
+            case kLogWrited: emit canceled(tr("Canceled write\n")); break;
+            default: emit canceled(tr("Canceled verify\n")); break;
+            }
+        } else {
+            switch (kind) {
+            case kLogReaded: emit error(tr("Timeout read")); break;
+            case kLogWrited: emit error(tr("Timeout write")); break;
+            default: emit error(tr("Timeout verify")); break;
+            }
+        }
+        break;
+    case BusFailure::BusStuck:
+        emit error(tr("i2c: couldn't set SCL"));
+        break;
+    case BusFailure::Io:
+        emit error(tr("Programmer transfer failed: %1").arg(QString::fromStdString(failure.detail)));
+        break;
+    case BusFailure::NoProgrammer:
+        emit error(tr("Couldn't open programmer %1: %2").arg(job.serialNumber, QString::fromStdString(failure.detail)));
+        break;
+    case BusFailure::RefusedSelection:
+    case BusFailure::RefusedByte:
         emit error(refusal);
-        return false;
-    case Selection::Aborted:
         break;
     }
-    return false;
-}
-
-bool SFPThread::checkAbort(FtdiI2c &port, const Job &job, LogType kind, bool midRead)
-{
-    if (isInterruptionRequested()) {
-        abortCleanup(port, midRead);
-        switch (kind) {
-        case kLogReaded: emit canceled(tr("Canceled read\n")); break;
-        case kLogWrited: emit canceled(tr("Canceled write\n")); break;
-        case kLogVerify: emit canceled(tr("Canceled verify\n")); break;
-        default: emit canceled(tr("Canceled\n")); break;
-        }
-        return true;
-    }
-    if (timer.elapsed() >= job.timeBudgetMs) {
-        abortCleanup(port, midRead);
-        switch (kind) {
-        case kLogReaded: emit error(tr("Timeout read")); break;
-        case kLogWrited: emit error(tr("Timeout write")); break;
-        default: emit error(tr("Timeout verify")); break;
-        }
-        return true;
-    }
-    if (port.sclTimedOut) {
-        abortCleanup(port, midRead);
-        emit error(tr("i2c: couldn't set SCL"));
-        return true;
-    }
-    return false;
-}
-
-void SFPThread::abortCleanup(FtdiI2c &port, bool midRead)
-{
-    if (midRead)
-        port.readByte(false);  // without acknowledge, so the module lets go of SDA
-    port.stop();
-    port.close();
 }
 
 QString SFPThread::recordTime()

@@ -1,16 +1,19 @@
 #pragma once
 // The background worker that moves bytes between a module's EEPROM and the
 // application. Each start runs exactly one job on the worker's own thread:
-// it opens the programmer, talks I2C to the module, closes the programmer and
+// it opens the programmer, talks to the module, closes the programmer and
 // reports through `log`, `error` or `canceled`.
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QMutex>
 #include <QString>
 #include <QThread>
 
-struct FtdiI2c;
+#include <memory>
+
+class ModuleBus;
+struct Attempts;
+struct BusFailure;
 
 class SFPThread : public QThread
 {
@@ -22,8 +25,16 @@ public:
 
     enum Mode { kModeRead = 1, kModeWrite = 2, kModeA2Table = 4 };
 
+    // Fast: FTDI programmers batch their samples at about 1 MHz.
+    // Compatible: the exchange of the original tool, a flush per bit at 9600
+    // baud. Other kinds of programmer work one way only.
+    enum TransferMode { kTransferFast = 0, kTransferCompatible = 1 };
+    Q_ENUM(TransferMode)
+
     static constexpr int kTableSize = 128;
     static constexpr int kDefaultTimeBudgetMs = 15000;
+    // How long a module busy with its write cycle is waited for, per page.
+    static constexpr int kWriteCycleWaitMs = 100;
 
     explicit SFPThread(QObject *parent = nullptr);
     ~SFPThread() override;
@@ -34,7 +45,8 @@ public:
 
     void setMode(int mode);
     void setWriteData(QByteArray data);
-    // How long one range or one write job may take; tests shorten it.
+    // How long one range or one write job may take, on the programmer's
+    // clock; tests shorten it.
     void setTimeBudget(int milliseconds);
 
 public slots:
@@ -44,6 +56,7 @@ public slots:
     void setAddressStop(int addr_stop);
     void setWritePassword(QByteArray write_password);
     void setVerify(bool verify);
+    void setTransferMode(int transfer_mode);
 
 signals:
     void error(QString message);
@@ -67,26 +80,24 @@ private:
         QByteArray writeData;
         bool verify;
         int timeBudgetMs;
+        int transferMode;
 
         bool a2Table() const { return mode & kModeA2Table; }
-        QByteArray serialNumberUtf8() const { return serialNumber.toUtf8(); }
     };
 
-    enum class Selection { Acknowledged, Refused, Aborted };
+    enum class StopReason { None, Interrupted, OutOfTime };
 
     Job snapshot() const;
-    bool openPort(FtdiI2c &port, const Job &job);
-    Selection select(FtdiI2c &port, const Job &job, LogType kind, quint8 device, bool forReading);
-    // select(), closing the port and reporting `refusal` when the module never answers.
-    bool selectOrFail(FtdiI2c &port, const Job &job, LogType kind, quint8 device, bool forReading,
-                      const QString &refusal);
+    std::unique_ptr<ModuleBus> openBus(const Job &job);
+    void startBudget(ModuleBus &bus, const Job &job);
     void readJob(const Job &job);
     void writeJob(const Job &job);
-    bool enterPassword(FtdiI2c &port, const Job &job);
-    bool writePages(FtdiI2c &port, const Job &job, quint16 &checksum);
-    void readRange(FtdiI2c &port, const Job &job, LogType kind);
-    bool checkAbort(FtdiI2c &port, const Job &job, LogType kind, bool midRead);
-    void abortCleanup(FtdiI2c &port, bool midRead);
+    bool enterPassword(ModuleBus &bus, const Job &job);
+    bool writePages(ModuleBus &bus, const Job &job, quint16 &checksum);
+    void readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts);
+    // Closes the bus and reports why a job ended early.
+    void fail(ModuleBus &bus, const Job &job, LogType kind, const BusFailure &failure, const QString &refusal);
+    QString refusedWriteByte(const Job &job, const BusFailure &failure, int page) const;
     static QString refusal(const Job &job);
     static QString recordTime();
     static QString hexAddress(quint8 address);
@@ -100,8 +111,12 @@ private:
     QByteArray writePassword;
     QByteArray writeData;
     bool verify = true;
-    QElapsedTimer timer;
+    int transferMode = kTransferFast;
 
     int timeBudgetMs = kDefaultTimeBudgetMs;
     mutable QMutex settingsMutex;
+
+    // Of the running job, on the worker thread only.
+    std::int64_t budgetStartUs = 0;
+    StopReason stopReason = StopReason::None;
 };

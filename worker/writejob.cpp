@@ -1,16 +1,21 @@
 // The write job: password entry, the table in 8-byte pages, then the verify
 // pass or the close.
 
-#include "ftdii2c.h"
+#include "modulebus.h"
 #include "sfpthread.h"
-
-#include <memory>
 
 namespace {
 
 constexpr quint8 kPasswordDevice = 0x51;
 constexpr int kPasswordAddress = 0x7B;
 constexpr int kPageSize = 8;
+
+// A module busy with the write cycle of the page before refuses its address
+// for a while; the selections poll it for up to this long.
+Attempts writeCycleAttempts()
+{
+    return Attempts{5, std::int64_t{SFPThread::kWriteCycleWaitMs} * 1000};
+}
 
 }  // namespace
 
@@ -21,7 +26,6 @@ QString SFPThread::refusal(const Job &job)
 
 void SFPThread::writeJob(const Job &job)
 {
-    timer.start();  // the budget covers the password and all pages
     if (job.serialNumber.isEmpty()) {
         emit error(tr("SFP programmer not selected"));
         return;
@@ -32,60 +36,79 @@ void SFPThread::writeJob(const Job &job)
                        .arg(kTableSize));
         return;
     }
-    auto port = std::make_unique<FtdiI2c>();
-    if (!openPort(*port, job))
+    std::unique_ptr<ModuleBus> bus = openBus(job);
+    if (!bus)
         return;
+    startBudget(*bus, job);  // the budget covers the password and all pages
 
     const QString record = tr("Time %1, Write(%2) to 0x%3%4\n")
                                .arg(recordTime(), job.serialNumber, hexAddress(job.address),
                                     job.writePassword.isEmpty() ? QString() : tr(", with password"));
     quint16 checksum = 0;
-    if (!enterPassword(*port, job) || !writePages(*port, job, checksum))
+    if (!enterPassword(*bus, job) || !writePages(*bus, job, checksum))
         return;
-    emit log(kLogWrited, record, job.writeData, checksum);
+    // The module may still be busy with the last page. The verify waits for
+    // it in its selections; without one the write is done only once the
+    // module answers again, which it would not after failing to keep it.
+    if (!job.verify) {
+        if (const BusFailure failure = bus->waitReady(job.address, writeCycleAttempts())) {
+            fail(*bus, job, kLogWrited, failure, refusal(job));
+            return;
+        }
+    }
+    emit log(kLogWrited, record, job.writeData.left(kTableSize), checksum);
 
     if (job.verify)
-        readRange(*port, job, kLogVerify);
+        readRange(*bus, job, kLogVerify, writeCycleAttempts());
     else
-        port->close();
+        bus->close();
 }
 
-bool SFPThread::enterPassword(FtdiI2c &port, const Job &job)
+bool SFPThread::enterPassword(ModuleBus &bus, const Job &job)
 {
     // Each password byte is a transaction of its own to device 0x51.
     for (int i = 0; i < job.writePassword.size(); ++i) {
-        if (!selectOrFail(port, job, kLogWrited, kPasswordDevice, false, refusal(job)))
+        const std::vector<std::uint8_t> byte{static_cast<std::uint8_t>(job.writePassword.at(i))};
+        const BusFailure failure =
+            bus.writePage(kPasswordDevice, static_cast<quint8>(kPasswordAddress + i), byte, writeCycleAttempts());
+        if (failure) {
+            fail(bus, job, kLogWrited, failure,
+                 failure.kind == BusFailure::RefusedByte
+                     ? tr("Write failed: the module refused byte %1 of the password").arg(i + 1)
+                     : refusal(job));
             return false;
-        port.writeByte(static_cast<quint8>(kPasswordAddress + i));
-        port.writeByte(static_cast<quint8>(job.writePassword.at(i)));
-        port.stop();
-        if (checkAbort(port, job, kLogWrited, false))
-            return false;
+        }
     }
     return true;
 }
 
-bool SFPThread::writePages(FtdiI2c &port, const Job &job, quint16 &checksum)
+bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
 {
-    // No delay for the EEPROM's write cycle: a module busy writing refuses
-    // its address, and the selection attempts of the next page wait it out.
-    for (int i = 0; i < kTableSize;) {
-        if (checkAbort(port, job, kLogWrited, false))
+    for (int first = 0; first < kTableSize; first += kPageSize) {
+        const std::vector<std::uint8_t> page(job.writeData.constData() + first,
+                                             job.writeData.constData() + first + kPageSize);
+        const quint8 pageAddress = static_cast<quint8>(job.addrStart + first);
+        if (const BusFailure failure = bus.writePage(job.address, pageAddress, page, writeCycleAttempts())) {
+            fail(bus, job, kLogWrited, failure,
+                 failure.kind == BusFailure::RefusedByte ? refusedWriteByte(job, failure, first / kPageSize)
+                                                         : refusal(job));
             return false;
-        if (!selectOrFail(port, job, kLogWrited, job.address, false, refusal(job)))
-            return false;
-        port.writeByte(static_cast<quint8>(job.addrStart + i));
-        if (checkAbort(port, job, kLogWrited, false))
-            return false;
-        for (int inPage = 0; inPage < kPageSize; ++inPage, ++i) {
-            const quint8 byte = static_cast<quint8>(job.writeData.at(i));
-            port.writeByte(byte);
-            if (checkAbort(port, job, kLogWrited, false))
-                return false;
-            if (countsInChecksum(job, i))
-                checksum = static_cast<quint16>(checksum + byte);
         }
-        port.stop();
+        for (int i = first; i < first + kPageSize; ++i)
+            if (countsInChecksum(job, i))
+                checksum = static_cast<quint16>(checksum + static_cast<quint8>(job.writeData.at(i)));
     }
     return true;
+}
+
+QString SFPThread::refusedWriteByte(const Job &job, const BusFailure &failure, int page) const
+{
+    const quint8 pageAddress = static_cast<quint8>(job.addrStart + page * kPageSize);
+    if (failure.index == 0)
+        return tr("Write failed: the module refused the address of page %1 (0x%2)")
+            .arg(page + 1)
+            .arg(hexAddress(pageAddress));
+    return tr("Write failed: the module refused byte 0x%1 in page %2")
+        .arg(hexAddress(static_cast<quint8>(pageAddress + failure.index - 1)))
+        .arg(page + 1);
 }

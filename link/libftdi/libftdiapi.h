@@ -70,6 +70,16 @@ public:
     virtual void setUsbTimeouts(Context context, int readMs, int writeMs) = 0;
     virtual int write(Context context, const std::uint8_t *data, int size) = 0;  // ftdi_write_data()
     virtual int read(Context context, std::uint8_t *data, int size) = 0;         // ftdi_read_data()
+
+    // Asynchronous transfers: a read submitted before a write keeps the
+    // chip's receive side drained while the write goes out.
+    using Transfer = void *;  // ftdi_transfer_control
+    virtual Transfer submitRead(Context context, std::uint8_t *data, int size) = 0;         // ftdi_read_data_submit()
+    virtual Transfer submitWrite(Context context, const std::uint8_t *data, int size) = 0;  // ftdi_write_data_submit()
+    // ftdi_transfer_data_done(): the bytes moved, or < 0. The transfer is gone afterwards.
+    virtual int finishTransfer(Transfer transfer) = 0;
+    // ftdi_transfer_data_cancel(): the transfer is gone afterwards.
+    virtual void cancelTransfer(Transfer transfer, int timeoutMs) = 0;
     virtual int readPins(Context context, std::uint8_t *pins) = 0;               // ftdi_read_pins()
 
     // The clock that read timeouts are measured with.

@@ -4,6 +4,7 @@
 #include "supportedchips.h"
 
 #include <algorithm>
+#include <deque>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -33,9 +34,16 @@ void copyField(char (&field)[N], const std::string &text)
 }  // namespace
 
 struct LibFtdiBackend::Device {
-    LibFtdiApi::Context context;
+    LibFtdiApi::Context context = nullptr;
+    FT_DEVICE type = FT_DEVICE_UNKNOWN;
     bool bitBang = false;
+    bool synchronous = false;
     std::uint32_t readTimeoutMs = kDefaultTimeoutMs;
+    // The read-back of the last write, while it is under way.
+    LibFtdiApi::Transfer pendingRead = nullptr;
+    std::vector<std::uint8_t> pendingBuffer;
+    // Read-back that arrived and was not yet asked for.
+    std::deque<std::uint8_t> received;
 };
 
 LibFtdiBackend::LibFtdiBackend(std::shared_ptr<LibFtdiApi> api) : api(std::move(api))
@@ -138,7 +146,9 @@ FT_STATUS LibFtdiBackend::openProgrammer(LibFtdiApi::Context context, const LibF
         return libftdistatus::ofOpen(result);
     }
     api->setUsbTimeouts(context, static_cast<int>(kDefaultTimeoutMs), static_cast<int>(kDefaultTimeoutMs));
-    auto *opened = new Device{context};
+    auto *opened = new Device;
+    opened->context = context;
+    opened->type = supportedchips::deviceType(usb.release);
     {
         std::lock_guard<std::mutex> lock(mutex);
         openDevices.insert(opened);
@@ -157,8 +167,10 @@ FT_STATUS LibFtdiBackend::setBitMode(void *device, std::uint8_t mask, std::uint8
 {
     Device *d = static_cast<Device *>(device);
     const FT_STATUS status = libftdistatus::ofBitMode(api->setBitMode(d->context, mask, mode));
-    if (status == FT_OK)
+    if (status == FT_OK) {
         d->bitBang = mode != FT_BITMODE_RESET;
+        d->synchronous = mode == FT_BITMODE_SYNC_BITBANG;
+    }
     return status;
 }
 
@@ -168,6 +180,7 @@ FT_STATUS LibFtdiBackend::purge(void *device, std::uint32_t mask)
     if (mask & ~(FT_PURGE_RX | FT_PURGE_TX))
         return FT_INVALID_PARAMETER;
     if (mask & FT_PURGE_RX) {
+        d->received.clear();
         if (FT_STATUS status = libftdistatus::ofPurge(api->purgeReceive(d->context)))
             return status;
     }
@@ -229,11 +242,42 @@ FT_STATUS LibFtdiBackend::write(void *device, const std::uint8_t *data, std::uin
         return FT_OK;
     if (count > INT_MAX)
         return FT_INVALID_PARAMETER;
-    const int result = api->write(d->context, data, static_cast<int>(count));
-    if (result < 0)
-        return libftdistatus::ofTransfer(result);
+    if (!d->synchronous) {
+        const int result = api->write(d->context, data, static_cast<int>(count));
+        if (result < 0)
+            return libftdistatus::ofTransfer(result);
+        *written = static_cast<std::uint32_t>(result);
+        return *written == count ? FT_OK : FT_IO_ERROR;
+    }
+
+    if (FT_STATUS status = finishReadBack(*d))
+        return status;
+    d->pendingBuffer.assign(count, kIdlePins);
+    d->pendingRead = api->submitRead(d->context, d->pendingBuffer.data(), static_cast<int>(count));
+    if (!d->pendingRead)
+        return FT_IO_ERROR;
+    LibFtdiApi::Transfer transfer = api->submitWrite(d->context, data, static_cast<int>(count));
+    const int result = transfer ? api->finishTransfer(transfer) : -1;
+    if (result < 0) {
+        api->cancelTransfer(d->pendingRead, static_cast<int>(d->readTimeoutMs));
+        d->pendingRead = nullptr;
+        return transfer ? libftdistatus::ofTransfer(result) : FT_IO_ERROR;
+    }
     *written = static_cast<std::uint32_t>(result);
     return *written == count ? FT_OK : FT_IO_ERROR;
+}
+
+FT_STATUS LibFtdiBackend::finishReadBack(Device &d)
+{
+    if (!d.pendingRead)
+        return FT_OK;
+    const int result = api->finishTransfer(d.pendingRead);
+    d.pendingRead = nullptr;
+    if (result < 0)
+        return libftdistatus::ofTransfer(result);
+    d.received.insert(d.received.end(), d.pendingBuffer.begin(),
+                      d.pendingBuffer.begin() + std::min<std::size_t>(static_cast<std::size_t>(result), d.pendingBuffer.size()));
+    return FT_OK;
 }
 
 FT_STATUS LibFtdiBackend::read(void *device, std::uint8_t *data, std::uint32_t count, std::uint32_t *returned)
@@ -245,26 +289,31 @@ FT_STATUS LibFtdiBackend::read(void *device, std::uint8_t *data, std::uint32_t c
     if (count > INT_MAX)
         return FT_INVALID_PARAMETER;
 
-    // ftdi_read_data() hands over what the chip has sent so far, often less
-    // than asked for and nothing at all while the chip is still sampling.
-    const LibFtdiApi::Clock::time_point deadline = api->now() + std::chrono::milliseconds(d->readTimeoutMs);
-    FT_STATUS status = FT_OK;
-    std::uint32_t gathered = 0;
-    while (gathered < count) {
-        const int result = api->read(d->context, data + gathered, static_cast<int>(count - gathered));
-        if (result < 0) {
-            status = libftdistatus::ofTransfer(result);
-            break;
-        }
-        gathered += std::min(static_cast<std::uint32_t>(result), count - gathered);
-        if (gathered < count && d->readTimeoutMs != 0 && api->now() >= deadline) {
-            status = FT_IO_ERROR;
-            break;
-        }
-    }
+    FT_STATUS status = finishReadBack(*d);
+    std::uint32_t gathered = std::min<std::uint32_t>(count, static_cast<std::uint32_t>(d->received.size()));
+    std::copy_n(d->received.begin(), gathered, data);
+    d->received.erase(d->received.begin(), d->received.begin() + gathered);
+    if (status == FT_OK && gathered < count)
+        status = gather(*d, data, count, gathered);
     std::memset(data + gathered, kIdlePins, count - gathered);
     *returned = gathered;
     return status;
+}
+
+FT_STATUS LibFtdiBackend::gather(Device &d, std::uint8_t *data, std::uint32_t count, std::uint32_t &gathered)
+{
+    // ftdi_read_data() hands over what the chip has sent so far, often less
+    // than asked for and nothing at all while the chip is still sampling.
+    const LibFtdiApi::Clock::time_point deadline = api->now() + std::chrono::milliseconds(d.readTimeoutMs);
+    while (gathered < count) {
+        const int result = api->read(d.context, data + gathered, static_cast<int>(count - gathered));
+        if (result < 0)
+            return libftdistatus::ofTransfer(result);
+        gathered += std::min(static_cast<std::uint32_t>(result), count - gathered);
+        if (gathered < count && d.readTimeoutMs != 0 && api->now() >= deadline)
+            return FT_IO_ERROR;
+    }
+    return FT_OK;
 }
 
 FT_STATUS LibFtdiBackend::getBitMode(void *device, std::uint8_t *pins)
@@ -281,10 +330,18 @@ FT_STATUS LibFtdiBackend::close(void *device)
         if (!openDevices.erase(d))
             return FT_INVALID_HANDLE;
     }
+    if (d->pendingRead)
+        api->cancelTransfer(d->pendingRead, static_cast<int>(d->readTimeoutMs));
     const FT_STATUS status = libftdistatus::ofClose(api->close(d->context));
     api->freeContext(d->context);
     delete d;
     return status;
+}
+
+FT_STATUS LibFtdiBackend::deviceType(void *device, FT_DEVICE *type)
+{
+    *type = static_cast<Device *>(device)->type;
+    return FT_OK;
 }
 
 FT_STATUS LibFtdiBackend::listDevices(std::vector<FT_DEVICE_LIST_INFO_NODE> &nodes)

@@ -26,12 +26,17 @@ public:
     FT_STATUS setUsbParameters(void *device, std::uint32_t inSize, std::uint32_t outSize) override;
     FT_STATUS setBaudRate(void *device, std::uint32_t baudRate) override;
     FT_STATUS setTimeouts(void *device, std::uint32_t readMs, std::uint32_t writeMs) override;
+    // In synchronous bit-bang the read-back of the samples is submitted
+    // before they are, so that the chip's receive side is drained while the
+    // write goes on and the chip never stops sampling, however long the write.
     FT_STATUS write(void *device, const std::uint8_t *data, std::uint32_t count, std::uint32_t *written) override;
-    // Gathers exactly `count` samples across short reads; FT_IO_ERROR when the
-    // read timeout passes first.
+    // Hands over the read-back of earlier writes first; otherwise gathers
+    // exactly `count` bytes across short reads, FT_IO_ERROR when the read
+    // timeout passes first.
     FT_STATUS read(void *device, std::uint8_t *data, std::uint32_t count, std::uint32_t *returned) override;
     FT_STATUS getBitMode(void *device, std::uint8_t *pins) override;
     FT_STATUS close(void *device) override;
+    FT_STATUS deviceType(void *device, FT_DEVICE *type) override;
     FT_STATUS listDevices(std::vector<FT_DEVICE_LIST_INFO_NODE> &nodes) override;
     std::vector<std::string> openFailureAdvice(FT_STATUS status) const override;
 
@@ -49,6 +54,9 @@ private:
     FT_STATUS openProgrammer(LibFtdiApi::Context context, const LibFtdiApi::UsbDevice &usb,
                              int interfaceIndex, void **device);
     void noteOpenFailure(libftdistatus::OpenFailure failure);
+    // Waits for a submitted read-back and keeps what it brought.
+    FT_STATUS finishReadBack(Device &device);
+    FT_STATUS gather(Device &device, std::uint8_t *data, std::uint32_t count, std::uint32_t &gathered);
 
     const std::shared_ptr<LibFtdiApi> api;
     mutable std::mutex mutex;

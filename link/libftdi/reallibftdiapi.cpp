@@ -160,6 +160,28 @@ int RealLibFtdiApi::read(Context context, std::uint8_t *data, int size)
     return ftdi_read_data(ftdiOf(context), data, size);
 }
 
+LibFtdiApi::Transfer RealLibFtdiApi::submitRead(Context context, std::uint8_t *data, int size)
+{
+    return ftdi_read_data_submit(ftdiOf(context), data, size);
+}
+
+LibFtdiApi::Transfer RealLibFtdiApi::submitWrite(Context context, const std::uint8_t *data, int size)
+{
+    // libftdi does not write through the pointer; its prototype lacks const.
+    return ftdi_write_data_submit(ftdiOf(context), const_cast<std::uint8_t *>(data), size);
+}
+
+int RealLibFtdiApi::finishTransfer(Transfer transfer)
+{
+    return ftdi_transfer_data_done(static_cast<ftdi_transfer_control *>(transfer));
+}
+
+void RealLibFtdiApi::cancelTransfer(Transfer transfer, int timeoutMs)
+{
+    timeval timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+    ftdi_transfer_data_cancel(static_cast<ftdi_transfer_control *>(transfer), &timeout);
+}
+
 int RealLibFtdiApi::readPins(Context context, std::uint8_t *pins)
 {
     return ftdi_read_pins(ftdiOf(context), pins);

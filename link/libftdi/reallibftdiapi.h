@@ -25,5 +25,9 @@ public:
     int write(Context context, const std::uint8_t *data, int size) override;
     int read(Context context, std::uint8_t *data, int size) override;
     int readPins(Context context, std::uint8_t *pins) override;
+    Transfer submitRead(Context context, std::uint8_t *data, int size) override;
+    Transfer submitWrite(Context context, const std::uint8_t *data, int size) override;
+    int finishTransfer(Transfer transfer) override;
+    void cancelTransfer(Transfer transfer, int timeoutMs) override;
     Clock::time_point now() override;
 };

@@ -39,6 +39,21 @@ DeviceType deviceType(std::uint16_t release)
     }
 }
 
+Buffers buffers(DeviceType type)
+{
+    switch (type) {
+    // The data sheets name them from the UART's side: the transmit buffer
+    // holds what goes to the chip, the receive buffer what goes to the host.
+    case kType232R: return {128, 256};        // FT232R
+    case kTypeXSeries: return {512, 512};     // FT230X/FT231X
+    case kType2232C: return {128, 384};       // FT2232C/D, per channel
+    case kType2232H: return {4096, 4096};     // per channel
+    case kType4232H: return {2048, 2048};     // per channel
+    case kType232H: return {1024, 1024};
+    default: return {128, 128};               // unknown: the smallest of them
+    }
+}
+
 bool isHighSpeed(std::uint16_t release)
 {
     const DeviceType type = deviceType(release);

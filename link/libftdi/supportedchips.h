@@ -28,6 +28,17 @@ int interfaceCount(std::uint16_t vendor, std::uint16_t product, std::uint16_t re
 // The chip generation from the device's bcdDevice.
 DeviceType deviceType(std::uint16_t release);
 bool isHighSpeed(std::uint16_t release);
+// The chip's own buffers, in bytes per interface, from FTDI's data sheets:
+// `toChip` holds what the host has sent and the chip has not yet put on the
+// pins, `toHost` the samples taken and not yet fetched. In synchronous
+// bit-bang the chip stops sampling while `toHost` is full, so a host that
+// writes more than both hold before reading stalls it.
+struct Buffers {
+    int toChip;
+    int toHost;
+};
+Buffers buffers(DeviceType type);
+
 // D2XX's ID: vendor in the high half, product in the low half.
 constexpr std::uint32_t deviceId(std::uint16_t vendor, std::uint16_t product)
 {

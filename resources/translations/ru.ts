@@ -365,6 +365,30 @@
         <source>Couldn&apos;t write to: %1</source>
         <translation>Не удалось записать в прибор %1</translation>
     </message>
+    <message>
+        <source>i2c: the module refused the read address 0x%1</source>
+        <translation>i2c: модуль не принял адрес чтения 0x%1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open programmer %1: %2</source>
+        <translation>Не удалось открыть программатор %1: %2</translation>
+    </message>
+    <message>
+        <source>Programmer transfer failed: %1</source>
+        <translation>Ошибка обмена с программатором: %1</translation>
+    </message>
+    <message>
+        <source>Write failed: the module refused byte %1 of the password</source>
+        <translation>Ошибка записи: модуль не принял байт %1 пароля</translation>
+    </message>
+    <message>
+        <source>Write failed: the module refused the address of page %1 (0x%2)</source>
+        <translation>Ошибка записи: модуль не принял адрес страницы %1 (0x%2)</translation>
+    </message>
+    <message>
+        <source>Write failed: the module refused byte 0x%1 in page %2</source>
+        <translation>Ошибка записи: модуль не принял байт 0x%1 в странице %2</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>

@@ -7,6 +7,7 @@
 #include "simulatorfixture.h"
 #include "windowdriver.h"
 
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
@@ -277,15 +278,18 @@ private slots:
         QLabel *label = ui->progressDialog->findChild<QLabel *>("label");
         bool visibleWhileStopping = false;
         QString labelWhileStopping;
-        // A slow module; once the stop is asked for, note what the operator
-        // sees (the GUI thread is blocked in wait() meanwhile).
+        // A programmer that answers only once the stop is asked for; then
+        // note what the operator sees (the GUI thread is blocked in wait()
+        // meanwhile).
         sim->programmer->setWriteHook([&](int) {
-            if (QThread::currentThread()->isInterruptionRequested()) {
+            QThread *worker = QThread::currentThread();
+            if (worker->isInterruptionRequested()) {
                 visibleWhileStopping = ui->progressDialog->isVisible();
                 labelWhileStopping = label->text();
-            } else {
-                std::this_thread::sleep_for(2ms);
+                return;
             }
+            for (QDeadlineTimer patience(10000); !worker->isInterruptionRequested() && !patience.hasExpired();)
+                std::this_thread::sleep_for(1ms);
         });
         QTimer::singleShot(100, [&] { QTest::keyClick(ui->progressDialog, Qt::Key_Escape); });
         QVERIFY(ui->transfer(ui->readButton));

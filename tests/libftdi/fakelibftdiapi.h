@@ -1,9 +1,13 @@
 #pragma once
 // A scripted stand-in for libftdi and libusb: USB devices to list, a result
 // for any call by name, chunks that reads hand over, and a clock that moves
-// only when a read is made.
+// only when a read is made. Behind it sits a model of the opened chip in
+// synchronous bit-bang: its two buffers, and sampling that stops while the
+// buffer towards the host is full, so that a write nobody reads back for
+// stalls as on the real chip.
 
 #include "libftdiapi.h"
+#include "supportedchips.h"
 
 #include <algorithm>
 #include <deque>
@@ -14,6 +18,7 @@
 class FakeLibFtdiApi : public LibFtdiApi
 {
 public:
+    using Transfer_ = LibFtdiApi::Transfer;
     struct FakeDevice {
         std::string serialNumber;
         int stringsResult = 0;
@@ -34,6 +39,24 @@ public:
     int liveContexts = 0;
     int referencedDevices = 0;
     Clock::time_point clock{};
+    // Arguments the backend passed, by call name.
+    std::map<std::string, std::vector<long>> arguments;
+
+    // The opened chip.
+    supportedchips::Buffers buffers{128, 256};
+    std::deque<std::uint8_t> toChip, toHost;
+    // Stalled transfers give up with LIBUSB_ERROR_TIMEOUT, as libusb does.
+    static constexpr int kTimedOut = -7;
+
+    struct Transfer {
+        bool read;
+        std::uint8_t *into;
+        const std::uint8_t *from;
+        int size;
+        int done = 0;
+        int failure = 0;  // what finishing it gives instead of moving bytes
+    };
+    std::vector<Transfer *> pending;
 
     Context newContext() override { return noUsb ? nullptr : (++liveContexts, this); }
     void freeContext(Context) override { --liveContexts; }
@@ -55,6 +78,7 @@ public:
     {
         const FakeDevice &d = *static_cast<const FakeDevice *>(device.device);
         opened.push_back(d.serialNumber + ":" + std::to_string(interfaceIndex));
+        buffers = supportedchips::buffers(supportedchips::deviceType(d.release));
         return d.openResult;
     }
     int close(Context) override { return results["close"]; }
@@ -62,14 +86,99 @@ public:
     int purgeReceive(Context) override { return results["purgeReceive"]; }
     int purgeTransmit(Context) override { return results["purgeTransmit"]; }
     int setLatencyTimer(Context, std::uint8_t) override { return results["setLatencyTimer"]; }
-    int setReadChunkSize(Context, unsigned) override { return results["setReadChunkSize"]; }
-    int setWriteChunkSize(Context, unsigned) override { return results["setWriteChunkSize"]; }
-    int setBaudRate(Context, int) override { return results["setBaudRate"]; }
+    int setReadChunkSize(Context, unsigned size) override
+    {
+        arguments["setReadChunkSize"].push_back(size);
+        return results["setReadChunkSize"];
+    }
+    int setWriteChunkSize(Context, unsigned size) override
+    {
+        arguments["setWriteChunkSize"].push_back(size);
+        return results["setWriteChunkSize"];
+    }
+    int setBaudRate(Context, int rate) override
+    {
+        arguments["setBaudRate"].push_back(rate);
+        return results["setBaudRate"];
+    }
     void setUsbTimeouts(Context, int, int) override {}
-    int write(Context, const std::uint8_t *, int size) override { return results["write"] ? results["write"] : size; }
+
+    // The chip samples what it was sent while the host side has room; with
+    // nothing on the lines each sample reads back as the pins were driven.
+    void sample()
+    {
+        while (!toChip.empty() && static_cast<int>(toHost.size()) < buffers.toHost) {
+            toHost.push_back(toChip.front());
+            toChip.pop_front();
+        }
+    }
+    // Moves what can move: host data into the chip, samples to the reads
+    // under way. False when nothing could.
+    bool step()
+    {
+        bool moved = false;
+        for (Transfer *t : pending) {
+            if (t->read) {
+                for (sample(); t->done < t->size && !toHost.empty(); moved = true) {
+                    t->into[t->done++] = toHost.front();
+                    toHost.pop_front();
+                    sample();
+                }
+            } else {
+                for (sample(); t->done < t->size && static_cast<int>(toChip.size()) < buffers.toChip; moved = true) {
+                    toChip.push_back(t->from[t->done++]);
+                    sample();
+                }
+            }
+        }
+        return moved;
+    }
+
+    int write(Context, const std::uint8_t *data, int size) override
+    {
+        if (results["write"])
+            return results["write"];
+        Transfer t{false, nullptr, data, size};
+        pending.push_back(&t);
+        while (t.done < size && step()) {
+        }
+        pending.erase(std::find(pending.begin(), pending.end(), &t));
+        return t.done < size ? kTimedOut : size;
+    }
+    Transfer_ submitRead(Context, std::uint8_t *data, int size) override
+    {
+        pending.push_back(new Transfer{true, data, nullptr, size});
+        return pending.back();
+    }
+    Transfer_ submitWrite(Context, const std::uint8_t *data, int size) override
+    {
+        pending.push_back(new Transfer{false, nullptr, data, size, 0, results["write"]});
+        return pending.back();
+    }
+    int finishTransfer(Transfer_ handle) override
+    {
+        Transfer *t = static_cast<Transfer *>(handle);
+        while (!t->failure && t->done < t->size && step()) {
+        }
+        const int result = t->failure ? t->failure : t->done < t->size ? kTimedOut : t->size;
+        cancelTransfer(handle, 0);
+        return result;
+    }
+    void cancelTransfer(Transfer_ handle, int) override
+    {
+        pending.erase(std::find(pending.begin(), pending.end(), static_cast<Transfer *>(handle)));
+        delete static_cast<Transfer *>(handle);
+    }
+
     int read(Context, std::uint8_t *data, int size) override
     {
         clock += std::chrono::milliseconds(10);
+        if (reads.empty() && !toHost.empty()) {
+            const int count = std::min(size, static_cast<int>(toHost.size()));
+            std::copy_n(toHost.begin(), count, data);
+            toHost.erase(toHost.begin(), toHost.begin() + count);
+            return count;
+        }
         if (reads.empty())
             return results["read"];
         // Like ftdi_read_data(), never more than asked for.

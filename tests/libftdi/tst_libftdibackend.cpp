@@ -4,11 +4,12 @@
 
 #include "diagnostics.h"
 #include "fakelibftdiapi.h"
-#include "ftdii2c.h"
+#include "bitbangport.h"
 #include "libftdibackend.h"
 
 #include <QtTest>
 
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -135,9 +136,8 @@ private slots:
         QFETCH(OpenCase, test);
         fake->devices = {{"A1", test.stringsResult, test.openResult}};
 
-        auto port = std::make_unique<FtdiI2c>();
-        port->reset();
-        QVERIFY(!port->open(test.serialNumber.toUtf8().constData()));
+        auto port = std::make_unique<BitBangPort>();
+        QVERIFY(!port->open(test.serialNumber.toUtf8().constData(), BitBangPort::Speed::Compatible));
 
         QCOMPARE(port->lastStatus, test.status);
         const QString lines = QString("FT_Open(%1) failed (error %2).\n"
@@ -171,14 +171,74 @@ private slots:
         QFETCH(FT_STATUS, status);
         fake->devices = {{"A1"}};
         fake->results[call.toStdString()] = result;
-        fake->reads = {Bytes(30, 0x14)};  // the idle samples a flush reads back
 
-        auto port = std::make_unique<FtdiI2c>();
-        port->reset();
-        if (port->open("A1"))
+        auto port = std::make_unique<BitBangPort>();
+        if (port->open("A1", BitBangPort::Speed::Compatible))
             port->flush();
         QCOMPARE(port->lastStatus, status);
         port->close();
+    }
+
+    // D2XX rates and transfer sizes become libftdi's: it multiplies the rate
+    // by four in the bit-bang modes, and a read chunk must be whole packets.
+    void settingsReachLibftdiInItsOwnUnits_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<long>("libftdiRate");
+        QTest::newRow("compatible") << int(BitBangPort::Speed::Compatible) << 2400L;
+        QTest::newRow("fast") << int(BitBangPort::Speed::Fast) << 15625L;
+    }
+
+    void settingsReachLibftdiInItsOwnUnits()
+    {
+        QFETCH(int, speed);
+        QFETCH(long, libftdiRate);
+        fake->devices = {{"A1"}};
+        BitBangPort port;
+        QVERIFY(port.open("A1", BitBangPort::Speed(speed)));
+        QCOMPARE(fake->arguments["setBaudRate"], std::vector<long>{libftdiRate});
+        QCOMPARE(fake->arguments["setReadChunkSize"], std::vector<long>{6656});
+        QCOMPARE(fake->arguments["setWriteChunkSize"], std::vector<long>{6400});
+    }
+
+    // A flush longer than the chip's two buffers hold completes on every
+    // chip, while a write that nobody reads back for stalls the model chip
+    // as it would the real one.
+    void longFlushesNeverStallTheChip_data()
+    {
+        QTest::addColumn<int>("product");
+        QTest::addColumn<int>("release");
+        QTest::addColumn<QString>("serial");
+        QTest::newRow("FT232R") << 0x6001 << 0x600 << "A1";
+        QTest::newRow("FT-X") << 0x6015 << 0x1000 << "A1";
+        QTest::newRow("FT2232D") << 0x6010 << 0x500 << "A1A";
+        QTest::newRow("FT2232H") << 0x6010 << 0x700 << "A1A";
+        QTest::newRow("FT4232H") << 0x6011 << 0x800 << "A1A";
+        QTest::newRow("FT232H") << 0x6014 << 0x900 << "A1";
+    }
+
+    void longFlushesNeverStallTheChip()
+    {
+        QFETCH(int, product);
+        QFETCH(int, release);
+        QFETCH(QString, serial);
+        fake->devices = {{"A1", 0, 0, std::uint16_t(product), std::uint16_t(release)}};
+        BitBangPort port;
+        QVERIFY(port.open(serial.toLatin1().constData(), BitBangPort::Speed::Fast));
+        QVERIFY(port.flush());  // the idle samples
+        for (int count : {390, 10000, 40000}) {
+            for (int i = 0; i < count; ++i) {
+                port.sclLevel = i & 1;
+                port.queueSamples(1);
+            }
+            QVERIFY2(port.flush(), port.failure().c_str());
+            QCOMPARE(port.inCount, count);
+            QCOMPARE(std::memcmp(port.inBuffer.data(), port.outBuffer.data(), size_t(count)), 0);
+        }
+        port.close();
+
+        Bytes samples(10000, 0x14);
+        QCOMPARE(fake->write(nullptr, samples.data(), int(samples.size())), FakeLibFtdiApi::kTimedOut);
     }
 
     void readGathersSamplesUntilTheTimeout_data()

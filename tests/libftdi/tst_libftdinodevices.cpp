@@ -2,7 +2,7 @@
 // listed, and opening any serial number fails with the usual lines.
 
 #include "diagnostics.h"
-#include "ftdii2c.h"
+#include "bitbangport.h"
 #include "libftdibackendfactory.h"
 
 #include <QtTest>
@@ -31,9 +31,8 @@ private slots:
 
         std::string printed;
         linkdiag::setSink([&printed](const std::string &text) { printed += text; });
-        auto port = std::make_unique<FtdiI2c>();
-        port->reset();
-        QVERIFY(!port->open("VEXA0001"));
+        auto port = std::make_unique<BitBangPort>();
+        QVERIFY(!port->open("VEXA0001", BitBangPort::Speed::Compatible));
 
         QCOMPARE(port->lastStatus, FT_STATUS(FT_DEVICE_NOT_FOUND));
         QCOMPARE(QString::fromStdString(printed),

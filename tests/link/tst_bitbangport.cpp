@@ -1,8 +1,8 @@
 // The bit-bang port against the simulated programmer: opening and its
 // configuration, the diagnostics an operator sees, flushing and closing.
 
+#include "bitbangport.h"
 #include "diagnosticcapture.h"
-#include "ftdii2c.h"
 #include "simulatorfixture.h"
 
 #include <QtTest>
@@ -16,29 +16,42 @@ class TestBitBangPort : public QObject
     Q_OBJECT
 
     std::unique_ptr<SimulatorFixture> sim;
-    std::unique_ptr<FtdiI2c> port;
+    std::unique_ptr<BitBangPort> port;
 
 private slots:
     void init()
     {
         sim = std::make_unique<SimulatorFixture>();
-        port = std::make_unique<FtdiI2c>();
-        port->reset();
+        port = std::make_unique<BitBangPort>();
     }
 
     void cleanup()
     {
-        port->close();
+        port.reset();
         sim.reset();
+    }
+
+    void openConfiguresBitBangAndQueuesTheIdleBus_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("baudRate");
+        QTest::addColumn<double>("sampleClock");
+        QTest::newRow("compatible") << int(BitBangPort::Speed::Compatible) << "FT_SetBaudRate(9600)" << 153600.0;
+        // An FT232R samples at 16 times the baud rate.
+        QTest::newRow("fast") << int(BitBangPort::Speed::Fast) << "FT_SetBaudRate(62500)" << 1.0e6;
     }
 
     void openConfiguresBitBangAndQueuesTheIdleBus()
     {
-        QVERIFY(port->open(SimulatorFixture::kSerial));
+        QFETCH(int, speed);
+        QFETCH(QString, baudRate);
+        QFETCH(double, sampleClock);
+        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed(speed)));
         QCOMPARE(sim->programmer->record().calls,
                  (std::vector<std::string>{"FT_OpenEx(SIM0001)", "FT_SetBitMode(0x00, 0)", "FT_SetBitMode(0x14, 4)",
                                            "FT_Purge(3)", "FT_SetLatencyTimer(2)", "FT_SetUSBParameters(6400, 6400)",
-                                           "FT_SetBaudRate(9600)", "FT_SetTimeouts(500, 500)"}));
+                                           baudRate.toStdString(), "FT_SetTimeouts(500, 500)"}));
+        QCOMPARE(port->sampleClockHz(), sampleClock);
         port->sdaLevel = 0;  // SDA low, SCL high: 0x04
         port->queueSamples(3);
         QVERIFY(port->flush());
@@ -46,12 +59,13 @@ private slots:
         expected.insert(expected.end(), 3, 0x04);
         QCOMPARE(sim->programmer->record().samplesWritten, expected);
         QCOMPARE(port->outCount, 0);
+        QCOMPARE(port->inCount, 33);
     }
 
     void unknownSerialPrintsTheThreeLines()
     {
         DiagnosticCapture out;
-        QVERIFY(!port->open("NOSUCH"));
+        QVERIFY(!port->open("NOSUCH", BitBangPort::Speed::Compatible));
         QVERIFY(!port->isOpen());
         QCOMPARE(out.text(), QString("FT_Open(NOSUCH) failed (error 2).\n"
                                      "Use lsmod to check if ftdi_sio (and usbserial) are present.\n"
@@ -79,19 +93,19 @@ private slots:
         QFETCH(QString, message);
         sim->programmer->failCall(Call(call), FT_IO_ERROR, successes);
         DiagnosticCapture out;
-        QVERIFY(!port->open(SimulatorFixture::kSerial));
+        QVERIFY(!port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
         QCOMPARE(out.text(), message);
         QCOMPARE(port->lastStatus, FT_IO_ERROR);
         // Released, so the next job can open the programmer again.
         sim->programmer->clearFailures();
-        QVERIFY(port->open(SimulatorFixture::kSerial));
+        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
     }
 
     void closeReleasesOnlyAnOpenPort()
     {
         port->close();
         QVERIFY(sim->programmer->record().calls.empty());
-        QVERIFY(port->open(SimulatorFixture::kSerial));
+        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
         sim->programmer->clearRecord();
         port->close();
         port->close();
@@ -101,34 +115,44 @@ private slots:
 
     void emptyFlushWritesNothingAndReadsNothing()
     {
-        QVERIFY(port->open(SimulatorFixture::kSerial));
+        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
         QVERIFY(port->flush());
         sim->programmer->clearRecord();
         QVERIFY(port->flush());
         QCOMPARE(sim->programmer->record().calls, std::vector<std::string>{"FT_Write(0)"});
     }
 
-    void failedWritesNeitherGrowTheQueueNorTouchTheBusState()
+    // A failed write or read-back leaves nothing to evaluate, so no sample of
+    // an earlier flush can be taken for the module's answer; and the queue
+    // stays bounded however long the caller goes on.
+    void failedFlushesReadBackNothing_data()
     {
-        QVERIFY(port->open(SimulatorFixture::kSerial));
+        QTest::addColumn<int>("call");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("write") << int(Call::Write) << "FT_Write failed (error 4).\n";
+        QTest::newRow("read") << int(Call::Read) << "FT_Read failed (error 4).\n";
+    }
+
+    void failedFlushesReadBackNothing()
+    {
+        QFETCH(int, call);
+        QFETCH(QString, message);
+        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
         QVERIFY(port->flush());
-        port->ackSample = 0;
-        port->sclSample = 1;
-        sim->programmer->failCall(Call::Write, FT_IO_ERROR);
+        QCOMPARE(port->inCount, 30);
+        sim->programmer->failCall(Call(call), FT_IO_ERROR);
         DiagnosticCapture out;
-        // The bus layer carries on queueing after a failed write.
         for (int i = 0; i < 100; ++i) {
             port->queueSamples(390);
-            port->sampleAck = 1;
             QVERIFY(!port->flush());
-            QVERIFY(port->outCount <= FtdiI2c::kCapacity);
+            QCOMPARE(port->inCount, 0);
+            QCOMPARE(port->outCount, 0);
         }
-        QCOMPARE(port->ackSample, 0);
-        QCOMPARE(port->sclSample, 1);
-        QCOMPARE(out.text(), QString("FT_Write failed (error 4).\n").repeated(100));
+        QCOMPARE(out.text(), message.repeated(100));
+        QCOMPARE(QString::fromStdString(port->failure()), message.section(' ', 0, 0) + ": FT_IO_ERROR (4)");
 
-        port->queueSamples(FtdiI2c::kCapacity + 50);
-        QCOMPARE(port->outCount, FtdiI2c::kCapacity);
+        port->queueSamples(BitBangPort::kCompatibleCapacity + 50);
+        QCOMPARE(port->outCount, BitBangPort::kCompatibleCapacity);
     }
 };
 

@@ -1,7 +1,8 @@
 // The I2C master over the bit-bang port, against the simulated programmer and
-// module: the bits on the wire, acknowledges, and clock stretching.
+// module: the bits on the wire, acknowledges, clock stretching, and the
+// batched exchange's results and recovery.
 
-#include "ftdii2c.h"
+#include "i2cmaster.h"
 #include "simulatorfixture.h"
 
 #include <QtTest>
@@ -10,6 +11,7 @@
 #include <memory>
 
 using namespace std::chrono_literals;
+using Exchange = I2cMaster::Exchange;
 
 namespace {
 
@@ -34,32 +36,43 @@ class TestI2cBus : public QObject
     Q_OBJECT
 
     std::unique_ptr<SimulatorFixture> sim;
-    std::unique_ptr<FtdiI2c> port;
+    std::unique_ptr<BitBangPort> port;
+    std::unique_ptr<I2cMaster> master;
+
+    void openWith(Exchange exchange)
+    {
+        port->close();
+        master = std::make_unique<I2cMaster>(*port, exchange);
+        QVERIFY(port->open(SimulatorFixture::kSerial, exchange == Exchange::Batched ? BitBangPort::Speed::Fast
+                                                                                   : BitBangPort::Speed::Compatible));
+        QVERIFY(port->flush());  // the idle samples
+        sim->programmer->clearRecord();
+    }
 
 private slots:
     void init()
     {
         sim = std::make_unique<SimulatorFixture>();
         sim->fillPattern(0x50, 3);
-        port = std::make_unique<FtdiI2c>();
-        port->reset();
-        QVERIFY(port->open(SimulatorFixture::kSerial));
-        QVERIFY(port->flush());  // the idle samples
-        sim->programmer->clearRecord();
+        port = std::make_unique<BitBangPort>();
+        openWith(Exchange::PerFlush);
     }
 
     void cleanup()
     {
-        port->close();
+        master.reset();
+        port.reset();
         sim.reset();
     }
 
     void bytesGoOutMostSignificantBitFirst()
     {
-        port->startCondition();
-        port->writeByte(0xA0);
-        port->stop();
-        QCOMPARE(port->selectRead(0x50), 0);
+        std::uint8_t ack = 1;
+        master->startCondition();
+        master->writeByte(0xA0, &ack);
+        master->stop();
+        QCOMPARE(ack, 0);
+        QCOMPARE(master->selectRead(0x50), 0);
         const auto record = sim->programmer->record();
         QCOMPARE(record.flushSizes, (std::vector<int>{360, 8, 64, 360, 8}));
         // Each byte's eight bits, then its acknowledge clock with SDA released;
@@ -70,24 +83,35 @@ private slots:
         QVERIFY(record.transactions.back().read);
     }
 
+    void onlyThePresentDevicesAcknowledge_data()
+    {
+        QTest::addColumn<int>("exchange");
+        QTest::newRow("per flush") << int(Exchange::PerFlush);
+        QTest::newRow("batched") << int(Exchange::Batched);
+    }
+
     void onlyThePresentDevicesAcknowledge()
     {
-        QCOMPARE(port->selectWrite(0x51), 0);
-        port->stop();
-        QCOMPARE(port->selectWrite(0x52), 1);
-        port->stop();
+        QFETCH(int, exchange);
+        openWith(Exchange(exchange));
+        QCOMPARE(master->selectWrite(0x51), 0);
+        master->stop();
+        QCOMPARE(master->selectWrite(0x52), 1);
+        master->stop();
         sim->programmer->setModule(nullptr);
-        QCOMPARE(port->selectWrite(0x50), 1);
-        port->stop();
-        QCOMPARE(port->selectRead(0x50), 1);
-        port->stop();
+        QCOMPARE(master->selectWrite(0x50), 1);
+        master->stop();
+        QCOMPARE(master->selectRead(0x50), 1);
+        master->stop();
+        master->sync();
+        QVERIFY(!master->failed() && !master->stretched());
     }
 
     void stopLeavesTheBusIdleAfterAClockPulse()
     {
-        port->selectWrite(0x50);
+        master->selectWrite(0x50);
         sim->programmer->clearRecord();
-        port->stop();
+        master->stop();
         const auto s = sim->programmer->record().samplesWritten;
         QCOMPARE(s.size(), size_t(64));
         QCOMPARE(s[15], std::uint8_t(0x00));  // SDA low, SCL low
@@ -110,25 +134,66 @@ private slots:
         QFETCH(int, stretchMs);
         QFETCH(int, timedOut);
         sim->module->setClockStretch(std::chrono::milliseconds(stretchMs), 1);
-        QCOMPARE(port->selectWrite(0x50), 0);  // the acknowledge was seen before the wait
-        QCOMPARE(int(port->sclTimedOut), timedOut);
+        QCOMPARE(master->selectWrite(0x50), 0);  // the acknowledge was seen before the wait
+        QCOMPARE(int(master->sclTimedOut), timedOut);
         QVERIFY(!sim->programmer->record().pinReads.empty());
     }
 
     void stretchedDataBitIsTakenFromThePinsReadInTheWait()
     {
-        QCOMPARE(port->selectWrite(0x50), 0);
-        port->writeByte(0);
-        port->stop();
-        QCOMPARE(port->selectRead(0x50), 0);
+        QCOMPARE(master->selectWrite(0x50), 0);
+        master->writeByte(0, nullptr);
+        master->stop();
+        QCOMPARE(master->selectRead(0x50), 0);
         // After the first byte's acknowledge the module holds SCL while it
         // fetches the second, so that byte's first sampling point sees SCL low.
         sim->module->setClockStretch(20ms, 1);
-        QCOMPARE(int(port->readByte(true)), int(sim->module->memory(0x50)[0]));
+        std::uint8_t first = 0, second = 0;
+        master->readByte(true, &first);
+        QCOMPARE(int(first), int(sim->module->memory(0x50)[0]));
         QVERIFY(sim->programmer->record().pinReads.empty());
-        QCOMPARE(int(port->readByte(false)), int(sim->module->memory(0x50)[1]));
+        master->readByte(false, &second);
+        QCOMPARE(int(second), int(sim->module->memory(0x50)[1]));
         QVERIFY(!sim->programmer->record().pinReads.empty());
-        QCOMPARE(port->sclTimedOut, 0);
+        QCOMPARE(master->sclTimedOut, 0);
+    }
+
+    // Batched, the bytes of a read arrive at the sync; a module that held
+    // the clock meanwhile spoils the batch, and the bus can be freed from a
+    // module left in the middle of sending.
+    void batchedReadAndRecoveryFromAStretch()
+    {
+        openWith(Exchange::Batched);
+        QCOMPARE(master->selectWrite(0x50), 0);
+        std::uint8_t wordAck = 1;
+        master->writeByte(0x10, &wordAck);
+        master->stop();
+        QCOMPARE(master->selectRead(0x50), 0);
+        QCOMPARE(wordAck, 0);
+        std::uint8_t bytes[3] = {};
+        for (int i = 0; i < 3; ++i)
+            master->readByte(true, &bytes[i]);
+        master->sync();
+        QVERIFY(!master->stretched());
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(int(bytes[i]), int(sim->module->memory(0x50)[0x10 + i]));
+
+        // It holds SCL after the next acknowledge, while it fetches a byte.
+        sim->module->setClockStretch(50us, 1);
+        master->readByte(true, &bytes[0]);
+        master->readByte(true, &bytes[1]);
+        master->sync();
+        QVERIFY(master->stretched());
+
+        // The module still sends (the read was acknowledged): recovery clocks
+        // it out and stops, after which it answers afresh.
+        master->clearStretched();
+        master->recoverBus();
+        QCOMPARE(master->selectWrite(0x50), 0);
+        master->stop();
+        master->sync();
+        QVERIFY(!master->failed());
+        QVERIFY(sim->programmer->record().transactions.back().stopped);
     }
 };
 

@@ -3,7 +3,7 @@
 // not reach, the pins, and the device list.
 
 #include "diagnosticcapture.h"
-#include "ftdii2c.h"
+#include "i2cmaster.h"
 #include "simulatorfixture.h"
 
 #include <QtTest>
@@ -15,26 +15,27 @@ class TestSimulatedModule : public QObject
     Q_OBJECT
 
     std::unique_ptr<SimulatorFixture> sim;
-    std::unique_ptr<FtdiI2c> port;
+    std::unique_ptr<BitBangPort> port;
+    std::unique_ptr<I2cMaster> bus;
 
     void writeTransaction(std::uint8_t device, std::uint8_t address, const QByteArray &bytes, bool stop = true)
     {
-        QCOMPARE(port->selectWrite(device), 0);
-        port->writeByte(address);
+        QCOMPARE(bus->selectWrite(device), 0);
+        bus->writeByte(address, nullptr);
         for (char b : bytes)
-            port->writeByte(static_cast<std::uint8_t>(b));
+            bus->writeByte(static_cast<std::uint8_t>(b), nullptr);
         if (stop)
-            port->stop();
+            bus->stop();
     }
 
     QByteArray readBack(std::uint8_t device, std::uint8_t address, int count)
     {
         writeTransaction(device, address, {});
-        port->selectRead(device);
-        QByteArray bytes;
+        bus->selectRead(device);
+        QByteArray bytes(count, '\0');
         for (int i = 0; i < count; ++i)
-            bytes.append(static_cast<char>(port->readByte(i != count - 1)));
-        port->stop();
+            bus->readByte(i != count - 1, reinterpret_cast<std::uint8_t *>(bytes.data() + i));
+        bus->stop();
         return bytes;
     }
 
@@ -42,15 +43,16 @@ private slots:
     void init()
     {
         sim = std::make_unique<SimulatorFixture>();
-        sim->module->setWriteCycleSelections(0);
-        port = std::make_unique<FtdiI2c>();
-        port->reset();
-        QVERIFY(port->open(SimulatorFixture::kSerial));
+        sim->module->setWriteCycle(std::chrono::microseconds(0));
+        port = std::make_unique<BitBangPort>();
+        bus = std::make_unique<I2cMaster>(*port, I2cMaster::Exchange::PerFlush);
+        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
     }
 
     void cleanup()
     {
-        port->close();
+        bus.reset();
+        port.reset();
         sim.reset();
     }
 
@@ -58,7 +60,7 @@ private slots:
     {
         writeTransaction(0x50, 0x0D, "ABCDEF", false);
         QCOMPARE(sim->memory(0x50, 0x08, 0x10), QByteArray(8, '\0'));
-        port->stop();
+        bus->stop();
         // 0x0D, 0x0E, 0x0F, then back to the page's start 0x08.
         QCOMPARE(sim->memory(0x50, 0x08, 0x10), QByteArray("DEF\0\0ABC", 8));
     }
@@ -69,17 +71,21 @@ private slots:
         QCOMPARE(readBack(0x51, 0xFE, 4), QByteArray(sim->memory(0x51, 0xFE, 0x100) + sim->memory(0x51, 0, 2)));
     }
 
-    void onlyAStoredPageStartsAWriteCycle()
+    void onlyAStoredPageStartsAWriteCycleOfItsLength()
     {
-        sim->module->setWriteCycleSelections(2);
+        sim->module->setWriteCycle(std::chrono::milliseconds(50));
         writeTransaction(0x50, 0x10, {});  // a word address alone stores nothing
+        QCOMPARE(bus->selectWrite(0x50), 0);
+        bus->stop();
         writeTransaction(0x50, 0x10, "x");
-        QCOMPARE(port->selectWrite(0x51), 0);  // the other device is not writing
-        port->stop();
-        for (int expected : {1, 1, 0}) {
-            QCOMPARE(int(port->selectWrite(0x50)), expected);
-            port->stop();
-        }
+        QCOMPARE(bus->selectWrite(0x51), 0);  // the other device is not writing
+        bus->stop();
+        QCOMPARE(bus->selectWrite(0x50), 1);
+        bus->stop();
+        // Busy for 50 ms of the programmer's time, however they pass.
+        sim->programmer->advance(std::chrono::milliseconds(50));
+        QCOMPARE(bus->selectWrite(0x50), 0);
+        bus->stop();
     }
 
     void passwordEntryIsWriteOnlyAndUnlocksUntilPowerOff()
@@ -108,9 +114,11 @@ private slots:
         // Addressed for reading, the module drives the first bit of 0x00 while
         // the master has released SDA.
         writeTransaction(0x50, 0, {});
-        port->selectRead(0x50);
+        bus->selectRead(0x50);
         QCOMPARE(port->sdaLevel, 1);
-        QCOMPARE(int(port->readPins()), 0x00);
+        std::uint8_t pins = 0xFF;
+        QVERIFY(port->readPins(pins));
+        QCOMPARE(int(pins), 0x00);
     }
 
     void deviceListKeepsOrderOddEntriesAndTheCallersRoom()
@@ -140,9 +148,8 @@ private slots:
     void programmerInUseCannotBeOpenedTwice()
     {
         DiagnosticCapture quiet;
-        FtdiI2c second;
-        second.reset();
-        QVERIFY(!second.open(SimulatorFixture::kSerial));
+        BitBangPort second;
+        QVERIFY(!second.open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
         QCOMPARE(second.lastStatus, FT_DEVICE_NOT_OPENED);
     }
 };

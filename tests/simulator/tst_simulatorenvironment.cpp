@@ -1,7 +1,8 @@
 // VEXA_SIMULATOR: the simulated programmer for trying the tool without
 // hardware, with the sample module or a module kept in a file.
 
-#include "ftdii2c.h"
+#include "ftdimodulebus.h"
+#include "jobrunner.h"
 #include "samplemodule.h"
 #include "simulatedbackend.h"
 #include "simulatorenvironment.h"
@@ -9,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -39,15 +42,27 @@ void writeOneByte(const SimulatorSetup &setup, std::uint8_t device, std::uint8_t
 {
     d2xx::removeAllBackends();
     d2xx::installBackend(setup.backend);
-    FtdiI2c port;
-    port.reset();
-    QVERIFY(port.open(kSimulatorSerialNumber));
-    QCOMPARE(port.selectWrite(device), 0);
-    port.writeByte(address);
-    port.writeByte(value);
-    port.stop();
-    port.close();
+    FtdiModuleBus bus(FtdiModuleBus::Exchange::Fast);
+    QVERIFY(!bus.open(kSimulatorSerialNumber));
+    QVERIFY(!bus.writePage(device, address, {value}, Attempts{}));
+    bus.close();
     d2xx::removeAllBackends();
+}
+
+// A write job of a whole table, as the window makes it.
+QStringList writeTable(const SimulatorSetup &setup, const QByteArray &table, bool verify)
+{
+    d2xx::removeAllBackends();
+    d2xx::installBackend(setup.backend);
+    SFPThread worker;
+    worker.setSerialNumber(kSimulatorSerialNumber);
+    worker.setMode(SFPThread::kModeWrite);
+    worker.setWriteData(table);
+    worker.setVerify(verify);
+    JobRunner job(worker);
+    job.run();
+    d2xx::removeAllBackends();
+    return job.errors.isEmpty() ? job.order : job.errors;
 }
 
 }  // namespace
@@ -100,6 +115,37 @@ private slots:
         QByteArray expected = sampleModuleImage();
         expected[256 + 0x80] = 0x42;
         QCOMPARE(readFile(fresh), expected);
+    }
+
+    // The file is the module's memory: when a write cannot be kept there the
+    // module stops answering, the job fails and the file stays as it was.
+    void writeThatCannotBeSavedFailsAndKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("disk full") << "full";
+        QTest::newRow("folder gone") << "gone";
+    }
+
+    void writeThatCannotBeSavedFailsAndKeepsTheFile()
+    {
+        QFETCH(QString, where);
+        const QString path = where == "gone" ? dir.filePath("gone/module.bin") : dir.filePath("full.bin");
+        if (where != "gone")
+            writeFile(path, sampleModuleImage());
+        const SimulatorSetup setup = simulatorFor(path);
+        QVERIFY(setup.backend);
+        // Files stop growing at 100 bytes, as on a full disk (root included).
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, previous.rlim_max};
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const QStringList outcome = writeTable(setup, QByteArray(128, 'w'), false);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, handler);
+        QCOMPARE(outcome, QStringList{"Couldn't write to: VEXASIM1"});
+        QCOMPARE(readFile(path), where == "gone" ? QByteArray() : sampleModuleImage());
+        QCOMPARE(moduleImage(*setup.backend->programmers()[0]->module()).left(128), sampleModuleImage().left(128));
     }
 
     void fileThatIsNoImageIsRefused_data()

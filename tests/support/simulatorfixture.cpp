@@ -33,3 +33,25 @@ void SimulatorFixture::fillPattern(std::uint8_t device, int seed)
     for (int i = 0; i < SimulatedModule::kDeviceSize; ++i)
         bytes[i] = static_cast<std::uint8_t>(i * 7 + seed);
 }
+
+void SimulatorFixture::atBusEvent(int nth, std::function<bool(const BusEvent &)> matches, std::function<void()> action)
+{
+    auto seen = std::make_shared<int>(0);
+    programmer->setBusHook([=](const BusEvent &event) {
+        if (matches(event) && ++*seen == nth)
+            action();
+    });
+}
+
+void SimulatorFixture::atStop(int nth, std::function<void()> action)
+{
+    atBusEvent(nth, [](const BusEvent &e) { return e.kind == BusEvent::Stop && e.transaction.selected; },
+               std::move(action));
+}
+
+void SimulatorFixture::atReadSelection(int nth, std::function<void()> action)
+{
+    atBusEvent(
+        nth, [](const BusEvent &e) { return e.kind == BusEvent::Address && e.transaction.read && e.transaction.selected; },
+        std::move(action));
+}

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#include <functional>
+
 #include <memory>
 
 class SimulatorFixture
@@ -28,4 +30,14 @@ public:
     QByteArray readable(std::uint8_t device, int from = 0, int to = 256) const;
     // Fills a device with a recognisable pattern: byte i = (i * 7 + seed) mod 256.
     void fillPattern(std::uint8_t device, int seed);
+
+    using BusEvent = SimulatedProgrammer::BusEvent;
+    // Runs `action` on the worker's thread at the n-th bus event (from 1)
+    // that `matches` accepts, whatever the exchange with the chip.
+    void atBusEvent(int nth, std::function<bool(const BusEvent &)> matches, std::function<void()> action);
+    // The stop that ends a transaction the module took (not one after a
+    // selection it refused, as while it is busy).
+    void atStop(int nth, std::function<void()> action);
+    // The module acknowledging its address for reading.
+    void atReadSelection(int nth, std::function<void()> action);
 };

@@ -1,23 +1,27 @@
-// The read job against the simulated programmer: what reaches the wire, what
-// the module returns, and how every failure and abort is reported.
+// The read job against the simulated programmer, in both transfer modes: what
+// reaches the wire, what the module returns, and how every failure and abort
+// is reported.
 
 #include "diagnosticcapture.h"
 #include "jobrunner.h"
 #include "simulatorfixture.h"
 
 #include <QRegularExpression>
-#include <QtTest>
 
 #include <chrono>
 #include <memory>
-#include <thread>
 
 using namespace std::chrono_literals;
+using Call = SimulatedProgrammer::Call;
 
-class TestReadJob : public QObject
+class TestReadJob : public TransferModeTest
 {
     Q_OBJECT
 
+public:
+    using TransferModeTest::TransferModeTest;
+
+private:
     std::unique_ptr<SimulatorFixture> sim;
     std::unique_ptr<SFPThread> worker;
     std::unique_ptr<JobRunner> job;
@@ -39,6 +43,7 @@ private slots:
         sim->fillPattern(0x51, 200);
         worker = std::make_unique<SFPThread>();
         worker->setSerialNumber(SimulatorFixture::kSerial);
+        worker->setTransferMode(transferMode);
         job = std::make_unique<JobRunner>(*worker);
     }
 
@@ -50,13 +55,16 @@ private slots:
         sim.reset();
     }
 
-    void oneByteReadMakesTheDocumentedFlushes()
+    void flushesOfAOneByteRead()
     {
         readTable(0x50, 5, 5);
         QCOMPARE(job->order, QStringList{"log"});
         QCOMPARE(job->logs[0].data, sim->memory(0x50, 5, 6));
-        QCOMPARE(sim->programmer->record().flushSizes,
-                 (std::vector<int>{390, 8, 344, 8, 64, 360, 8, 24, 32, 32, 32, 32, 32, 32, 32, 48, 64}));
+        const std::vector<int> flushes = sim->programmer->record().flushSizes;
+        if (compatible())
+            QCOMPARE(flushes, (std::vector<int>{390, 8, 344, 8, 64, 360, 8, 24, 32, 32, 32, 32, 32, 32, 32, 48, 64}));
+        else  // only the two selections and the end of the read wait for the chip
+            QCOMPARE(QList<int>(flushes.begin(), flushes.end()), (QList<int>{398, 784, 360}));
 
         // An empty range still addresses the module, and reads nothing.
         readTable(0x50, 10, 8);
@@ -146,20 +154,21 @@ private slots:
 
     void heldClockLine_data()
     {
-        QTest::addColumn<int>("stretchMs");
+        QTest::addColumn<int>("stretchUs");
         QTest::addColumn<bool>("stuck");
         QTest::addColumn<QString>("error");
-        QTest::newRow("short stretches waited out") << 5 << false << "";
-        QTest::newRow("stretch over 100 ms") << 150 << false << "i2c: couldn't set SCL";
+        QTest::newRow("short stretches waited out") << 50 << false << "";
+        QTest::newRow("stretches of milliseconds waited out") << 5000 << false << "";
+        QTest::newRow("stretch over 100 ms") << 150000 << false << "i2c: couldn't set SCL";
         QTest::newRow("SCL stuck low") << 0 << true << "i2c: couldn't set SCL";
     }
 
     void heldClockLine()
     {
-        QFETCH(int, stretchMs);
+        QFETCH(int, stretchUs);
         QFETCH(bool, stuck);
         QFETCH(QString, error);
-        sim->module->setClockStretch(std::chrono::milliseconds(stretchMs), stretchMs > 100 ? 1 : -1);
+        sim->module->setClockStretch(std::chrono::microseconds(stretchUs), stretchUs > 100000 ? 1 : -1);
         sim->programmer->setSclStuckLow(stuck);
         readTable(0x50, 0, 15);
         QCOMPARE(job->errors, error.isEmpty() ? QStringList() : QStringList{error});
@@ -167,13 +176,41 @@ private slots:
             QCOMPARE(job->logs[0].data, sim->memory(0x50, 0, 16));
     }
 
-    void cancelBeforeTheFirstByteReadsOneMoreWithoutAcknowledge()
+    // A failed exchange with the chip ends the job: nothing read back before
+    // it may pass for the module's answer.
+    void failedExchangeWithTheChip_data()
     {
-        // Interrupt while the module is being addressed for reading.
-        sim->programmer->setWriteHook([this](int count) {
-            if (count == 360)
-                worker->requestInterruption();
-        });
+        QTest::addColumn<int>("call");
+        QTest::addColumn<int>("successes");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("write") << int(Call::Write) << 1 << "Programmer transfer failed: FT_Write: FT_IO_ERROR (4)";
+        QTest::newRow("read-back") << int(Call::Read) << 1 << "Programmer transfer failed: FT_Read: FT_IO_ERROR (4)";
+        QTest::newRow("first read-back") << int(Call::Read) << 0 << "Programmer transfer failed: FT_Read: FT_IO_ERROR (4)";
+    }
+
+    void failedExchangeWithTheChip()
+    {
+        QFETCH(int, call);
+        QFETCH(int, successes);
+        QFETCH(QString, error);
+        DiagnosticCapture out;
+        sim->programmer->failCall(Call(call), FT_IO_ERROR, successes);
+        readTable(0x50, 0, 127);
+        QCOMPARE(job->order, QStringList{"error"});
+        QCOMPARE(job->errors, QStringList{error});
+    }
+
+    void pinReadFailingWhileTheClockIsHeld()
+    {
+        sim->module->setClockStretch(5ms, -1);
+        sim->programmer->failCall(Call::GetBitMode, FT_IO_ERROR);
+        readTable(0x50, 0, 15);
+        QCOMPARE(job->errors, QStringList{"Programmer transfer failed: FT_GetBitMode: FT_IO_ERROR (4)"});
+    }
+
+    void cancelOnceAddressedForReadingReadsOneMoreWithoutAcknowledge()
+    {
+        sim->atReadSelection(1, [this] { worker->requestInterruption(); });
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"canceled"});
         QCOMPARE(job->cancels, QStringList{"Canceled read\n"});
@@ -184,11 +221,9 @@ private slots:
 
     void timeoutIsAnErrorNotACancel()
     {
-        worker->setTimeBudget(20);
-        sim->programmer->setWriteHook([](int count) {
-            if (count == 360)
-                std::this_thread::sleep_for(30ms);  // the budget runs out while addressing for reading
-        });
+        worker->setTimeBudget(1000);
+        // The budget runs out, in the programmer's time, while addressing for reading.
+        sim->atReadSelection(1, [this] { sim->programmer->advance(2s); });
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{"Timeout read"});
@@ -205,11 +240,9 @@ private slots:
 
     void settingsChangedDuringAJobDoNotReachIt()
     {
-        sim->programmer->setWriteHook([this](int count) {
-            if (count == 390) {
-                worker->setSerialNumber("OTHER");
-                worker->setAddressStop(3);
-            }
+        sim->atStop(1, [this] {
+            worker->setSerialNumber("OTHER");
+            worker->setAddressStop(3);
         });
         readTable(0x50, 0, 127);
         QVERIFY(job->logs[0].record.contains("Read(SIM0001)"));
@@ -217,5 +250,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReadJob)
+VEXA_TEST_IN_BOTH_TRANSFER_MODES(TestReadJob)
 #include "tst_readjob.moc"

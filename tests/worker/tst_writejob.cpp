@@ -1,15 +1,14 @@
-// The write job against the simulated programmer: password entry, 8-byte
-// pages, the EEPROM's write cycle, the verify pass and every way a write ends.
+// The write job against the simulated programmer, in both transfer modes:
+// password entry, 8-byte pages, the EEPROM's write cycle waited out by time,
+// the verify pass and every way a write ends.
 
 #include "jobrunner.h"
 #include "simulatorfixture.h"
 
 #include <QRegularExpression>
-#include <QtTest>
 
 #include <chrono>
 #include <memory>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -35,10 +34,14 @@ quint16 sum(const QByteArray &bytes, int count)
 
 }  // namespace
 
-class TestWriteJob : public QObject
+class TestWriteJob : public TransferModeTest
 {
     Q_OBJECT
 
+public:
+    using TransferModeTest::TransferModeTest;
+
+private:
     std::unique_ptr<SimulatorFixture> sim;
     std::unique_ptr<SFPThread> worker;
     std::unique_ptr<JobRunner> job;
@@ -53,18 +56,6 @@ class TestWriteJob : public QObject
         job->run();
     }
 
-    // Acts after the given stop condition; without write cycles every stop
-    // ends a page or a password byte.
-    void onStop(int stops, std::function<void()> action)
-    {
-        sim->module->setWriteCycleSelections(0);
-        auto seen = std::make_shared<int>(0);
-        sim->programmer->setWriteHook([seen, stops, action](int count) {
-            if (count == 64 && ++*seen == stops)
-                action();
-        });
-    }
-
 private slots:
     void init()
     {
@@ -74,6 +65,7 @@ private slots:
         worker = std::make_unique<SFPThread>();
         worker->setSerialNumber(SimulatorFixture::kSerial);
         worker->setVerify(false);
+        worker->setTransferMode(transferMode);
         job = std::make_unique<JobRunner>(*worker);
     }
 
@@ -87,7 +79,9 @@ private slots:
 
     void pagesAndPasswordBytesMakeTheDocumentedFlushes()
     {
-        sim->module->setWriteCycleSelections(0);
+        if (!compatible())
+            QSKIP("the flushes of the fast exchange follow from its decisions only");
+        sim->module->setWriteCycle(0us);
         worker->setWritePassword(QByteArray(4, 'p'));
         write(table(5));
         std::vector<int> expected;
@@ -99,6 +93,7 @@ private slots:
                 expected.insert(expected.end(), {344, 8});
             expected.push_back(64);
         }
+        expected.insert(expected.end(), {360, 8, 64});  // the module answers again: the last page is kept
         QCOMPARE(sim->programmer->record().flushSizes, expected);
     }
 
@@ -141,7 +136,7 @@ private slots:
             write(data, 0x50, first);
             std::vector<int> pageAddresses, expected;
             for (const I2cTransaction &t : sim->programmer->record().transactions)
-                if (t.selected)
+                if (t.selected && !t.data().empty())
                     pageAddresses.push_back(t.byteAddress());
             for (int page = 0; page < 16; ++page)
                 expected.push_back((first + page * 8) % 256);
@@ -151,23 +146,28 @@ private slots:
         }
     }
 
-    void writeCycleIsWaitedOutBySelections_data()
+    void writeCycleIsWaitedOutByTime_data()
     {
-        QTest::addColumn<int>("selections");
-        QTest::newRow("within five") << 4;
-        QTest::newRow("longer than five") << 5;
+        QTest::addColumn<int>("cycleMs");
+        QTest::newRow("5 ms, a typical EEPROM") << 5;
+        QTest::newRow("80 ms, the most a page may take") << 80;
+        QTest::newRow("150 ms, longer than waited for") << 150;
     }
 
-    void writeCycleIsWaitedOutBySelections()
+    void writeCycleIsWaitedOutByTime()
     {
-        QFETCH(int, selections);
-        sim->module->setWriteCycleSelections(selections);
+        QFETCH(int, cycleMs);
+        sim->module->setWriteCycle(std::chrono::milliseconds(cycleMs));
+        worker->setVerify(true);
         const QByteArray before = sim->memory(0x50, 0, 128);
         const QByteArray data = table(4);
         write(data);
-        if (selections < 5) {
-            QCOMPARE(job->order, QStringList{"log"});
-            QCOMPARE(sim->memory(0x50, 0, 128), data);
+        const int selections = sim->programmer->record().startConditions;
+        if (cycleMs <= SFPThread::kWriteCycleWaitMs) {
+            QCOMPARE(job->order, QStringList({"log", "log"}));
+            QCOMPARE(job->logs[1].data, data);
+            // Polled about once per USB transfer of the chip, never thousands of times.
+            QVERIFY2(selections < 17 * (cycleMs / 3 + 3), qPrintable(QString::number(selections)));
         } else {
             QCOMPARE(job->errors, QStringList{"Couldn't write to: SIM0001"});
             // The first page stays written; nothing is rolled back.
@@ -179,10 +179,10 @@ private slots:
     {
         worker->setVerify(true);
         const QByteArray data = table(8);
-        write(data, 0x51, 128, SFPThread::kModeWrite | SFPThread::kModeA2Table);
+        write(data + QByteArray(128, 'x'), 0x51, 128, SFPThread::kModeWrite | SFPThread::kModeA2Table);
         QCOMPARE(job->order, QStringList({"log", "log"}));
         QCOMPARE(job->logs[0].type, SFPThread::kLogWrited);
-        QCOMPARE(job->logs[0].data, data);
+        QCOMPARE(job->logs[0].data, data);  // what went to the module, not the rest of a longer buffer
         QCOMPARE(job->logs[1].type, SFPThread::kLogVerify);
         QCOMPARE(job->logs[1].data, data);
         QCOMPARE(job->logs[0].checksum, sum(data, 119));
@@ -190,27 +190,50 @@ private slots:
         QVERIFY(job->logs[1].record.endsWith("Read(SIM0001) from 0x51\n"));
     }
 
-    void deviceThatStopsAcknowledgingMidPageLosesTheRest()
+    // A byte the module refuses fails the job, after the page's stop, and
+    // says which one it was.
+    void refusedBytesFailTheWrite_data()
     {
-        sim->module->refuseDataAfter(0x50, 3);
-        worker->setVerify(true);
-        const QByteArray before = sim->memory(0x50, 0, 128);
-        const QByteArray data = table(10);
-        write(data);
-        QCOMPARE(job->logs[1].data, data.left(3) + before.mid(3, 5) + data.mid(8));
+        QTest::addColumn<int>("device");
+        QTest::addColumn<int>("acknowledged");
+        QTest::addColumn<int>("transactions");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("fourth byte of the first page") << 0x50 << 3 << 1 << "Write failed: the module refused byte 0x03 in page 1";
+        QTest::newRow("first byte of the third page") << 0x50 << 0 << 3 << "Write failed: the module refused byte 0x10 in page 3";
+        QTest::newRow("password") << 0x51 << 0 << 1 << "Write failed: the module refused byte 1 of the password";
+    }
+
+    void refusedBytesFailTheWrite()
+    {
+        QFETCH(int, device);
+        QFETCH(int, acknowledged);
+        QFETCH(int, transactions);
+        QFETCH(QString, error);
+        // Pages before the refused one are taken whole.
+        if (transactions > 1)
+            sim->atStop(transactions - 1, [this] { sim->module->refuseDataAfter(0x50, 0); });
+        else
+            sim->module->refuseDataAfter(std::uint8_t(device), acknowledged);
+        worker->setWritePassword(device == 0x51 ? QByteArray(4, 'p') : QByteArray());
+        write(table(10));
+        QCOMPARE(job->order, QStringList{"error"});
+        QCOMPARE(job->errors, QStringList{error});
+        const I2cTransaction last = sim->programmer->record().transactions.back();
+        QVERIFY(last.stopped);
+        QCOMPARE(last.acknowledged.back(), false);
     }
 
     void cancelBetweenPagesAndDuringTheVerify()
     {
         const QByteArray before = sim->memory(0x50, 0, 128);
         const QByteArray data = table(11);
-        onStop(5, [this] { worker->requestInterruption(); });
+        sim->atStop(5, [this] { worker->requestInterruption(); });
         write(data);
         QCOMPARE(job->cancels, QStringList{"Canceled write\n"});
         QCOMPARE(sim->memory(0x50, 0, 128), data.left(40) + before.mid(40));
 
         worker->setVerify(true);
-        onStop(17, [this] { worker->requestInterruption(); });  // the verify's word-address write
+        sim->atStop(17, [this] { worker->requestInterruption(); });  // the verify's word-address write
         write(data);
         QCOMPARE(job->order, QStringList({"log", "canceled"}));
         QCOMPARE(job->cancels, QStringList{"Canceled verify\n"});
@@ -218,19 +241,19 @@ private slots:
 
     void budgetCoversTheWriteAndAgainTheVerify()
     {
-        worker->setTimeBudget(200);
-        onStop(3, [] { std::this_thread::sleep_for(250ms); });
+        // Time passes on the programmer's clock, whatever the machine's speed.
+        sim->atStop(3, [this] { sim->programmer->advance(16s); });
         write(table(13));
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{"Timeout write"});
 
-        // 300 ms pass in the write after its last abort check: the verify
-        // still has its own 200 ms.
+        // 16 s pass in the write, the last 8 after its last check: the verify
+        // still has a budget of its own.
         worker->setVerify(true);
-        auto stops = std::make_shared<int>(0);
-        sim->programmer->setWriteHook([stops](int count) {
-            if (count == 64 && (++*stops == 8 || *stops == 16))
-                std::this_thread::sleep_for(150ms);
+        auto pages = std::make_shared<int>(0);
+        sim->programmer->setBusHook([this, pages](const SimulatorFixture::BusEvent &e) {
+            if (e.kind == e.Stop && e.transaction.selected && (++*pages == 8 || *pages == 16))
+                sim->programmer->advance(8s);
         });
         write(table(14));
         QCOMPARE(job->order, QStringList({"log", "log"}));
@@ -244,5 +267,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWriteJob)
+VEXA_TEST_IN_BOTH_TRANSFER_MODES(TestWriteJob)
 #include "tst_writejob.moc"
