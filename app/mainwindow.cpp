@@ -78,6 +78,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(&settingsDialog, &SettingsDialog::serialNumberChanged, &sfpThread, &SFPThread::setSerialNumber);
     connect(&settingsDialog, &SettingsDialog::passwordChanged, &sfpThread, &SFPThread::setWritePassword);
     connect(&settingsDialog, &SettingsDialog::verifyChanged, &sfpThread, &SFPThread::setVerify);
+    connect(&settingsDialog, &SettingsDialog::transferModeChanged, &sfpThread, &SFPThread::setTransferMode);
 
     connect(ui->sb_addr_start, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStart);
     connect(ui->sb_addr_stop, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStop);

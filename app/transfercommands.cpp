@@ -145,20 +145,23 @@ void MainWindow::appendHexDump(SFPThread::LogType log_type, const QByteArray &da
 
 void MainWindow::judgeVerify(const QByteArray &data, ushort checksum)
 {
-    TableViewModel *model = currentModel();
-    if (checksum != model->checksum()) {
+    // Judged on the bytes the write sent, a table's worth, also when a long
+    // file made the buffer longer.
+    const int table = currentModel()->table();
+    const QByteArray written = currentModel()->buffer().left(SFPThread::kTableSize);
+    const quint16 expected = TableViewModel::checksumOf(written, table);
+    if (checksum != expected) {
         appendPlain(tr("Checksum doesn't match\n"));
-        appendPlain(tr("Checksum expect: 0x%1\n").arg(hexText(model->checksum(), 4)));
+        appendPlain(tr("Checksum expect: 0x%1\n").arg(hexText(expected, 4)));
         appendPlain(tr("Checksum calculate: 0x%1\n").arg(hexText(checksum, 4)));
         error(tr("Checksum doesn't match"));
         return;
     }
     // Equal sums do not make equal bytes: every byte the table's check covers
     // must have come back as written.
-    const QByteArray &buffer = model->buffer();
-    const int covered = qMin(data.size(), TableViewModel::isA2Table(model->table()) ? TableViewModel::kA2ChecksumBytes : buffer.size());
+    const int covered = TableViewModel::checksummedBytes(table, qMin(data.size(), written.size()));
     for (int i = 0; i < covered; ++i) {
-        if (data[i] != buffer[i]) {
+        if (data[i] != written[i]) {
             appendPlain(tr("Bytes read back don't match\n"));
             error(tr("Verify failed: the bytes read back differ from the buffer"));
             return;

@@ -117,12 +117,21 @@ void TableViewModel::writeChecksum(int begin, int end)
     buffer_[end] = char(sum);
 }
 
+int TableViewModel::checksummedBytes(int table, int size)
+{
+    return isA2Table(table) ? qMin(kA2ChecksumBytes, size) : size;
+}
+
+quint16 TableViewModel::checksumOf(const QByteArray &bytes, int table)
+{
+    quint16 sum = 0;
+    for (int i = 0; i < checksummedBytes(table, bytes.size()); ++i)
+        sum += quint8(bytes.at(i));
+    return sum;
+}
+
 void TableViewModel::updateChecksum()
 {
-    const int count = isA2Table(table_) ? qMin(kA2ChecksumBytes, buffer_.size()) : buffer_.size();
-    quint16 sum = 0;
-    for (int i = 0; i < count; ++i)
-        sum += quint8(buffer_.at(i));
-    checksum_ = sum;
+    checksum_ = checksumOf(buffer_, table_);
     emit checksumChanged(hex(checksum_, 4));
 }

@@ -26,6 +26,10 @@ public:
     explicit TableViewModel(QObject *parent = nullptr);
 
     static bool isA2Table(int table) { return table == kTableA2Low || table == kTableA2High; }
+    // How many of `size` bytes the table checksum of `table` covers, and
+    // that checksum over `bytes`.
+    static int checksummedBytes(int table, int size);
+    static quint16 checksumOf(const QByteArray &bytes, int table);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -57,8 +57,10 @@ void SettingsDialog::changeEvent(QEvent *event)
         // Refilling cb_password passes through "None"; putting the choice
         // back restores the password in force.
         const int password = ui->cb_password->currentIndex();
+        const int transfer = ui->cb_transfer->currentIndex();
         ui->retranslateUi(this);
         ui->cb_password->setCurrentIndex(password);
+        ui->cb_transfer->setCurrentIndex(transfer);
         adjustSize();
         break;
     }

@@ -39,6 +39,8 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     connect(ui->le_custom_password, &QLineEdit::textChanged, this, &SettingsDialog::setPassword);
     connect(&discoveryWatcher, &QFutureWatcherBase::finished, this, &SettingsDialog::discoveryFinished);
     connect(ui->cb_verify, &QCheckBox::toggled, this, &SettingsDialog::verifyChanged);
+    connect(ui->cb_transfer, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &SettingsDialog::transferModeChanged);
 }
 
 SettingsDialog::~SettingsDialog()
@@ -56,6 +58,9 @@ void SettingsDialog::loadSettings()
     selectStoredProgrammer();
     ui->cb_language->setCurrentIndex(settings.value(kLanguageKey, kDefaultLanguage).toInt());
     ui->cb_verify->setChecked(settings.value(kVerifyKey, kDefaultVerify).toBool());
+    ui->cb_transfer->setCurrentIndex(qBound(0, settings.value(kTransferKey, kDefaultTransfer).toInt(), 1));
+    // Sent even when unchanged: the worker has not heard it yet at start-up.
+    emit transferModeChanged(ui->cb_transfer->currentIndex());
 }
 
 void SettingsDialog::saveSettings()
@@ -70,6 +75,7 @@ void SettingsDialog::saveSettings()
     }
     settings.setValue(kLanguageKey, ui->cb_language->currentIndex());
     settings.setValue(kVerifyKey, ui->cb_verify->isChecked());
+    settings.setValue(kTransferKey, ui->cb_transfer->currentIndex());
     settings.sync();
 }
 

@@ -49,6 +49,8 @@ signals:
     // Empty (no password) or exactly 4 bytes.
     void passwordChanged(QByteArray password);
     void verifyChanged(bool verify);
+    // 0 Fast, 1 Compatible.
+    void transferModeChanged(int transfer_mode);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -10,11 +10,14 @@ inline constexpr char kConnectionKey[] = "gui/connection";
 inline constexpr char kConnectionSerialKey[] = "gui/connection_serial";
 inline constexpr char kLanguageKey[] = "gui/language";
 inline constexpr char kVerifyKey[] = "gui/verify";
+// 0 Fast, 1 Compatible: the worker's transfer modes.
+inline constexpr char kTransferKey[] = "gui/transfer";
 
 inline constexpr char kDefaultCustomPassword[] = "A7 3E 19 C4";
 inline constexpr int kDefaultConnection = 0;
 inline constexpr int kDefaultLanguage = 0;
 inline constexpr bool kDefaultVerify = true;
+inline constexpr int kDefaultTransfer = 0;
 
 // The stored programmer position; a negative one means the first entry.
 int storedConnectionPosition();

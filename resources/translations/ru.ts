@@ -440,6 +440,22 @@
         <source>C&amp;RC:</source>
         <translation>Проверка &amp;КС:</translation>
     </message>
+    <message>
+        <source>&amp;Transfer:</source>
+        <translation>&amp;Обмен:</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Быстрый</translation>
+    </message>
+    <message>
+        <source>Compatible</source>
+        <translation>Совместимый</translation>
+    </message>
+    <message>
+        <source>How FTDI programmers are driven: Fast batches the bus traffic, Compatible flushes every bit as older versions did</source>
+        <translation>Как работать с программаторами FTDI: «Быстрый» передаёт обмен по шине пакетами, «Совместимый» передаёт каждый бит отдельно, как прежние версии</translation>
+    </message>
 </context>
 <context>
     <name>TableViewModel</name>
