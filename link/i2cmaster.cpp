@@ -246,6 +246,9 @@ void I2cMaster::recoverBus()
     const Exchange previous = mode;
     mode = Exchange::PerFlush;
     probes.clear();
+    // Clock the module out of whatever it was sending: with SDA released,
+    // the ninth pulse at the latest is an acknowledge clock without an
+    // acknowledge, after which a sending module lets go of SDA.
     sdaRun(1, kShort);
     for (int pulse = 0; pulse < kRecoveryPulses && !portFailed; ++pulse) {
         sclRun(0, kShort);
@@ -255,9 +258,12 @@ void I2cMaster::recoverBus()
             break;
         }
         if (port.inCount > 0 && port.sdaOf(port.inBuffer[static_cast<size_t>(port.inCount - 1)]))
-            break;  // the module has let go of SDA
+            break;
     }
-    sclRun(0, kShort);
-    stop();
+    // SDA falling, then rising, while SCL is high: a start condition that
+    // resets every device's state, then a stop that leaves the bus idle.
+    sdaRun(0, kShort);
+    sdaRun(1, kLong);
+    flushAndEvaluate();
     mode = previous;
 }

@@ -175,6 +175,16 @@ private slots:
         }
     }
 
+    // Without a verify, the write ends only once the module answers after
+    // its last page: one that stopped answering did not keep it.
+    void moduleGoneAfterTheLastPageFailsTheWrite()
+    {
+        sim->module->refuseSelections(0x50, 1000, 16);
+        write(table(6));
+        QCOMPARE(job->order, QStringList{"error"});
+        QCOMPARE(job->errors, QStringList{"Couldn't write to: SIM0001"});
+    }
+
     void verifyReadsTheTableBackWithTheTablesChecksumRule()
     {
         worker->setVerify(true);
