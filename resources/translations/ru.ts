@@ -458,7 +458,11 @@
     </message>
 </context>
 <context>
-    <name>TableViewModel</name>
+    <name>ImageFile</name>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Это не обычный файл: %1</translation>
+    </message>
     <message>
         <source>Couldn&apos;t open file: %1</source>
         <translation>Не удалось открыть файл: %1</translation>
@@ -476,8 +480,77 @@
         <translation>Не удалось записать файл: %1</translation>
     </message>
     <message>
-        <source>Not a regular file: %1</source>
-        <translation>Это не обычный файл: %1</translation>
+        <source>Not a module dump: %1
+%2</source>
+        <translation>Файл не является дампом модуля: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Not a module image: %1 holds %2 bytes; an image is one table (128 bytes), one device (256 bytes) or the whole module (512 bytes)</source>
+        <translation>Файл не является образом модуля: %1 содержит %2 байт; образ — это одна таблица (128 байт), одно устройство (256 байт) или весь модуль (512 байт)</translation>
+    </message>
+</context>
+<context>
+    <name>TextDump</name>
+    <message>
+        <source>a module image is one whole table (128 bytes), one device (256 bytes) or the whole module (512 bytes)</source>
+        <translation>образ модуля — это одна целая таблица (128 байт), одно устройство (256 байт) или весь модуль (512 байт)</translation>
+    </message>
+    <message>
+        <source>Line %1: the dump starts at offset %2, not at the start of a table</source>
+        <translation>Строка %1: дамп начинается со смещения %2, а не с начала таблицы</translation>
+    </message>
+    <message>
+        <source>Line %1: offset %2 is out of order, %3 was expected</source>
+        <translation>Строка %1: смещение %2 нарушает порядок, ожидалось %3</translation>
+    </message>
+    <message>
+        <source>Line %1: offset %2 is past the end of the memory (%3 bytes)</source>
+        <translation>Строка %1: смещение %2 за пределами памяти (%3 байт)</translation>
+    </message>
+    <message>
+        <source>The dump ends at line %1 after %2 bytes from offset %3: %4</source>
+        <translation>Дамп заканчивается на строке %1, содержит %2 байт от смещения %3: %4</translation>
+    </message>
+    <message>
+        <source>Line %1: a row starts with its offset, like &quot;0x0010:&quot;; found &quot;%2&quot;</source>
+        <translation>Строка %1: строка дампа начинается со смещения, например «0x0010:»; найдено «%2»</translation>
+    </message>
+    <message>
+        <source>Line %1: 16 bytes expected after the offset, found %2</source>
+        <translation>Строка %1: после смещения ожидалось 16 байт, найдено %2</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a hexadecimal byte</source>
+        <translation>Строка %1: «%2» — не шестнадцатеричный байт</translation>
+    </message>
+    <message>
+        <source>Line %1: a row starts with its offset, like &quot;10:&quot;; found &quot;%2&quot;</source>
+        <translation>Строка %1: строка дампа начинается со смещения, например «10:»; найдено «%2»</translation>
+    </message>
+    <message>
+        <source>Line %1: 16 bytes expected in the row, found %2</source>
+        <translation>Строка %1: в строке ожидалось 16 байт, найдено %2</translation>
+    </message>
+    <message>
+        <source>Line %1: i2cdump could not read the byte at offset %2</source>
+        <translation>Строка %1: i2cdump не смог прочитать байт по смещению %2</translation>
+    </message>
+    <message>
+        <source>Line %1: 16 bytes expected in the row, found more</source>
+        <translation>Строка %1: в строке ожидалось 16 байт, найдено больше</translation>
+    </message>
+    <message>
+        <source>Line %1: more than 512 bytes; %2</source>
+        <translation>Строка %1: больше 512 байт; %2</translation>
+    </message>
+    <message>
+        <source>The dump ends at line %1 after %2 bytes: %3</source>
+        <translation>Дамп заканчивается на строке %1, содержит %2 байт: %3</translation>
+    </message>
+    <message>
+        <source>The dump holds no bytes: %1</source>
+        <translation>В дампе нет ни одного байта: %1</translation>
     </message>
 </context>
 </TS>
