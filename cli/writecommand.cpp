@@ -82,14 +82,17 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
         const QByteArray bytes = image.table(table);
         QByteArray readBack;
         const ModuleTransfer::Outcome outcome = session.transfer().write(table, bytes, password, verify, &readBack);
-        if (session.transfer().wasWritten())
-            written.append(table);
         if (outcome == ModuleTransfer::Outcome::Failed) {
-            console.message(tr("Couldn't write %1: %2").arg(Tables::title(table), session.transfer().error()));
+            const QString error = session.transfer().error();
+            console.message(session.transfer().wasWritten()
+                                ? tr("%1 written, but reading it back failed: %2").arg(Tables::title(table), error)
+                                : tr("Couldn't write %1: %2").arg(Tables::title(table), error));
             if (!written.isEmpty())
                 console.message(tr("Written before: %1").arg(Tables::titles(written)));
             return kExitFailure;
         }
+        if (session.transfer().wasWritten())
+            written.append(table);
         if (outcome == ModuleTransfer::Outcome::Canceled || session.interrupted()) {
             console.message(written.isEmpty() ? tr("Interrupted: nothing was written.")
                                               : tr("Interrupted: written whole: %1").arg(Tables::titles(written)));

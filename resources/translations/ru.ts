@@ -924,5 +924,9 @@ A2 Low holds the diagnostics&apos; thresholds and calibration; it is written onl
         <source>%1 written, not verified</source>
         <translation>%1 записана, без проверки</translation>
     </message>
+    <message>
+        <source>%1 written, but reading it back failed: %2</source>
+        <translation>%1 записана, но обратное чтение не удалось: %2</translation>
+    </message>
 </context>
 </TS>
