@@ -21,7 +21,7 @@ QString DiffCommand::description() const
 int DiffCommand::run(const QCommandLineParser &parser, Console &console)
 {
     const QStringList files = parser.positionalArguments();
-    ModuleImage images[2];
+    LoadedImage images[2];
     QString problem;
     for (int i = 0; i < 2; ++i) {
         if (!ImageFile::readImage(files.at(i), &images[i], &problem)) {
@@ -38,7 +38,7 @@ int DiffCommand::run(const QCommandLineParser &parser, Console &console)
         return kExitFailure;
     }
     Differences differences;
-    constexpr int kDeviceSize = ModuleImage::kDevice;
+    constexpr int kDeviceSize = LoadedImage::kDevice;
     for (int first = 0; first < images[0].size(); first += kDeviceSize) {
         const quint8 device = first == 0 ? 0x50 : 0x51;
         differences.compare(images[0].bytes().mid(first, kDeviceSize), images[1].bytes().mid(first, kDeviceSize),

@@ -25,6 +25,9 @@ public:
     explicit ModuleTransfer(const QString &serialNumber, QObject *parent = nullptr);
     ~ModuleTransfer() override;
 
+    // SFPThread::TransferMode.
+    void setTransferMode(int mode) { worker_.setTransferMode(mode); }
+
     Outcome read(int table, QByteArray *bytes);
     // `readBack` gets the verify pass's bytes; empty without verify.
     Outcome write(int table, const QByteArray &bytes, const QByteArray &password, bool verify, QByteArray *readBack);

@@ -1,6 +1,6 @@
 #include "tables.h"
 
-#include "moduleimage.h"
+#include "loadedimage.h"
 #include "tableviewmodel.h"
 
 #include <algorithm>
@@ -87,26 +87,26 @@ quint8 Tables::device(int table)
 
 int Tables::firstByte(int table)
 {
-    return moduleOffset(table) % ModuleImage::kDevice;
+    return moduleOffset(table) % LoadedImage::kDevice;
 }
 
 int Tables::moduleOffset(int table)
 {
-    return table * ModuleImage::kTable;
+    return table * LoadedImage::kTable;
 }
 
 int Tables::comparedBytes(int table)
 {
-    return TableViewModel::isA2Table(table) ? TableViewModel::kA2ChecksumBytes : TableViewModel::kTableSize;
+    return TableViewModel::checksummedBytes(table, TableViewModel::kTableSize);
 }
 
 int Tables::imageSize(const QList<int> &tables)
 {
     if (tables.size() == 1)
-        return ModuleImage::kTable;
+        return LoadedImage::kTable;
     if (tables.size() == 2 && device(tables.first()) == device(tables.last()))
-        return ModuleImage::kDevice;
-    return tables == all() ? ModuleImage::kModule : 0;
+        return LoadedImage::kDevice;
+    return tables == all() ? LoadedImage::kModule : 0;
 }
 
 QByteArray Tables::assemble(const QMap<int, QByteArray> &bytes)
@@ -117,13 +117,13 @@ QByteArray Tables::assemble(const QMap<int, QByteArray> &bytes)
     return image;
 }
 
-bool Tables::supplies(const ModuleImage &image, const QList<int> &tables, QString *error)
+bool Tables::supplies(const LoadedImage &image, const QList<int> &tables, QString *error)
 {
-    if (image.size() == ModuleImage::kTable && tables.size() > 1) {
+    if (image.size() == LoadedImage::kTable && tables.size() > 1) {
         *error = tr("The image holds one table (128 bytes); name one table with -t, not %1").arg(titles(tables));
         return false;
     }
-    if (image.size() == ModuleImage::kDevice && device(tables.first()) != device(tables.last())) {
+    if (image.size() == LoadedImage::kDevice && device(tables.first()) != device(tables.last())) {
         *error = tr("The image holds one device (256 bytes); name tables of A0h or of A2h with -t, not %1")
                      .arg(titles(tables));
         return false;

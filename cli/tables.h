@@ -8,7 +8,7 @@
 #include <QMap>
 #include <QStringList>
 
-class ModuleImage;
+class LoadedImage;
 
 class Tables
 {
@@ -40,5 +40,5 @@ public:
     static QByteArray assemble(const QMap<int, QByteArray> &bytes);
     // Whether the image can give these tables: a one-table image gives one,
     // a device image the tables of one device.
-    static bool supplies(const ModuleImage &image, const QList<int> &tables, QString *error);
+    static bool supplies(const LoadedImage &image, const QList<int> &tables, QString *error);
 };

@@ -2,11 +2,16 @@
 
 #include "console.h"
 #include "interrupt.h"
+#include "settingskeys.h"
 #include "tables.h"
+
+#include <QSettings>
 
 TransferSession::TransferSession(Console &console, const QString &serialNumber, int tables)
     : console_(console), transfer_(serialNumber), total_(tables)
 {
+    // Fast or Compatible, as chosen in the window's settings.
+    transfer_.setTransferMode(qBound(0, QSettings().value(kTransferKey, kDefaultTransfer).toInt(), 1));
     Interrupt &interrupt = Interrupt::instance();
     QObject::connect(&interrupt, &Interrupt::interrupted, &transfer_, &ModuleTransfer::cancel);
     if (interrupt.requested())

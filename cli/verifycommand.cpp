@@ -39,7 +39,7 @@ int VerifyCommand::run(const QCommandLineParser &parser, Console &console)
         console.message(problem);
         return kExitUsage;
     }
-    ModuleImage image;
+    LoadedImage image;
     if (!ImageFile::readImage(file, &image, &problem)) {
         console.message(problem);
         return kExitFailure;

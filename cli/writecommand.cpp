@@ -59,7 +59,7 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
         console.message(problem);
         return kExitUsage;
     }
-    ModuleImage image;
+    LoadedImage image;
     if (!ImageFile::readImage(file, &image, &problem)) {
         console.message(problem);
         return kExitFailure;

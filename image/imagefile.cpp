@@ -50,18 +50,18 @@ bool ImageFile::readBytes(const QString &fileName, QByteArray *data, QString *er
     return true;
 }
 
-bool ImageFile::readImage(const QString &fileName, ModuleImage *image, QString *error)
+bool ImageFile::readImage(const QString &fileName, LoadedImage *image, QString *error)
 {
     QByteArray data;
     return readBytes(fileName, &data, error) && decode(data, fileName, image, error);
 }
 
-bool ImageFile::decode(const QByteArray &data, const QString &fileName, ModuleImage *image, QString *error)
+bool ImageFile::decode(const QByteArray &data, const QString &fileName, LoadedImage *image, QString *error)
 {
     const QString name = QDir::toNativeSeparators(fileName);
     if (TextDump::isText(data)) {
         QString problem;
-        const ModuleImage parsed = TextDump::parse(data, &problem);
+        const LoadedImage parsed = TextDump::parse(data, &problem);
         if (parsed.isEmpty()) {
             *error = tr("Not a module dump: %1\n%2").arg(name, problem);
             return false;
@@ -69,14 +69,14 @@ bool ImageFile::decode(const QByteArray &data, const QString &fileName, ModuleIm
         *image = parsed;
         return true;
     }
-    if (!ModuleImage::isImageSize(data.size())) {
+    if (!LoadedImage::isImageSize(data.size())) {
         *error = tr("Not a module image: %1 holds %2 bytes; an image is one table (128 bytes), one device "
                     "(256 bytes) or the whole module (512 bytes)")
                      .arg(name)
                      .arg(data.size());
         return false;
     }
-    *image = ModuleImage(data, ModuleImage::Format::Raw);
+    *image = LoadedImage(data, LoadedImage::Format::Raw);
     return true;
 }
 

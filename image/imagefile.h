@@ -3,7 +3,7 @@
 // module image from them (raw bytes or a text dump), and writing atomically.
 // Every failure comes back as a message for the operator.
 
-#include "moduleimage.h"
+#include "loadedimage.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -20,10 +20,10 @@ public:
     static bool readBytes(const QString &fileName, QByteArray *data, QString *error);
 
     // A module image from a file: raw bytes of 128, 256 or 512, or a text dump.
-    static bool readImage(const QString &fileName, ModuleImage *image, QString *error);
+    static bool readImage(const QString &fileName, LoadedImage *image, QString *error);
 
     // The module image in a file's bytes; `fileName` only names it in messages.
-    static bool decode(const QByteArray &data, const QString &fileName, ModuleImage *image, QString *error);
+    static bool decode(const QByteArray &data, const QString &fileName, LoadedImage *image, QString *error);
 
     // Replaces the file only once every byte is on disk, so that a failed
     // or interrupted write keeps what was there.

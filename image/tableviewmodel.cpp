@@ -147,7 +147,7 @@ bool TableViewModel::load(const QString &fileName)
         return false;
     }
     if (TextDump::isText(data)) {
-        ModuleImage image;
+        LoadedImage image;
         if (!ImageFile::decode(data, fileName, &image, &problem)) {
             emit error(problem);
             return false;

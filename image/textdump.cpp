@@ -82,7 +82,7 @@ public:
     bool add(const Line &line, int offset, const QByteArray &row, QString *error)
     {
         if (bytes_.isEmpty()) {
-            if (offset % ModuleImage::kTable != 0) {
+            if (offset % LoadedImage::kTable != 0) {
                 *error = TextDump::tr("Line %1: the dump starts at offset %2, not at the start of a table")
                              .arg(line.number)
                              .arg(hexOffset(offset));
@@ -108,18 +108,18 @@ public:
     }
 
     // The rows as an image: a whole table, device or module at its place.
-    ModuleImage image(ModuleImage::Format format, QString *error) const
+    LoadedImage image(LoadedImage::Format format, QString *error) const
     {
         const int size = bytes_.size();
-        const bool placed = ModuleImage::isImageSize(size) && first_ % size == 0;
+        const bool placed = LoadedImage::isImageSize(size) && first_ % size == 0;
         if (!placed) {
             *error = TextDump::tr("The dump ends at line %1 after %2 bytes from offset %3: %4")
                          .arg(lastLine_)
                          .arg(size)
                          .arg(hexOffset(first_), sizeRule());
-            return ModuleImage();
+            return LoadedImage();
         }
-        return ModuleImage(bytes_, format);
+        return LoadedImage(bytes_, format);
     }
 
 private:
@@ -151,7 +151,7 @@ bool isI2cdumpHeading(const Line &line)
     return tokens.size() == kRowBytes || tokens.last() == "0123456789abcdef";
 }
 
-ModuleImage parseEthtool(const QList<Line> &lines, QString *error)
+LoadedImage parseEthtool(const QList<Line> &lines, QString *error)
 {
     int i = 0;
     if (lines.at(0).tokens().first() == "Offset") {
@@ -160,7 +160,7 @@ ModuleImage parseEthtool(const QList<Line> &lines, QString *error)
         if (i < lines.size() && rule.match(QString::fromLatin1(lines.at(i).text)).hasMatch())
             ++i;
     }
-    Rows rows(ModuleImage::kModule);
+    Rows rows(LoadedImage::kModule);
     for (; i < lines.size(); ++i) {
         const Line &line = lines.at(i);
         const QList<QByteArray> tokens = line.tokens();
@@ -168,13 +168,13 @@ ModuleImage parseEthtool(const QList<Line> &lines, QString *error)
             *error = TextDump::tr("Line %1: a row starts with its offset, like \"0x0010:\"; found \"%2\"")
                          .arg(line.number)
                          .arg(QString::fromLatin1(tokens.first()));
-            return ModuleImage();
+            return LoadedImage();
         }
         if (tokens.size() - 1 != kRowBytes) {
             *error = TextDump::tr("Line %1: 16 bytes expected after the offset, found %2")
                          .arg(line.number)
                          .arg(tokens.size() - 1);
-            return ModuleImage();
+            return LoadedImage();
         }
         QByteArray row;
         for (int b = 1; b < tokens.size(); ++b) {
@@ -182,23 +182,23 @@ ModuleImage parseEthtool(const QList<Line> &lines, QString *error)
                 *error = TextDump::tr("Line %1: \"%2\" is not a hexadecimal byte")
                              .arg(line.number)
                              .arg(QString::fromLatin1(tokens.at(b)));
-                return ModuleImage();
+                return LoadedImage();
             }
         }
         // An offset too large for an int is past the end all the same.
         bool ok = false;
         const int offset = QString::fromLatin1(tokens.first().chopped(1)).toInt(&ok, 16);
-        if (!rows.add(line, ok ? offset : int(ModuleImage::kModule), row, error))
-            return ModuleImage();
+        if (!rows.add(line, ok ? offset : int(LoadedImage::kModule), row, error))
+            return LoadedImage();
     }
-    return rows.image(ModuleImage::Format::EthtoolHex, error);
+    return rows.image(LoadedImage::Format::EthtoolHex, error);
 }
 
 // i2cdump prints fixed columns: "%02x:" then " %02x" per byte ("XX" for a
 // byte it could not read, blanks outside a range), then the ASCII column.
-ModuleImage parseI2cdump(const QList<Line> &lines, QString *error)
+LoadedImage parseI2cdump(const QList<Line> &lines, QString *error)
 {
-    Rows rows(ModuleImage::kDevice);
+    Rows rows(LoadedImage::kDevice);
     for (int i = isI2cdumpHeading(lines.at(0)) ? 1 : 0; i < lines.size(); ++i) {
         const Line &line = lines.at(i);
         const QByteArray &text = line.text;
@@ -206,7 +206,7 @@ ModuleImage parseI2cdump(const QList<Line> &lines, QString *error)
             *error = TextDump::tr("Line %1: a row starts with its offset, like \"10:\"; found \"%2\"")
                          .arg(line.number)
                          .arg(QString::fromLatin1(line.tokens().first()));
-            return ModuleImage();
+            return LoadedImage();
         }
         const int offset = hexDigit(text.at(0)) * 16 + hexDigit(text.at(1));
         QByteArray row;
@@ -217,33 +217,33 @@ ModuleImage parseI2cdump(const QList<Line> &lines, QString *error)
                 *error = TextDump::tr("Line %1: 16 bytes expected in the row, found %2")
                              .arg(line.number)
                              .arg(b);
-                return ModuleImage();
+                return LoadedImage();
             }
             if (pair == "XX") {
                 *error = TextDump::tr("Line %1: i2cdump could not read the byte at offset %2")
                              .arg(line.number)
                              .arg(hexOffset(offset + b));
-                return ModuleImage();
+                return LoadedImage();
             }
             if (!appendHexPairs(pair, row)) {
                 *error = TextDump::tr("Line %1: \"%2\" is not a hexadecimal byte")
                              .arg(line.number)
                              .arg(QString::fromLatin1(pair));
-                return ModuleImage();
+                return LoadedImage();
             }
         }
         const int end = 3 + 3 * kRowBytes;
         if (text.size() > end && text.at(end) != ' ') {
             *error = TextDump::tr("Line %1: 16 bytes expected in the row, found more").arg(line.number);
-            return ModuleImage();
+            return LoadedImage();
         }
         if (!rows.add(line, offset, row, error))
-            return ModuleImage();
+            return LoadedImage();
     }
-    return rows.image(ModuleImage::Format::I2cdump, error);
+    return rows.image(LoadedImage::Format::I2cdump, error);
 }
 
-ModuleImage parsePlain(const QList<Line> &lines, QString *error)
+LoadedImage parsePlain(const QList<Line> &lines, QString *error)
 {
     QByteArray bytes;
     for (const Line &line : lines) {
@@ -252,22 +252,22 @@ ModuleImage parsePlain(const QList<Line> &lines, QString *error)
                 *error = TextDump::tr("Line %1: \"%2\" is not a hexadecimal byte")
                              .arg(line.number)
                              .arg(QString::fromLatin1(token));
-                return ModuleImage();
+                return LoadedImage();
             }
         }
-        if (bytes.size() > ModuleImage::kModule) {
+        if (bytes.size() > LoadedImage::kModule) {
             *error = TextDump::tr("Line %1: more than 512 bytes; %2").arg(line.number).arg(sizeRule());
-            return ModuleImage();
+            return LoadedImage();
         }
     }
-    if (!ModuleImage::isImageSize(bytes.size())) {
+    if (!LoadedImage::isImageSize(bytes.size())) {
         *error = TextDump::tr("The dump ends at line %1 after %2 bytes: %3")
                      .arg(lines.last().number)
                      .arg(bytes.size())
                      .arg(sizeRule());
-        return ModuleImage();
+        return LoadedImage();
     }
-    return ModuleImage(bytes, ModuleImage::Format::PlainHex);
+    return LoadedImage(bytes, LoadedImage::Format::PlainHex);
 }
 
 }  // namespace
@@ -285,12 +285,12 @@ bool TextDump::isText(const QByteArray &data)
     return true;
 }
 
-ModuleImage TextDump::parse(const QByteArray &text, QString *error)
+LoadedImage TextDump::parse(const QByteArray &text, QString *error)
 {
     const QList<Line> lines = contentLines(text.startsWith(kByteOrderMark) ? text.mid(kByteOrderMark.size()) : text);
     if (lines.isEmpty()) {
         *error = tr("The dump holds no bytes: %1").arg(sizeRule());
-        return ModuleImage();
+        return LoadedImage();
     }
     const Line &first = lines.first();
     const QByteArray firstToken = first.tokens().first();

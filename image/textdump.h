@@ -6,7 +6,7 @@
 // Reading is strict: a dump that is not whole, or has a row out of place, is
 // refused with the line where it goes wrong.
 
-#include "moduleimage.h"
+#include "loadedimage.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -22,7 +22,7 @@ public:
 
     // The image a text dump holds, or an empty image and a message that
     // names what was expected and the line that differs.
-    static ModuleImage parse(const QByteArray &text, QString *error);
+    static LoadedImage parse(const QByteArray &text, QString *error);
 
     // Bytes as `ethtool -m DEV hex on` prints them; `offset` is the module
     // offset of the first byte (A2h starts at 0x100).

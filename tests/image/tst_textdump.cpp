@@ -67,7 +67,7 @@ QByteArray withLine(const QByteArray &text, int number, const QByteArray &line)
 
 }  // namespace
 
-Q_DECLARE_METATYPE(ModuleImage::Format)
+Q_DECLARE_METATYPE(LoadedImage::Format)
 
 class TstTextDump : public QObject
 {
@@ -78,8 +78,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<ModuleImage::Format>("format");
-        using F = ModuleImage::Format;
+        QTest::addColumn<LoadedImage::Format>("format");
+        using F = LoadedImage::Format;
         const QByteArray module = pattern(512, 3);
         QTest::newRow("ethtool, whole module") << ethtool(module) << module << F::EthtoolHex;
         QTest::newRow("ethtool, A0h, no heading") << ethtool(module.left(256), 0, false) << module.left(256)
@@ -98,10 +98,10 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, bytes);
-        QFETCH(ModuleImage::Format, format);
+        QFETCH(LoadedImage::Format, format);
         QVERIFY(TextDump::isText(text));
         QString error;
-        const ModuleImage image = TextDump::parse(text, &error);
+        const LoadedImage image = TextDump::parse(text, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(image.bytes(), bytes);
         QCOMPARE(image.format(), format);
@@ -155,7 +155,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, message);
         QString error;
-        const ModuleImage image = TextDump::parse(text, &error);
+        const LoadedImage image = TextDump::parse(text, &error);
         QVERIFY(image.isEmpty());
         QVERIFY2(error.startsWith(message), qPrintable(error));
     }
@@ -179,7 +179,7 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(int, size);
         QFETCH(QString, message);
-        ModuleImage image;
+        LoadedImage image;
         QString error;
         QCOMPARE(ImageFile::decode(data, "dump.bin", &image, &error), size != 0);
         QCOMPARE(image.size(), size);

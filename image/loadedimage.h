@@ -1,13 +1,13 @@
 #pragma once
-// A module image: the bytes of one table, one device or the whole module, as
-// an image file or a text dump holds them. The whole module is A0h bytes 0 to
-// 255 followed by A2h bytes 0 to 255, the layout of `ethtool -m ... raw on`.
+// A module image as loaded from a file: the bytes of one table, one device or the
+// whole module, as an image file or a text dump holds them. The whole module is
+// A0h bytes 0 to 255 followed by A2h bytes 0 to 255, the layout of `ethtool -m ... raw on`.
 
 #include <QByteArray>
 
 #include <utility>
 
-class ModuleImage
+class LoadedImage
 {
 public:
     // What an image holds, by its size.
@@ -15,8 +15,8 @@ public:
     // Where its bytes came from.
     enum class Format { Raw, EthtoolHex, I2cdump, PlainHex };
 
-    ModuleImage() = default;
-    ModuleImage(QByteArray bytes, Format format) : bytes_(std::move(bytes)), format_(format) {}
+    LoadedImage() = default;
+    LoadedImage(QByteArray bytes, Format format) : bytes_(std::move(bytes)), format_(format) {}
 
     static bool isImageSize(qint64 size) { return size == kTable || size == kDevice || size == kModule; }
 

@@ -1,7 +1,7 @@
-#include "moduleimage.h"
+#include "loadedimage.h"
 #include "tableviewmodel.h"
 
-QByteArray ModuleImage::table(int table) const
+QByteArray LoadedImage::table(int table) const
 {
     const bool high = table == TableViewModel::kTableA0High || table == TableViewModel::kTableA2High;
     int first = 0;
