@@ -1,11 +1,9 @@
 #pragma once
 // The steps of starting the program, apart from main() so they can be tested.
 
-class MainWindow;
+#include "applicationidentity.h"
 
-// Names the application for the settings store and the translation system,
-// and sets its version; done before the application object exists.
-void setApplicationIdentity();
+class MainWindow;
 
 // The window icon of every window.
 void setApplicationIcon();

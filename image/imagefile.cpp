@@ -1,72 +1,97 @@
-// Image files: the raw bytes of one buffer, no header.
-
-#include "tableviewmodel.h"
+#include "imagefile.h"
+#include "textdump.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-bool TableViewModel::refuseIrregular(const QString &fileName)
+bool ImageFile::refuseIrregular(const QString &fileName, QString *error)
 {
-    // A FIFO or a device would block the window for as long as nobody
-    // answers at its other end, or never end: only plain files hold images.
+    // A FIFO or a device would block for as long as nobody answers at its
+    // other end, or never end: only plain files hold images.
     const QFileInfo info(fileName);
     if (!info.exists() || info.isFile())
         return false;
-    emit error(tr("Not a regular file: %1").arg(QDir::toNativeSeparators(fileName)));
+    *error = tr("Not a regular file: %1").arg(QDir::toNativeSeparators(fileName));
     return true;
 }
 
-bool TableViewModel::load(const QString &fileName)
+bool ImageFile::readBytes(const QString &fileName, QByteArray *data, QString *error)
 {
-    if (refuseIrregular(fileName))
+    if (refuseIrregular(fileName, error))
         return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        emit error(tr("Couldn't open file: %1").arg(file.errorString()));
+        *error = tr("Couldn't open file: %1").arg(file.errorString());
         return false;
     }
 
     // Read one byte past the limit, so that an oversized file (or an endless
     // device) is recognised without taking it into memory whole.
-    QByteArray data;
-    while (data.size() <= kMaxImageFileSize) {
-        const QByteArray chunk = file.read(kMaxImageFileSize + 1 - data.size());
+    QByteArray bytes;
+    while (bytes.size() <= kMaxFileSize) {
+        const QByteArray chunk = file.read(kMaxFileSize + 1 - bytes.size());
         if (chunk.isEmpty())
             break;
-        data += chunk;
+        bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError) {
-        emit error(tr("Couldn't read file: %1").arg(file.errorString()));
+        *error = tr("Couldn't read file: %1").arg(file.errorString());
         return false;
     }
-    if (data.size() > kMaxImageFileSize) {
-        emit error(tr("File is too large for an EEPROM image (more than %1 bytes): %2")
-                       .arg(kMaxImageFileSize)
-                       .arg(QDir::toNativeSeparators(fileName)));
+    if (bytes.size() > kMaxFileSize) {
+        *error = tr("File is too large for an EEPROM image (more than %1 bytes): %2")
+                     .arg(kMaxFileSize)
+                     .arg(QDir::toNativeSeparators(fileName));
         return false;
     }
-
-    if (!data.isEmpty())
-        setBuffer(data);
+    *data = bytes;
     return true;
 }
 
-bool TableViewModel::save(const QString &fileName)
+bool ImageFile::readImage(const QString &fileName, LoadedImage *image, QString *error)
 {
-    if (refuseIrregular(fileName))
+    QByteArray data;
+    return readBytes(fileName, &data, error) && decode(data, fileName, image, error);
+}
+
+bool ImageFile::decode(const QByteArray &data, const QString &fileName, LoadedImage *image, QString *error)
+{
+    const QString name = QDir::toNativeSeparators(fileName);
+    if (TextDump::isText(data)) {
+        QString problem;
+        const LoadedImage parsed = TextDump::parse(data, &problem);
+        if (parsed.isEmpty()) {
+            *error = tr("Not a module dump: %1\n%2").arg(name, problem);
+            return false;
+        }
+        *image = parsed;
+        return true;
+    }
+    if (!LoadedImage::isImageSize(data.size())) {
+        *error = tr("Not a module image: %1 holds %2 bytes; an image is one table (128 bytes), one device "
+                    "(256 bytes) or the whole module (512 bytes)")
+                     .arg(name)
+                     .arg(data.size());
         return false;
-    // The new image goes to a temporary file that replaces the old one only
-    // once every byte is on disk, so a failed save keeps the previous image.
+    }
+    *image = LoadedImage(data, LoadedImage::Format::Raw);
+    return true;
+}
+
+bool ImageFile::write(const QString &fileName, const QByteArray &bytes, QString *error)
+{
+    if (refuseIrregular(fileName, error))
+        return false;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
-        emit error(tr("Couldn't open file: %1").arg(file.errorString()));
+        *error = tr("Couldn't open file: %1").arg(file.errorString());
         return false;
     }
     // Without a commit the temporary file goes with `file`.
-    if (file.write(buffer_) != buffer_.size() || !file.flush() || !file.commit()) {
-        emit error(tr("Couldn't write file: %1").arg(file.errorString()));
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+        *error = tr("Couldn't write file: %1").arg(file.errorString());
         return false;
     }
     return true;

@@ -1,4 +1,6 @@
 #include "tableviewmodel.h"
+#include "imagefile.h"
+#include "textdump.h"
 
 namespace {
 
@@ -134,4 +136,34 @@ void TableViewModel::updateChecksum()
 {
     checksum_ = checksumOf(buffer_, table_);
     emit checksumChanged(hex(checksum_, 4));
+}
+
+bool TableViewModel::load(const QString &fileName)
+{
+    QByteArray data;
+    QString problem;
+    if (!ImageFile::readBytes(fileName, &data, &problem)) {
+        emit error(problem);
+        return false;
+    }
+    if (TextDump::isText(data)) {
+        LoadedImage image;
+        if (!ImageFile::decode(data, fileName, &image, &problem)) {
+            emit error(problem);
+            return false;
+        }
+        setBuffer(image.table(table_));
+    } else if (!data.isEmpty()) {
+        setBuffer(data);
+    }
+    return true;
+}
+
+bool TableViewModel::save(const QString &fileName)
+{
+    QString problem;
+    if (ImageFile::write(fileName, buffer_, &problem))
+        return true;
+    emit error(problem);
+    return false;
 }

@@ -20,8 +20,6 @@ public:
     static constexpr int kTableSize = kRows * kColumns;
     // The A2 table checksum leaves out the password and vendor area from 119 on.
     static constexpr int kA2ChecksumBytes = 119;
-    // Whole devices are 256 or 512 bytes; anything this big is not an image.
-    static constexpr qint64 kMaxImageFileSize = 64 * 1024;
 
     explicit TableViewModel(QObject *parent = nullptr);
 
@@ -53,6 +51,8 @@ public:
     void writeChecksum(int begin, int end);
     void updateChecksum();
 
+    // A raw file is laid over the buffer as it is (up to 64 KiB); a text dump
+    // gives the bytes of this buffer's table.
     bool load(const QString &fileName);
     bool save(const QString &fileName);
 
@@ -61,10 +61,6 @@ signals:
     void checksumChanged(QString checksum);
 
 private:
-    // Emits an error and returns true for a path that exists but is not a
-    // regular file.
-    bool refuseIrregular(const QString &fileName);
-
     int table_ = kTableA0Low;
     quint16 checksum_ = 0;
     int addressStart_ = 0;

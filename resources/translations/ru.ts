@@ -458,7 +458,11 @@
     </message>
 </context>
 <context>
-    <name>TableViewModel</name>
+    <name>ImageFile</name>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Это не обычный файл: %1</translation>
+    </message>
     <message>
         <source>Couldn&apos;t open file: %1</source>
         <translation>Не удалось открыть файл: %1</translation>
@@ -476,8 +480,453 @@
         <translation>Не удалось записать файл: %1</translation>
     </message>
     <message>
-        <source>Not a regular file: %1</source>
-        <translation>Это не обычный файл: %1</translation>
+        <source>Not a module dump: %1
+%2</source>
+        <translation>Файл не является дампом модуля: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Not a module image: %1 holds %2 bytes; an image is one table (128 bytes), one device (256 bytes) or the whole module (512 bytes)</source>
+        <translation>Файл не является образом модуля: %1 содержит %2 байт; образ — это одна таблица (128 байт), одно устройство (256 байт) или весь модуль (512 байт)</translation>
+    </message>
+</context>
+<context>
+    <name>TextDump</name>
+    <message>
+        <source>a module image is one whole table (128 bytes), one device (256 bytes) or the whole module (512 bytes)</source>
+        <translation>образ модуля — это одна целая таблица (128 байт), одно устройство (256 байт) или весь модуль (512 байт)</translation>
+    </message>
+    <message>
+        <source>Line %1: the dump starts at offset %2, not at the start of a table</source>
+        <translation>Строка %1: дамп начинается со смещения %2, а не с начала таблицы</translation>
+    </message>
+    <message>
+        <source>Line %1: offset %2 is out of order, %3 was expected</source>
+        <translation>Строка %1: смещение %2 нарушает порядок, ожидалось %3</translation>
+    </message>
+    <message>
+        <source>Line %1: offset %2 is past the end of the memory (%3 bytes)</source>
+        <translation>Строка %1: смещение %2 за пределами памяти (%3 байт)</translation>
+    </message>
+    <message>
+        <source>The dump ends at line %1 after %2 bytes from offset %3: %4</source>
+        <translation>Дамп заканчивается на строке %1, содержит %2 байт от смещения %3: %4</translation>
+    </message>
+    <message>
+        <source>Line %1: a row starts with its offset, like &quot;0x0010:&quot;; found &quot;%2&quot;</source>
+        <translation>Строка %1: строка дампа начинается со смещения, например «0x0010:»; найдено «%2»</translation>
+    </message>
+    <message>
+        <source>Line %1: 16 bytes expected after the offset, found %2</source>
+        <translation>Строка %1: после смещения ожидалось 16 байт, найдено %2</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a hexadecimal byte</source>
+        <translation>Строка %1: «%2» — не шестнадцатеричный байт</translation>
+    </message>
+    <message>
+        <source>Line %1: a row starts with its offset, like &quot;10:&quot;; found &quot;%2&quot;</source>
+        <translation>Строка %1: строка дампа начинается со смещения, например «10:»; найдено «%2»</translation>
+    </message>
+    <message>
+        <source>Line %1: 16 bytes expected in the row, found %2</source>
+        <translation>Строка %1: в строке ожидалось 16 байт, найдено %2</translation>
+    </message>
+    <message>
+        <source>Line %1: i2cdump could not read the byte at offset %2</source>
+        <translation>Строка %1: i2cdump не смог прочитать байт по смещению %2</translation>
+    </message>
+    <message>
+        <source>Line %1: 16 bytes expected in the row, found more</source>
+        <translation>Строка %1: в строке ожидалось 16 байт, найдено больше</translation>
+    </message>
+    <message>
+        <source>Line %1: more than 512 bytes; %2</source>
+        <translation>Строка %1: больше 512 байт; %2</translation>
+    </message>
+    <message>
+        <source>The dump ends at line %1 after %2 bytes: %3</source>
+        <translation>Дамп заканчивается на строке %1, содержит %2 байт: %3</translation>
+    </message>
+    <message>
+        <source>The dump holds no bytes: %1</source>
+        <translation>В дампе нет ни одного байта: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--lang needs a language: en or ru</source>
+        <translation>После --lang нужен язык: en или ru</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot;: en or ru</source>
+        <translation>Неизвестный язык «%1»: en или ru</translation>
+    </message>
+    <message>
+        <source>help takes one command</source>
+        <translation>help принимает одну команду</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;</source>
+        <translation>Неизвестная команда «%1»</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments. Usage: %1 %2</source>
+        <translation>Неверное число аргументов. Использование: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOptions</name>
+    <message>
+        <source>The programmer&apos;s serial number; may be left out when only one is attached.</source>
+        <translation>Серийный номер программатора; можно не указывать, если подключён только один.</translation>
+    </message>
+    <message>
+        <source>A table: a0-low, a0-high, a2-low, a2-high, a0, a2 or all; may be repeated. Default: %1.</source>
+        <translation>Таблица: a0-low, a0-high, a2-low, a2-high, a0, a2 или all; можно указать несколько раз. По умолчанию: %1.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Показать эту справку.</translation>
+    </message>
+</context>
+<context>
+    <name>DiffCommand</name>
+    <message>
+        <source>Compare two images byte by byte</source>
+        <translation>Сравнить два образа побайтно</translation>
+    </message>
+    <message>
+        <source>Lists the bytes in which two images of the same size differ, with their offsets. A one-table or one-device image is taken as A0h. The exit status is 3 when bytes differ.</source>
+        <translation>Выводит байты, которыми различаются два образа одного размера, с их смещениями. Образ одной таблицы или одного устройства считается образом A0h. Код завершения 3, если байты различаются.</translation>
+    </message>
+    <message>
+        <source>The images differ in size: %1 holds %2 bytes, %3 holds %4</source>
+        <translation>Образы разного размера: %1 содержит %2 байт, %3 — %4</translation>
+    </message>
+    <message>
+        <source>The images are the same.</source>
+        <translation>Образы совпадают.</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Первый</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Второй</translation>
+    </message>
+    <message>
+        <source>Bytes that differ: %1</source>
+        <translation>Различающихся байт: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Differences</name>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Байт</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Show the help of a command</source>
+        <translation>Показать справку по команде</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Показать версию.</translation>
+    </message>
+    <message>
+        <source>Messages in English or Russian; default: the language chosen in the window.</source>
+        <translation>Сообщения на английском или русском; по умолчанию — язык, выбранный в окне программы.</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успешно</translation>
+    </message>
+    <message>
+        <source>a transfer or a file failed</source>
+        <translation>ошибка обмена с модулем или ошибка файла</translation>
+    </message>
+    <message>
+        <source>a usage error</source>
+        <translation>ошибка в командной строке</translation>
+    </message>
+    <message>
+        <source>verify or diff found differences, or a check code is wrong</source>
+        <translation>проверка или сравнение нашли различия, или неверна контрольная сумма</translation>
+    </message>
+    <message>
+        <source>interrupted with Ctrl+C</source>
+        <translation>прервано по Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--lang en|ru] COMMAND [ARGUMENTS]</source>
+        <translation>Использование: %1 [--lang en|ru] КОМАНДА [АРГУМЕНТЫ]</translation>
+    </message>
+    <message>
+        <source>Reads, writes and compares the identification memory of SFP modules in an FTDI programmer, and reads the dumps other tools make.</source>
+        <translation>Читает, записывает и сравнивает идентификационную память SFP-модулей в программаторе на FTDI, а также читает дампы других программ.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Команды:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Tables: a0-low, a0-high, a2-low, a2-high; a0 and a2 for both tables of a device; all.</source>
+        <translation>Таблицы: a0-low, a0-high, a2-low, a2-high; a0 и a2 — обе таблицы устройства; all — все.</translation>
+    </message>
+    <message>
+        <source>Images: raw files of 128 bytes (one table), 256 (one device) or 512 (A0h, then A2h), and the text dumps of &quot;ethtool -m DEV hex on&quot;, &quot;i2cdump -y BUS 0x50 b&quot; and plain hex.</source>
+        <translation>Образы: двоичные файлы по 128 байт (одна таблица), 256 (одно устройство) или 512 (A0h, затем A2h), а также текстовые дампы «ethtool -m DEV hex on», «i2cdump -y BUS 0x50 b» и просто шестнадцатеричные байты.</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Коды завершения:</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 help COMMAND&quot; for the options of a command.</source>
+        <translation>Параметры команды: «%1 help КОМАНДА».</translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2</source>
+        <translation>Использование: %1 %2</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for the commands.</source>
+        <translation>Список команд: «%1 --help».</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 help %2&quot; for its options.</source>
+        <translation>Параметры команды: «%1 help %2».</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommand</name>
+    <message>
+        <source>List the programmers attached</source>
+        <translation>Показать подключённые программаторы</translation>
+    </message>
+    <message>
+        <source>Prints one line for each programmer found: its serial number and its description. The simulated programmer is listed when VEXA_SIMULATOR is set.</source>
+        <translation>Выводит по строке на каждый найденный программатор: серийный номер и описание. Имитатор программатора показывается, если задана переменная VEXA_SIMULATOR.</translation>
+    </message>
+    <message>
+        <source>No programmer found.</source>
+        <translation>Программатор не найден.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordOption</name>
+    <message>
+        <source>The custom password in the settings (&quot;%1&quot;) is not four hexadecimal bytes</source>
+        <translation>Собственный пароль в настройках («%1») — не четыре шестнадцатеричных байта</translation>
+    </message>
+    <message>
+        <source>Unknown password &quot;%1&quot;: give none, preset1, preset2, custom or eight hexadecimal digits</source>
+        <translation>Неизвестный пароль «%1»: укажите none, preset1, preset2, custom или восемь шестнадцатеричных цифр</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammerChoice</name>
+    <message>
+        <source>No programmer with the serial number %1 is attached; none is</source>
+        <translation>Программатор с серийным номером %1 не подключён; не подключено ни одного</translation>
+    </message>
+    <message>
+        <source>No programmer with the serial number %1 is attached; found: %2</source>
+        <translation>Программатор с серийным номером %1 не подключён; найдены: %2</translation>
+    </message>
+    <message>
+        <source>No programmer found. Check that it is plugged in and that this user may use it.</source>
+        <translation>Программатор не найден. Проверьте, что он подключён и что у этого пользователя есть к нему доступ.</translation>
+    </message>
+    <message>
+        <source>Several programmers are attached (%1): choose one with -p SERIAL</source>
+        <translation>Подключено несколько программаторов (%1): выберите один с помощью -p SERIAL</translation>
+    </message>
+</context>
+<context>
+    <name>ReadCommand</name>
+    <message>
+        <source>Read tables of the module</source>
+        <translation>Прочитать таблицы модуля</translation>
+    </message>
+    <message>
+        <source>Reads the tables named with -t (default: all). Without -o their bytes are printed as a hex dump in the layout of &quot;ethtool -m DEV hex on&quot;, A2h from offset 0x100. With -o FILE they go into a raw image, which is written whole or not at all; -o - sends the raw bytes to standard output. A raw image holds one table, one device (a0 or a2) or the whole module (all).
+
+A module without diagnostics (no answer at A2h, and A0h byte 92 says so) gives its A0h tables alone, with a note.</source>
+        <translation>Читает таблицы, указанные в -t (по умолчанию все). Без -o байты выводятся шестнадцатеричным дампом в формате «ethtool -m DEV hex on», A2h со смещения 0x100. С -o FILE они записываются в двоичный образ — целиком или никак; -o - выводит двоичные байты на стандартный вывод. Двоичный образ содержит одну таблицу, одно устройство (a0 или a2) или весь модуль (all).
+
+У модуля без диагностики (A2h не отвечает, и байт 92 A0h это подтверждает) читаются только таблицы A0h, с предупреждением.</translation>
+    </message>
+    <message>
+        <source>A raw image file to write, or - for standard output.</source>
+        <translation>Файл двоичного образа для записи, или - для стандартного вывода.</translation>
+    </message>
+    <message>
+        <source>A raw image holds one table, one device or the whole module, not %1</source>
+        <translation>Двоичный образ содержит одну таблицу, одно устройство или весь модуль, а не %1</translation>
+    </message>
+    <message>
+        <source>The module has no diagnostics (A2h): only its A0h tables were read.</source>
+        <translation>У модуля нет диагностики (A2h): прочитаны только таблицы A0h.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was written.</source>
+        <translation>Прервано: ничего не записано.</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>Unknown table &quot;%1&quot;: the tables are a0-low, a0-high, a2-low, a2-high, a0, a2 and all</source>
+        <translation>Неизвестная таблица «%1»: таблицы — a0-low, a0-high, a2-low, a2-high, a0, a2 и all</translation>
+    </message>
+    <message>
+        <source>A0 Low</source>
+        <translation>A0 Нижняя</translation>
+    </message>
+    <message>
+        <source>A0 High</source>
+        <translation>A0 Верхняя</translation>
+    </message>
+    <message>
+        <source>A2 Low</source>
+        <translation>A2 Нижняя</translation>
+    </message>
+    <message>
+        <source>A2 High</source>
+        <translation>A2 Верхняя</translation>
+    </message>
+    <message>
+        <source>The image holds one table (128 bytes); name one table with -t, not %1</source>
+        <translation>Образ содержит одну таблицу (128 байт); укажите в -t одну таблицу, а не %1</translation>
+    </message>
+    <message>
+        <source>The image holds one device (256 bytes); name tables of A0h or of A2h with -t, not %1</source>
+        <translation>Образ содержит одно устройство (256 байт); укажите в -t таблицы A0h или A2h, а не %1</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyCommand</name>
+    <message>
+        <source>Compare tables of the module with an image</source>
+        <translation>Сравнить таблицы модуля с образом</translation>
+    </message>
+    <message>
+        <source>Reads the tables named with -t (default: a0-low) and compares them with the image FILE. The differing bytes are listed on standard output with their offsets. Of an A2 table the first 119 bytes are compared: the vendor area and the write-only password entry follow. The exit status is 3 when bytes differ.</source>
+        <translation>Читает таблицы, указанные в -t (по умолчанию a0-low), и сравнивает их с образом FILE. Отличающиеся байты выводятся на стандартный вывод с их смещениями. В таблицах A2 сравниваются первые 119 байт: дальше идут область производителя и поле ввода пароля, доступное только для записи. Код завершения 3, если байты различаются.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Прервано.</translation>
+    </message>
+    <message>
+        <source>The module matches the image: %1</source>
+        <translation>Модуль совпадает с образом: %1</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Bytes that differ: %1</source>
+        <translation>Различающихся байт: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WriteCommand</name>
+    <message>
+        <source>Write tables of an image into the module</source>
+        <translation>Записать таблицы образа в модуль</translation>
+    </message>
+    <message>
+        <source>Writes the tables named with -t (default: a0-low) from the image FILE into the module, after the module password, and reads each table back to verify it. A whole-module image gives each table from its place, a one-device image the tables of the device named, a one-table image the one table named.
+
+A2 Low holds the diagnostics&apos; thresholds and calibration; it is written only with --allow-diagnostics. Ctrl+C stops once the table under way is written: a table is never left half written.</source>
+        <translation>Записывает в модуль таблицы, указанные в -t (по умолчанию a0-low), из образа FILE — после ввода пароля модуля — и проверяет каждую таблицу обратным чтением. Образ всего модуля даёт каждую таблицу с её места, образ одного устройства — таблицы указанного устройства, образ одной таблицы — единственную указанную таблицу.
+
+В A2 Нижней хранятся пороги и калибровка диагностики; она записывается только с --allow-diagnostics. Ctrl+C останавливает запись после таблицы, которая уже пишется: таблица никогда не остаётся записанной наполовину.</translation>
+    </message>
+    <message>
+        <source>The module password: none (default), preset1, preset2, custom (the one stored in the settings) or eight hexadecimal digits.</source>
+        <translation>Пароль модуля: none (по умолчанию), preset1, preset2, custom (сохранённый в настройках) или восемь шестнадцатеричных цифр.</translation>
+    </message>
+    <message>
+        <source>Do not read the tables back.</source>
+        <translation>Не проверять таблицы обратным чтением.</translation>
+    </message>
+    <message>
+        <source>Allow writing A2 Low.</source>
+        <translation>Разрешить запись A2 Нижней.</translation>
+    </message>
+    <message>
+        <source>Writing A2 Low may upset the module&apos;s diagnostics and other settings; add --allow-diagnostics to write it all the same.</source>
+        <translation>Запись A2 Нижней может нарушить работу диагностики (DDMI) и другие параметры модуля; добавьте --allow-diagnostics, чтобы всё же записать её.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Written before: %1</source>
+        <translation>Перед этим записаны: %1</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was written.</source>
+        <translation>Прервано: ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Interrupted: written whole: %1</source>
+        <translation>Прервано: полностью записаны: %1</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Записано</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Прочитано</translation>
+    </message>
+    <message>
+        <source>%1 written, but bytes read back differ: %2</source>
+        <translation>%1 записана, но при обратном чтении отличаются байт: %2</translation>
+    </message>
+    <message>
+        <source>%1 written and verified</source>
+        <translation>%1 записана и проверена</translation>
+    </message>
+    <message>
+        <source>%1 written, not verified</source>
+        <translation>%1 записана, без проверки</translation>
+    </message>
+    <message>
+        <source>%1 written, but reading it back failed: %2</source>
+        <translation>%1 записана, но обратное чтение не удалось: %2</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,15 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Bytes as plain hex text, sixteen a line.
+QByteArray hexText(const QByteArray &bytes)
+{
+    QByteArray text;
+    for (int i = 0; i < bytes.size(); i += 16)
+        text += bytes.mid(i, 16).toHex(' ') + '\n';
+    return text;
+}
+
 } // namespace
 
 class TstImageFile : public QObject
@@ -75,6 +84,33 @@ private slots:
         QCOMPARE(other.table(), int(TableViewModel::kTableA2High));
     }
 
+    // A dump of a whole device or module gives the buffer's table; a dump of
+    // one table is taken as it stands.
+    void loadTakesTheTableFromADump_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("from");
+        QTest::newRow("module, A0 High") << 512 << int(TableViewModel::kTableA0High) << 128;
+        QTest::newRow("module, A2 Low") << 512 << int(TableViewModel::kTableA2Low) << 256;
+        QTest::newRow("module, A2 High") << 512 << int(TableViewModel::kTableA2High) << 384;
+        QTest::newRow("device, A0 High") << 256 << int(TableViewModel::kTableA0High) << 128;
+        QTest::newRow("device, A2 Low") << 256 << int(TableViewModel::kTableA2Low) << 0;
+        QTest::newRow("table, into A2 High") << 128 << int(TableViewModel::kTableA2High) << 0;
+    }
+    void loadTakesTheTableFromADump()
+    {
+        QFETCH(int, size);
+        QFETCH(int, table);
+        QFETCH(int, from);
+        QVERIFY(writeFile(path("dump.txt"), hexText(pattern(size, 4))));
+        TableViewModel model;
+        model.setTable(table);
+        model.setBuffer(pattern(128, 1));
+        QVERIFY(model.load(path("dump.txt")));
+        QCOMPARE(model.buffer(), pattern(size, 4).mid(from, 128));
+    }
+
     void refusedLoadKeepsTheBuffer_data()
     {
         QTest::addColumn<QString>("file");
@@ -86,6 +122,9 @@ private slots:
         QTest::newRow("64 KiB and one byte") << path("huge.bin") << tooLarge + path("huge.bin");
         QTest::newRow("device") << "/dev/zero" << "Not a regular file: /dev/zero";
         QTest::newRow("FIFO") << fifo() << "Not a regular file: " + fifo();
+        QVERIFY(writeFile(path("broken.txt"), "03 04\nzz\n"));
+        QTest::newRow("broken dump") << path("broken.txt")
+                                     << "Not a module dump: " + path("broken.txt") + "\nLine 2: \"zz\" is not";
         // Opens fine, but offset 0 of a process's memory cannot be read.
         QTest::newRow("read error") << "/proc/self/mem" << "Couldn't read file: ";
     }

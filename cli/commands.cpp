@@ -1,0 +1,12 @@
+#include "commands.h"
+
+std::vector<std::unique_ptr<Command>> makeCommands()
+{
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<ListCommand>());
+    commands.push_back(std::make_unique<ReadCommand>());
+    commands.push_back(std::make_unique<WriteCommand>());
+    commands.push_back(std::make_unique<VerifyCommand>());
+    commands.push_back(std::make_unique<DiffCommand>());
+    return commands;
+}

@@ -1,0 +1,6 @@
+#include "fieldnames.h"
+
+QString fieldName(quint8, int)
+{
+    return QString();
+}

@@ -1,0 +1,98 @@
+#include "moduletransfer.h"
+
+#include "tables.h"
+#include "tableviewmodel.h"
+
+#include <QEventLoop>
+
+ModuleTransfer::ModuleTransfer(const QString &serialNumber, QObject *parent) : QObject(parent)
+{
+    worker_.setSerialNumber(serialNumber);
+    // Direct connections: the reports are kept on the worker's thread and
+    // read once it has finished, so none can be lost in the event queue.
+    connect(&worker_, &SFPThread::log, this,
+            [this](SFPThread::LogType type, QString, QByteArray data, ushort) {
+                switch (type) {
+                case SFPThread::kLogReaded:
+                    read_ = data;
+                    break;
+                case SFPThread::kLogWrited:
+                    written_ = true;
+                    writingPages_ = false;
+                    if (canceled_)
+                        worker_.requestInterruption();
+                    break;
+                case SFPThread::kLogVerify:
+                    verified_ = data;
+                    break;
+                }
+            },
+            Qt::DirectConnection);
+    connect(&worker_, &SFPThread::error, this,
+            [this](QString message) {
+                outcome_ = Outcome::Failed;
+                error_ = message.trimmed();
+            },
+            Qt::DirectConnection);
+    connect(&worker_, &SFPThread::canceled, this, [this](QString) { outcome_ = Outcome::Canceled; },
+            Qt::DirectConnection);
+}
+
+ModuleTransfer::~ModuleTransfer()
+{
+    worker_.wait();
+}
+
+ModuleTransfer::Outcome ModuleTransfer::read(int table, QByteArray *bytes)
+{
+    const Outcome outcome = run(SFPThread::kModeRead, table);
+    if (outcome == Outcome::Done)
+        *bytes = read_;
+    return outcome;
+}
+
+ModuleTransfer::Outcome ModuleTransfer::write(int table, const QByteArray &bytes, const QByteArray &password,
+                                              bool verify, QByteArray *readBack)
+{
+    worker_.setWriteData(bytes);
+    worker_.setWritePassword(password);
+    worker_.setVerify(verify);
+    const Outcome outcome = run(SFPThread::kModeWrite, table);
+    if (outcome == Outcome::Done)
+        *readBack = verified_;
+    return outcome;
+}
+
+void ModuleTransfer::cancel()
+{
+    // Set first: a write that finishes its pages now sees it and stops.
+    canceled_ = true;
+    if (!writingPages_)
+        worker_.requestInterruption();
+}
+
+ModuleTransfer::Outcome ModuleTransfer::run(int mode, int table)
+{
+    if (canceled_)
+        return Outcome::Canceled;
+    outcome_ = Outcome::Done;
+    read_.clear();
+    verified_.clear();
+    error_.clear();
+    written_ = false;
+    writingPages_ = mode == SFPThread::kModeWrite;
+
+    worker_.setAddress(Tables::device(table));
+    worker_.setAddressStart(Tables::firstByte(table));
+    worker_.setAddressStop(Tables::firstByte(table) + SFPThread::kTableSize - 1);
+    worker_.setMode(mode | (TableViewModel::isA2Table(table) ? SFPThread::kModeA2Table : 0));
+
+    QEventLoop loop;
+    connect(&worker_, &QThread::finished, &loop, &QEventLoop::quit);
+    worker_.start(QThread::HighestPriority);
+    loop.exec();
+    worker_.wait();
+    writingPages_ = false;
+    // A cancel that came too late to stop the job leaves it done.
+    return outcome_;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Runs the worker's jobs one table at a time for the command-line tool and
+// waits for each in an event loop, so that Ctrl+C can reach it.
+//
+// cancel() uses the worker's own cancel, with one care for writes: a write is
+// never stopped while its pages go out, since a page cut short would leave
+// the table half old, half new. It stops once the table is written, before
+// the read-back.
+
+#include "sfpthread.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+
+class ModuleTransfer : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome { Done, Failed, Canceled };
+
+    explicit ModuleTransfer(const QString &serialNumber, QObject *parent = nullptr);
+    ~ModuleTransfer() override;
+
+    // SFPThread::TransferMode.
+    void setTransferMode(int mode) { worker_.setTransferMode(mode); }
+
+    Outcome read(int table, QByteArray *bytes);
+    // `readBack` gets the verify pass's bytes; empty without verify.
+    Outcome write(int table, const QByteArray &bytes, const QByteArray &password, bool verify, QByteArray *readBack);
+
+    // The worker's message for the last Failed outcome.
+    QString error() const { return error_; }
+    bool isCanceled() const { return canceled_; }
+    // Whether the last write's pages all went out, also when it was canceled after.
+    bool wasWritten() const { return written_; }
+
+public slots:
+    void cancel();
+
+private:
+    Outcome run(int mode, int table);
+
+    SFPThread worker_;
+    std::atomic<bool> canceled_{false};
+    std::atomic<bool> writingPages_{false};
+    std::atomic<bool> written_{false};
+    // Filled on the worker's thread, read after it has finished.
+    Outcome outcome_ = Outcome::Done;
+    QByteArray read_;
+    QByteArray verified_;
+    QString error_;
+};

@@ -1,0 +1,245 @@
+// vexa-modulant-cli as a shell runs it: each command against the simulated
+// programmer, checking what it prints, its exit status, the files it leaves
+// and the module's memory (the simulator's file) afterwards.
+
+#include "samplemodule.h"
+
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray pattern(int size, int seed)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(i * 7 + seed);
+    return bytes;
+}
+
+// The bytes of `bytes` from `at` replaced by `part`.
+QByteArray replaced(QByteArray bytes, int at, const QByteArray &part)
+{
+    return bytes.replace(at, part.size(), part);
+}
+
+int differing(const QByteArray &a, const QByteArray &b, int from, int count)
+{
+    int n = 0;
+    for (int i = from; i < from + count; ++i)
+        n += a.at(i) != b.at(i);
+    return n;
+}
+
+// `i2cdump -y 1 0x50 b` of one device.
+QByteArray i2cdump(const QByteArray &device)
+{
+    QByteArray text = "     0  1  2  3  4  5  6  7  8  9  a  b  c  d  e  f    0123456789abcdef\n";
+    for (int row = 0; row < device.size(); row += 16)
+        text += QByteArray::number(row, 16).rightJustified(2, '0') + ": " + device.mid(row, 16).toHex(' ')
+                + "    ................\n";
+    return text;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TstCliCommands : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    const QByteArray sample = sampleModuleImage();
+    const QByteArray image = pattern(512, 3);
+    const QByteArray table = pattern(128, 9);
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    struct Run {
+        int exitCode;
+        QByteArray out;
+        QString err;
+    };
+
+    // Runs the program on a module that holds the sample image.
+    Run run(const QStringList &arguments)
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VEXA_SIMULATOR", path("module.bin"));
+        environment.insert("XDG_CONFIG_HOME", path("config"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VEXA_CLI), arguments);
+        if (!program.waitForFinished(60000))
+            return {-1, {}, program.errorString()};
+        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, program.readAllStandardOutput(),
+                QString::fromUtf8(program.readAllStandardError())};
+    }
+
+    void storeLanguage(int index)
+    {
+        QSettings settings(path("config/Zorvik/Vexa Modulant.conf"), QSettings::IniFormat);
+        settings.setValue("gui/language", index);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(writeFile(path("image.bin"), image));
+        QVERIFY(writeFile(path("table.bin"), table));
+        QVERIFY(writeFile(path("sample.bin"), sample));
+        QVERIFY(writeFile(path("a0.txt"), i2cdump(image.left(256))));
+        QVERIFY(writeFile(path("broken.txt"), "03 04\n07 zz\n"));
+    }
+
+    void init()
+    {
+        QVERIFY(writeFile(path("module.bin"), sample));
+        QFile::remove(path("out.bin"));
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");  // a part of standard output; empty: nothing
+        QTest::addColumn<QString>("err");     // a part of standard error; empty: nothing
+        QTest::addColumn<QByteArray>("module");
+        QTest::addColumn<QByteArray>("written");  // out.bin afterwards; empty: no file
+
+        const QString out = path("out.bin");
+        const QByteArray none;
+        QTest::newRow("list") << QStringList{"list"} << 0 << QByteArray("VEXASIM1  Vexa simulated programmer\n")
+                              << "" << sample << none;
+        QTest::newRow("read as a hex dump")
+            << QStringList{"read"} << 0 << "\n0x0100:\t\t" + sample.mid(256, 16).toHex(' ') + " \n0x0110:" << ""
+            << sample << none;
+        QTest::newRow("read the whole module") << QStringList{"read", "-o", out} << 0 << none << "" << sample
+                                               << sample;
+        QTest::newRow("read A2h to standard output")
+            << QStringList{"read", "-t", "a2", "-o", "-"} << 0 << sample.mid(256) << "" << sample << none;
+        QTest::newRow("read one table") << QStringList{"read", "--table", "a0-high", "-o", out} << 0 << none << ""
+                                        << sample << sample.mid(128, 128);
+        QTest::newRow("no image of scattered tables")
+            << QStringList{"read", "-t", "a0-low,a2-high", "-o", out} << 2 << none
+            << "A raw image holds one table, one device or the whole module, not A0 Low, A2 High" << sample << none;
+        QTest::newRow("unknown programmer") << QStringList{"read", "-p", "NOPE"} << 1 << none
+                                            << "No programmer with the serial number NOPE is attached; found: VEXASIM1"
+                                            << sample << none;
+
+        QTest::newRow("write A0 Low") << QStringList{"write", path("image.bin")} << 0 << none
+                                      << "A0 Low written and verified" << replaced(sample, 0, image.left(128)) << none;
+        QTest::newRow("A2 Low needs leave") << QStringList{"write", path("image.bin"), "-t", "all"} << 2 << none
+                                            << "--allow-diagnostics" << sample << none;
+        // The password entry of A2h takes the password, not the image's bytes.
+        QTest::newRow("write everything")
+            << QStringList{"write", path("image.bin"), "-t", "all", "--allow-diagnostics", "--password", "preset2"}
+            << 0 << none << "A2 High written and verified" << replaced(image, 256 + 123, sample.mid(256 + 123, 4))
+            << none;
+        QTest::newRow("write a table unverified")
+            << QStringList{"write", path("table.bin"), "-t", "a2-high", "--no-verify"} << 0 << none
+            << "A2 High written, not verified" << replaced(sample, 384, table) << none;
+        QTest::newRow("write from an i2cdump") << QStringList{"write", path("a0.txt"), "-t", "a0-high"} << 0 << none
+                                               << "A0 High written" << replaced(sample, 128, image.mid(128, 128))
+                                               << none;
+        QTest::newRow("one table, two asked") << QStringList{"write", path("table.bin"), "-t", "a0"} << 2 << none
+                                              << "The image holds one table (128 bytes)" << sample << none;
+        QTest::newRow("bad password") << QStringList{"write", path("image.bin"), "--password", "12345"} << 2 << none
+                                      << "Unknown password \"12345\"" << sample << none;
+        QTest::newRow("missing image") << QStringList{"write", path("missing.bin")} << 1 << none
+                                       << "Couldn't open file: " << sample << none;
+
+        QTest::newRow("verify, same") << QStringList{"verify", path("sample.bin"), "-t", "all"} << 0 << none
+                                      << "The module matches the image: A0 Low, A0 High, A2 Low, A2 High" << sample
+                                      << none;
+        QTest::newRow("verify, different")
+            << QStringList{"verify", path("image.bin")} << 3 << QByteArray("image.bin  Module  Field\n0x00")
+            << QString("Bytes that differ: %1").arg(differing(image, sample, 0, 128)) << sample << none;
+        QTest::newRow("verify a broken dump") << QStringList{"verify", path("broken.txt")} << 1 << none
+                                              << "Line 2: \"zz\" is not a hexadecimal byte" << sample << none;
+
+        QTest::newRow("diff") << QStringList{"diff", path("image.bin"), path("sample.bin")} << 3
+                              << QByteArray("image.bin  sample.bin  Field\n0x00")
+                              << QString("Bytes that differ: %1").arg(differing(image, sample, 0, 512)) << sample
+                              << none;
+        QTest::newRow("diff, same") << QStringList{"diff", path("sample.bin"), path("sample.bin")} << 0 << none
+                                    << "The images are the same." << sample << none;
+        QTest::newRow("diff, sizes") << QStringList{"diff", path("image.bin"), path("table.bin")} << 1 << none
+                                     << "The images differ in size" << sample << none;
+
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("vexa-modulant-cli 0.18\n") << ""
+                                 << sample << none;
+        QTest::newRow("help of a command") << QStringList{"help", "verify"} << 0
+                                           << QByteArray("Usage: vexa-modulant-cli verify FILE [-p SERIAL]") << ""
+                                           << sample << none;
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << none << "Unknown command \"frobnicate\""
+                                         << sample << none;
+        QTest::newRow("unknown option") << QStringList{"read", "--frob"} << 2 << none
+                                        << "Run \"vexa-modulant-cli help read\" for its options." << sample << none;
+    }
+    void commands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(QString, err);
+        QFETCH(QByteArray, module);
+        QFETCH(QByteArray, written);
+
+        const Run result = run(arguments);
+        QVERIFY2(result.exitCode == exitCode, qPrintable(QString("%1: %2").arg(result.exitCode).arg(result.err)));
+        if (out.isEmpty())
+            QVERIFY2(result.out.isEmpty(), result.out.constData());
+        else
+            QVERIFY2(result.out.contains(out), result.out.constData());
+        if (err.isEmpty())
+            QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+        else
+            QVERIFY2(result.err.contains(err), qPrintable(result.err));
+        QCOMPARE(readFile(path("module.bin")), module);
+        QCOMPARE(QFile::exists(path("out.bin")), !written.isEmpty());
+        QCOMPARE(readFile(path("out.bin")), written);
+    }
+
+    // Messages in the window's language, unless --lang says otherwise.
+    void language_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QStringList>("lang");
+        QTest::addColumn<QString>("message");
+        const QString english = "Unknown table \"a5\"";
+        const QString russian = "Неизвестная таблица «a5»";
+        QTest::newRow("English stored") << 0 << QStringList() << english;
+        QTest::newRow("Russian stored") << 1 << QStringList() << russian;
+        QTest::newRow("Russian asked for") << 0 << QStringList{"--lang", "ru"} << russian;
+        QTest::newRow("English asked for") << 1 << QStringList{"--lang=en"} << english;
+    }
+    void language()
+    {
+        QFETCH(int, stored);
+        QFETCH(QStringList, lang);
+        QFETCH(QString, message);
+        storeLanguage(stored);
+        const Run result = run(lang + QStringList{"read", "-t", "a5"});
+        storeLanguage(0);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.startsWith(message), qPrintable(result.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCliCommands)
+#include "tst_clicommands.moc"
