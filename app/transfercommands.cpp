@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "memorymap.h"
 #include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
 
@@ -156,7 +157,7 @@ void MainWindow::judgeVerify(const QByteArray &data, ushort checksum)
     // Equal sums do not make equal bytes: every byte the table's check covers
     // must have come back as written.
     const QByteArray &buffer = model->buffer();
-    const int covered = qMin(data.size(), TableViewModel::isA2Table(model->table()) ? TableViewModel::kA2ChecksumBytes : buffer.size());
+    const int covered = qMin(data.size(), TableViewModel::isA2Table(model->table()) ? sff::kA2TableChecksumBytes : buffer.size());
     for (int i = 0; i < covered; ++i) {
         if (data[i] != buffer[i]) {
             appendPlain(tr("Bytes read back don't match\n"));

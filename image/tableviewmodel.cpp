@@ -7,11 +7,6 @@ QString hex(uint value, int width)
     return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
 }
 
-bool isHighTable(int table)
-{
-    return table == TableViewModel::kTableA0High || table == TableViewModel::kTableA2High;
-}
-
 } // namespace
 
 TableViewModel::TableViewModel(QObject *parent)
@@ -74,7 +69,7 @@ void TableViewModel::setTable(int table)
     if (table == table_)
         return;
     table_ = table;
-    addressStart_ = isHighTable(table) ? rowCount() * columnCount() : 0;
+    addressStart_ = sff::tableFirstByte(table);
     emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
     updateChecksum();
 }
@@ -119,7 +114,8 @@ void TableViewModel::writeChecksum(int begin, int end)
 
 void TableViewModel::updateChecksum()
 {
-    const int count = isA2Table(table_) ? qMin(kA2ChecksumBytes, buffer_.size()) : buffer_.size();
+    // A0 tables count whole, however long the buffer; A2 tables only their first bytes.
+    const int count = isA2Table(table_) ? qMin(sff::tableChecksumBytes(table_), buffer_.size()) : buffer_.size();
     quint16 sum = 0;
     for (int i = 0; i < count; ++i)
         sum += quint8(buffer_.at(i));
