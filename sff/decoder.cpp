@@ -2,7 +2,7 @@
 
 #include "checkcodes.h"
 #include "codes.h"
-#include "diagnostics.h"
+#include "diagnosticvalues.h"
 #include "fieldcatalogue.h"
 #include "findings.h"
 #include "textfields.h"

@@ -1,6 +1,6 @@
 #include "fieldcatalogue.h"
 
-#include "diagnostics.h"
+#include "diagnosticvalues.h"
 
 namespace sff {
 

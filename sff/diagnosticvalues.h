@@ -30,6 +30,9 @@ struct Calibration {
 // 1/256), volts (100 uV), milliamperes (2 uA) or milliwatts (0.1 uW). RX
 // power with external calibration is the full fourth-order polynomial.
 double toUnit(int quantity, quint16 raw, const Calibration &calibration);
+// The word an internally calibrated module stores for a value in the
+// quantity's unit, clamped to what the word can hold.
+quint16 rawOf(int quantity, double value);
 // dBm of a power; none at zero power ("no light").
 std::optional<double> toDbm(double milliwatts);
 // An IEEE-754 single stored big-endian.

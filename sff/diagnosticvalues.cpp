@@ -1,4 +1,4 @@
-#include "diagnostics.h"
+#include "diagnosticvalues.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +75,16 @@ double toUnit(int quantity, quint16 raw, const Calibration &calibration)
             counts = std::max(counts, 0.0);
     }
     return counts * kUnitScale[quantity];
+}
+
+quint16 rawOf(int quantity, double value)
+{
+    if (!validQuantity(quantity))
+        return 0;
+    const double counts = std::round(value / kUnitScale[quantity]);
+    if (quantity == a2::kTemperature)
+        return quint16(qint16(std::clamp(counts, -32768.0, 32767.0)));
+    return quint16(std::clamp(counts, 0.0, 65535.0));
 }
 
 std::optional<double> toDbm(double milliwatts)
