@@ -8,6 +8,7 @@
 #include "aboutdialog.h"
 #include "fieldmappers.h"
 #include "memorymap.h"
+#include "modulepages.h"
 #include "sfpdatamapper.h"
 #include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
@@ -72,6 +73,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     for (int number = 1; number <= kBufferCount; ++number)
         addBuffer(number);
     bindMappers();
+
+    // The Module panel and the diagnostics monitor, beside the log.
+    modulePages = new ModulePages(ui->tw_buffers, ui->tw_pages, ui->module_panel, ui->diagnostics_monitor,
+                                  ui->action_monitor, &sfpThread, this);
+    connect(&settingsDialog, &SettingsDialog::serialNumberChanged, ui->diagnostics_monitor,
+            &DiagnosticsMonitor::setSerialNumber);
 }
 
 MainWindow::~MainWindow()
