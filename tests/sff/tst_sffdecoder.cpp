@@ -5,6 +5,7 @@
 #include "checkcodes.h"
 #include "decoder.h"
 #include "json.h"
+#include "textfields.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -468,6 +469,68 @@ private slots:
         QFETCH(QString, name);
         QCOMPARE(fieldNameAtUntranslated(quint8(device), offset), name);
         QCOMPARE(fieldNameAt(quint8(device), offset), name);  // no catalogue installed
+    }
+
+    // How the monitor gathers its bytes: runs that touch join, others replace.
+    void imagesHoldWhatTheyAreGiven_data()
+    {
+        QTest::addColumn<QVector<int>>("puts");  // first byte and count, in pairs
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("size");
+        QTest::newRow("thresholds, then values") << QVector<int>{0, 96, 96, 22} << 0 << 118;
+        QTest::newRow("apart") << QVector<int>{0, 10, 50, 10} << 50 << 10;
+        QTest::newRow("overlapping, in front") << QVector<int>{10, 20, 0, 15} << 0 << 30;
+        QTest::newRow("past the device") << QVector<int>{250, 10} << 250 << 6;
+    }
+
+    void imagesHoldWhatTheyAreGiven()
+    {
+        QFETCH(QVector<int>, puts);
+        QFETCH(int, first);
+        QFETCH(int, size);
+        ModuleImage image;
+        for (int i = 0; i < puts.size(); i += 2)
+            image.put(kDeviceA2, puts[i], QByteArray(puts[i + 1], char('a' + i / 2)));
+        QCOMPARE(image.first(kDeviceA2), first);
+        QCOMPARE(image.deviceBytes(kDeviceA2).size(), size);
+        // The bytes put last win where runs overlap.
+        const int last = puts[puts.size() - 2];
+        QCOMPARE(image.byte(kDeviceA2, last), quint8('a' + puts.size() / 2 - 1));
+        QVERIFY(!image.holdsAny(kDeviceA0));
+        QVERIFY(!image.write(kDeviceA2, first + size - 1, "xy"));  // one byte past what is held
+        QCOMPARE(image.deviceBytes(kDeviceA2).size(), size);
+    }
+
+    // What a series programmer writes into each module: serial number, date
+    // code and the check codes over them.
+    void serialAndDateForASeries()
+    {
+        QCOMPARE(encodeText("VX26120001", 16), QByteArray("VX26120001      "));
+        QCOMPARE(encodeText(QString::fromUtf8("Ж%1234567890123456"), 16), QByteArray("?%12345678901234"));
+        const QByteArray date = encodeDateCode(QDate(2026, 12, 6), "7");
+        QCOMPARE(date, QByteArray("2612067 "));
+        QCOMPARE(readDateCode(date).date, QDate(2026, 12, 6));
+
+        ModuleImage table = ModuleImage::fromTable(kTableA0Low, kRealModule.left(128));
+        QVERIFY(table.write(kDeviceA0, kSerialNumber.offset, encodeText("VX26120001", kSerialNumber.length)));
+        QVERIFY(table.write(kDeviceA0, kDateCode.offset, date));
+        QVERIFY(!checkCode(table, kCcExt).ok());
+        QCOMPARE(recomputeCheckCodes(table), 2);  // CC_BASE and CC_EXT; no A2h here
+        QCOMPARE(table.table(kTableA0Low), withCheckCodes(table.table(kTableA0Low)));
+        QVERIFY(decode(table).findings.isEmpty());
+    }
+
+    void diagnosticsJsonHasThresholdsAndFlags()
+    {
+        const QByteArray thresholds = word(0x5500) + word(0xFB00) + word(0x4B00) + word(0);
+        const QJsonObject json = toJson(ModuleImage::fromBytes(
+            moduleWith({}, {{0, thresholds}, {96, word(0x5600)}, {112, byte(0x80)}, {116, byte(0x20)}})));
+        const QJsonObject diagnostics = json["diagnostics"].toObject();
+        QCOMPARE(diagnostics["temperature_c"].toDouble(), 86.0);
+        QCOMPARE(diagnostics["thresholds"].toObject()["temperature_c"].toObject()["low_alarm"].toDouble(), -5.0);
+        QCOMPARE(diagnostics["alarms"].toArray(), QJsonArray{"temperature_high"});
+        QCOMPARE(diagnostics["warnings"].toArray(), QJsonArray{"vcc_high"});
+        QVERIFY(json["checksums"].toObject().contains("dmi"));
     }
 };
 
