@@ -95,9 +95,14 @@ void ModulePanel::refresh()
 
 void ModulePanel::showFindings()
 {
+    // A row may hold the very button whose click led here: it goes later.
     QLayoutItem *old;
     while ((old = ui->findingsLayout->takeAt(0))) {
-        delete old->widget();
+        if (QWidget *row = old->widget()) {
+            row->hide();
+            row->setObjectName(QString());
+            row->deleteLater();
+        }
         delete old;
     }
     for (const sff::Finding &finding : qAsConst(decoded_.findings)) {
