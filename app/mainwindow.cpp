@@ -7,6 +7,8 @@
 
 #include "aboutdialog.h"
 #include "fieldmappers.h"
+#include "memorymap.h"
+#include "modulepages.h"
 #include "sfpdatamapper.h"
 #include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
@@ -30,20 +32,6 @@ constexpr int kSectionSize = 18;
 const char kLastOpenedDir[] = "gui/last_opened_dir";
 const char kLastSavedDir[] = "gui/last_saved_dir";
 const QString kImageSuffix = QStringLiteral(".bin");
-
-quint8 deviceAddressOf(int table)
-{
-    switch (table) {
-    case TableViewModel::kTableA0Low:
-    case TableViewModel::kTableA0High:
-        return 0x50;
-    case TableViewModel::kTableA2Low:
-    case TableViewModel::kTableA2High:
-        return 0x51;
-    default:
-        return 0;
-    }
-}
 
 }  // namespace
 
@@ -86,6 +74,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     for (int number = 1; number <= kBufferCount; ++number)
         addBuffer(number);
     bindMappers();
+
+    // The Module panel and the diagnostics monitor, beside the log.
+    modulePages = new ModulePages(ui->tw_buffers, ui->tw_pages, ui->module_panel, ui->diagnostics_monitor,
+                                  ui->action_monitor, &sfpThread, this);
+    connect(&settingsDialog, &SettingsDialog::serialNumberChanged, ui->diagnostics_monitor,
+            &DiagnosticsMonitor::setSerialNumber);
 }
 
 MainWindow::~MainWindow()
@@ -160,7 +154,7 @@ void MainWindow::on_cb_table_currentIndexChanged(int index)
     if (!model)
         return;  // while the form is being set up
     model->setTable(index);
-    sfpThread.setAddress(deviceAddressOf(index));
+    sfpThread.setAddress(sff::tableDevice(index));
     bindMappers();
     ui->sb_addr_start->setValue(model->addressStart());
     ui->sb_addr_stop->setValue(model->addressStop());

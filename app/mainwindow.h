@@ -14,6 +14,7 @@
 namespace Ui {
 class MainWindow;
 }
+class ModulePages;
 class QAction;
 class QTableView;
 class SFPDataMapper;
@@ -75,4 +76,5 @@ private:
     QAction *settingsAction = nullptr;
     QAction *aboutAction = nullptr;
     QList<SFPDataMapper *> mappers;
+    ModulePages *modulePages = nullptr;
 };

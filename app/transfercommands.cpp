@@ -4,6 +4,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "memorymap.h"
+#include "modulepages.h"
 #include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
 
@@ -76,6 +78,7 @@ void MainWindow::startJob(int mode)
 
     const QPoint centre = mapToGlobal(QPoint((width() - 1) / 2, (height() - 1) / 2));
     progressDialog.move(centre - QPoint(progressDialog.width() / 2, progressDialog.height() / 2));
+    modulePages->holdMonitor();
     sfpThread.start(QThread::HighestPriority);
 }
 

@@ -1,5 +1,7 @@
 #include "fieldmappers.h"
 
+#include "memorymap.h"
+
 #include "sfpdatamapperchecksum.h"
 #include "sfpdatamapperinteger.h"
 #include "sfpdatamapperspeed.h"
@@ -8,20 +10,22 @@
 
 QList<SFPDataMapper *> createFieldMappers(const FieldEditors &editors)
 {
+    using namespace sff;
     const int a0Low = TableViewModel::kTableA0Low;
-    const int a2Low = TableViewModel::kTableA2Low;
+    const auto checksum = [](const CheckCodeSpan &code) {
+        return new SFPDataMapperChecksum(code.first, code.at, tableOf(code.device, code.at));
+    };
     return {
-        new SFPDataMapperSpeed(editors.dsb_speed, 12, a0Low),
-        new SFPDataMapperUInt8(editors.sb_length_smf, 14, a0Low),
-        new SFPDataMapperUInt8(editors.sb_length_copper, 18, a0Low),
-        new SFPDataMapperMMF(editors.sb_length_mmf, 19, a0Low),
-        new SFPDataMapperString(editors.le_vendor, 20, 16, a0Low),
-        new SFPDataMapperString(editors.le_part_number, 40, 16, a0Low),
-        new SFPDataMapperUInt16(editors.sb_wavelength, 60, a0Low),
-        new SFPDataMapperString(editors.le_serial_number, 68, 16, a0Low),
-        // Base ID fields, extended ID fields, diagnostics.
-        new SFPDataMapperChecksum(0, 63, a0Low),
-        new SFPDataMapperChecksum(64, 95, a0Low),
-        new SFPDataMapperChecksum(0, 95, a2Low),
+        new SFPDataMapperSpeed(editors.dsb_speed, a0::kNominalRate.offset, a0Low),
+        new SFPDataMapperUInt8(editors.sb_length_smf, a0::kLengthSmfKm.offset, a0Low),
+        new SFPDataMapperUInt8(editors.sb_length_copper, a0::kLengthOm4OrCopper.offset, a0Low),
+        new SFPDataMapperMMF(editors.sb_length_mmf, a0::kLengthOm3.offset, a0Low),
+        new SFPDataMapperString(editors.le_vendor, a0::kVendorName.offset, a0::kVendorName.length, a0Low),
+        new SFPDataMapperString(editors.le_part_number, a0::kPartNumber.offset, a0::kPartNumber.length, a0Low),
+        new SFPDataMapperUInt16(editors.sb_wavelength, a0::kWavelength.offset, a0Low),
+        new SFPDataMapperString(editors.le_serial_number, a0::kSerialNumber.offset, a0::kSerialNumber.length, a0Low),
+        checksum(kCcBase),
+        checksum(kCcExt),
+        checksum(kCcDmi),
     };
 }

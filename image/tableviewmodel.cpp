@@ -9,11 +9,6 @@ QString hex(uint value, int width)
     return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
 }
 
-bool isHighTable(int table)
-{
-    return table == TableViewModel::kTableA0High || table == TableViewModel::kTableA2High;
-}
-
 } // namespace
 
 TableViewModel::TableViewModel(QObject *parent)
@@ -76,7 +71,7 @@ void TableViewModel::setTable(int table)
     if (table == table_)
         return;
     table_ = table;
-    addressStart_ = isHighTable(table) ? rowCount() * columnCount() : 0;
+    addressStart_ = sff::tableFirstByte(table);
     emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
     updateChecksum();
 }
@@ -121,7 +116,7 @@ void TableViewModel::writeChecksum(int begin, int end)
 
 int TableViewModel::checksummedBytes(int table, int size)
 {
-    return isA2Table(table) ? qMin(kA2ChecksumBytes, size) : size;
+    return isA2Table(table) ? qMin(sff::tableChecksumBytes(table), size) : size;
 }
 
 quint16 TableViewModel::checksumOf(const QByteArray &bytes, int table)

@@ -3,6 +3,8 @@
 // bytes. The model is the only place where the bytes of a buffer change:
 // the cell editor and the field mappers write through it.
 
+#include "memorymap.h"
+
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QString>
@@ -13,17 +15,21 @@ class TableViewModel : public QAbstractTableModel
 
 public:
     // In the order of the main window's table selector.
-    enum TableId { kTableA0Low = 0, kTableA0High = 1, kTableA2Low = 2, kTableA2High = 3 };
+    enum TableId {
+        kTableA0Low = sff::kTableA0Low,
+        kTableA0High = sff::kTableA0High,
+        kTableA2Low = sff::kTableA2Low,
+        kTableA2High = sff::kTableA2High
+    };
 
     static constexpr int kRows = 8;
     static constexpr int kColumns = 16;
-    static constexpr int kTableSize = kRows * kColumns;
-    // The A2 table checksum leaves out the password and vendor area from 119 on.
-    static constexpr int kA2ChecksumBytes = 119;
+    static constexpr int kTableSize = sff::kTableSize;
+    static_assert(kRows * kColumns == kTableSize, "the grid shows one table");
 
     explicit TableViewModel(QObject *parent = nullptr);
 
-    static bool isA2Table(int table) { return table == kTableA2Low || table == kTableA2High; }
+    static bool isA2Table(int table) { return sff::isA2Table(table); }
     // How many of `size` bytes the table checksum of `table` covers, and
     // that checksum over `bytes`.
     static int checksummedBytes(int table, int size);

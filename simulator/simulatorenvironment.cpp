@@ -1,4 +1,5 @@
 #include "simulatorenvironment.h"
+#include "livediagnostics.h"
 #include "samplemodule.h"
 #include "simulatedbackend.h"
 
@@ -71,7 +72,9 @@ SimulatorSetup simulatorFor(const QString &setting)
     }
     setModuleImage(*module, image);
 
-    setup.backend = std::make_shared<SimulatedBackend>();
+    // The sample module's diagnostics live; a module kept in a file keeps the file's values.
+    setup.backend = setting == QLatin1String("1") ? std::make_shared<LiveDiagnosticsBackend>()
+                                                   : std::make_shared<SimulatedBackend>();
     auto programmer = setup.backend->addProgrammer(kSimulatorSerialNumber, module);
     programmer->setRecording(false);  // an interactive session would only pile records up
     return setup;

@@ -1,7 +1,8 @@
 #pragma once
 // Switches the simulated programmer on from the environment, for trying the
 // tool without hardware:
-//   VEXA_SIMULATOR=1          one programmer "VEXASIM1" with the sample module;
+//   VEXA_SIMULATOR=1          one programmer "VEXASIM1" with the sample module,
+//                             whose diagnostics drift and jitter as they would live;
 //   VEXA_SIMULATOR=/path/file the module's memory lives in that 512-byte file
 //                             (device 0x50 then 0x51), loaded at start (a
 //                             missing file starts as the sample module) and

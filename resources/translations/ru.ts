@@ -23,6 +23,57 @@
     </message>
 </context>
 <context>
+    <name>DiagnosticsMonitor</name>
+    <message>
+        <source>no thresholds</source>
+        <translation>порогов нет</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>норма</translation>
+    </message>
+    <message>
+        <source>high alarm</source>
+        <translation>выше аварийного порога</translation>
+    </message>
+    <message>
+        <source>low alarm</source>
+        <translation>ниже аварийного порога</translation>
+    </message>
+    <message>
+        <source>high warning</source>
+        <translation>выше порога предупреждения</translation>
+    </message>
+    <message>
+        <source>low warning</source>
+        <translation>ниже порога предупреждения</translation>
+    </message>
+    <message>
+        <source>Stopped. The values are the last ones read.</source>
+        <translation>Остановлено. Показаны последние считанные значения.</translation>
+    </message>
+    <message>
+        <source>Monitor reads the module&apos;s diagnostics once a second.</source>
+        <translation>Монитор считывает диагностику (DDM) модуля раз в секунду.</translation>
+    </message>
+    <message>
+        <source>Reading the module&apos;s thresholds...</source>
+        <translation>Считываем пороги модуля...</translation>
+    </message>
+    <message>
+        <source>Reading the module&apos;s diagnostics once a second.</source>
+        <translation>Диагностика модуля считывается раз в секунду.</translation>
+    </message>
+    <message>
+        <source>This module has no digital diagnostics</source>
+        <translation>Модуль не поддерживает цифровую диагностику (DDM)</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Остановлено: %1</translation>
+    </message>
+</context>
+<context>
     <name>LogoWindow</name>
     <message>
         <source>Vexa Modulant - Logo</source>
@@ -271,6 +322,65 @@
         <source>Zorvik 2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Read the module&apos;s diagnostics once a second</source>
+        <translation>Считывать диагностику (DDM) модуля раз в секунду</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Монитор</translation>
+    </message>
+    <message>
+        <source>Lo&amp;g</source>
+        <translation>&amp;Журнал</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>D&amp;iagnostics</source>
+        <translation>Ди&amp;агностика</translation>
+    </message>
+    <message>
+        <source>&amp;Monitor</source>
+        <translation>&amp;Монитор</translation>
+    </message>
+</context>
+<context>
+    <name>ModulePanel</name>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Байты</translation>
+    </message>
+    <message>
+        <source>Raw</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>This table holds no fields.</source>
+        <translation>В этой таблице нет полей.</translation>
+    </message>
+    <message>
+        <source>Select a field to see its bytes.</source>
+        <translation>Выберите поле, чтобы увидеть его байты.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes %2 (%3h): %4</source>
+        <translation>%1, байты %2 (%3h): %4</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
@@ -281,6 +391,797 @@
     <message>
         <source>Canceling...</source>
         <translation>Отмена...</translation>
+    </message>
+</context>
+<context>
+    <name>Sff</name>
+    <message>
+        <source>Unknown or unspecified</source>
+        <translation>Неизвестно или не указано</translation>
+    </message>
+    <message>
+        <source>Module soldered to motherboard</source>
+        <translation>Модуль, распаянный на плате</translation>
+    </message>
+    <message>
+        <source>Fibre Channel Style 1 copper connector</source>
+        <translation>Медный разъём Fibre Channel Style 1</translation>
+    </message>
+    <message>
+        <source>Fibre Channel Style 2 copper connector</source>
+        <translation>Медный разъём Fibre Channel Style 2</translation>
+    </message>
+    <message>
+        <source>Fibre Channel coax headers</source>
+        <translation>Коаксиальные разъёмы Fibre Channel</translation>
+    </message>
+    <message>
+        <source>Optical pigtail</source>
+        <translation>Оптический пигтейл</translation>
+    </message>
+    <message>
+        <source>Copper pigtail</source>
+        <translation>Медный пигтейл</translation>
+    </message>
+    <message>
+        <source>No separable connector</source>
+        <translation>Неразъёмное подключение</translation>
+    </message>
+    <message>
+        <source>Unspecified</source>
+        <translation>Не указано</translation>
+    </message>
+    <message>
+        <source>SFF-8079: 4/2/1G Rate_Select and AS0/AS1</source>
+        <translation>SFF-8079: 4/2/1G, Rate_Select и AS0/AS1</translation>
+    </message>
+    <message>
+        <source>SFF-8431: 8/4/2G Rx Rate_Select only</source>
+        <translation>SFF-8431: 8/4/2G, Rate_Select только для Rx</translation>
+    </message>
+    <message>
+        <source>SFF-8431: 8/4/2G Tx Rate_Select only</source>
+        <translation>SFF-8431: 8/4/2G, Rate_Select только для Tx</translation>
+    </message>
+    <message>
+        <source>SFF-8431: 8/4/2G independent Rx and Tx Rate_Select</source>
+        <translation>SFF-8431: 8/4/2G, раздельный Rate_Select для Rx и Tx</translation>
+    </message>
+    <message>
+        <source>FC-PI-5: 16/8/4G Rx Rate_Select only</source>
+        <translation>FC-PI-5: 16/8/4G, Rate_Select только для Rx</translation>
+    </message>
+    <message>
+        <source>FC-PI-5: 16/8/4G independent Rx and Tx Rate_Select</source>
+        <translation>FC-PI-5: 16/8/4G, раздельный Rate_Select для Rx и Tx</translation>
+    </message>
+    <message>
+        <source>FC-PI-6: 32/16/8G independent Rx and Tx Rate_Select</source>
+        <translation>FC-PI-6: 32/16/8G, раздельный Rate_Select для Rx и Tx</translation>
+    </message>
+    <message>
+        <source>10/8G Rx and Tx Rate_Select for the CDRs</source>
+        <translation>10/8G, Rate_Select для CDR в Rx и Tx</translation>
+    </message>
+    <message>
+        <source>FC-PI-7: 64/32/16G independent Rx and Tx Rate_Select</source>
+        <translation>FC-PI-7: 64/32/16G, раздельный Rate_Select для Rx и Tx</translation>
+    </message>
+    <message>
+        <source>Rate select by the PMDs of byte 36</source>
+        <translation>Выбор скорости по PMD из байта 36</translation>
+    </message>
+    <message>
+        <source>Diagnostics not included or undefined</source>
+        <translation>Диагностика отсутствует или не определена</translation>
+    </message>
+    <message>
+        <source>Vendor specific (%1)</source>
+        <translation>Код производителя (%1)</translation>
+    </message>
+    <message>
+        <source>Reserved (%1)</source>
+        <translation>Зарезервировано (%1)</translation>
+    </message>
+    <message>
+        <source>power level 3</source>
+        <translation>класс мощности 3</translation>
+    </message>
+    <message>
+        <source>paging implemented</source>
+        <translation>страницы A2h</translation>
+    </message>
+    <message>
+        <source>retimer or CDR</source>
+        <translation>ретаймер или CDR</translation>
+    </message>
+    <message>
+        <source>cooled laser</source>
+        <translation>охлаждаемый лазер</translation>
+    </message>
+    <message>
+        <source>power level 2</source>
+        <translation>класс мощности 2</translation>
+    </message>
+    <message>
+        <source>linear receiver output</source>
+        <translation>линейный выход приёмника</translation>
+    </message>
+    <message>
+        <source>receiver decision threshold</source>
+        <translation>порог решения приёмника</translation>
+    </message>
+    <message>
+        <source>tunable transmitter</source>
+        <translation>перестраиваемый передатчик</translation>
+    </message>
+    <message>
+        <source>inverted LOS</source>
+        <translation>инверсный LOS</translation>
+    </message>
+    <message>
+        <source>digital diagnostics</source>
+        <translation>цифровая диагностика</translation>
+    </message>
+    <message>
+        <source>internally calibrated</source>
+        <translation>внутренняя калибровка</translation>
+    </message>
+    <message>
+        <source>externally calibrated</source>
+        <translation>внешняя калибровка</translation>
+    </message>
+    <message>
+        <source>address change required</source>
+        <translation>требуется смена адреса</translation>
+    </message>
+    <message>
+        <source>alarm and warning flags</source>
+        <translation>флаги аварий и предупреждений</translation>
+    </message>
+    <message>
+        <source>soft TX_DISABLE</source>
+        <translation>программный TX_DISABLE</translation>
+    </message>
+    <message>
+        <source>soft TX_FAULT</source>
+        <translation>программный TX_FAULT</translation>
+    </message>
+    <message>
+        <source>soft RX_LOS</source>
+        <translation>программный RX_LOS</translation>
+    </message>
+    <message>
+        <source>soft RATE_SELECT</source>
+        <translation>программный RATE_SELECT</translation>
+    </message>
+    <message>
+        <source>application select (SFF-8079)</source>
+        <translation>выбор приложения (SFF-8079)</translation>
+    </message>
+    <message>
+        <source>soft rate select (SFF-8431)</source>
+        <translation>программный выбор скорости (SFF-8431)</translation>
+    </message>
+    <message>
+        <source>TX_DISABLE pin high</source>
+        <translation>на выводе TX_DISABLE высокий уровень</translation>
+    </message>
+    <message>
+        <source>soft TX_DISABLE set</source>
+        <translation>программный TX_DISABLE включён</translation>
+    </message>
+    <message>
+        <source>RS(1) high</source>
+        <translation>RS(1) высокий</translation>
+    </message>
+    <message>
+        <source>RS(0) high</source>
+        <translation>RS(0) высокий</translation>
+    </message>
+    <message>
+        <source>soft RS(0) set</source>
+        <translation>программный RS(0) включён</translation>
+    </message>
+    <message>
+        <source>TX_FAULT</source>
+        <translation>TX_FAULT</translation>
+    </message>
+    <message>
+        <source>RX_LOS</source>
+        <translation>RX_LOS</translation>
+    </message>
+    <message>
+        <source>data not ready</source>
+        <translation>данные не готовы</translation>
+    </message>
+    <message>
+        <source>temperature high</source>
+        <translation>температура высокая</translation>
+    </message>
+    <message>
+        <source>temperature low</source>
+        <translation>температура низкая</translation>
+    </message>
+    <message>
+        <source>supply voltage high</source>
+        <translation>напряжение питания высокое</translation>
+    </message>
+    <message>
+        <source>supply voltage low</source>
+        <translation>напряжение питания низкое</translation>
+    </message>
+    <message>
+        <source>bias current high</source>
+        <translation>ток смещения высокий</translation>
+    </message>
+    <message>
+        <source>bias current low</source>
+        <translation>ток смещения низкий</translation>
+    </message>
+    <message>
+        <source>TX power high</source>
+        <translation>мощность Tx высокая</translation>
+    </message>
+    <message>
+        <source>TX power low</source>
+        <translation>мощность Tx низкая</translation>
+    </message>
+    <message>
+        <source>RX power high</source>
+        <translation>мощность Rx высокая</translation>
+    </message>
+    <message>
+        <source>RX power low</source>
+        <translation>мощность Rx низкая</translation>
+    </message>
+    <message>
+        <source>laser temperature high</source>
+        <translation>температура лазера высокая</translation>
+    </message>
+    <message>
+        <source>laser temperature low</source>
+        <translation>температура лазера низкая</translation>
+    </message>
+    <message>
+        <source>TEC current high</source>
+        <translation>ток TEC высокий</translation>
+    </message>
+    <message>
+        <source>TEC current low</source>
+        <translation>ток TEC низкий</translation>
+    </message>
+    <message>
+        <source>GBIC not specified or not MOD_DEF compliant</source>
+        <translation>GBIC не указан или не соответствует MOD_DEF</translation>
+    </message>
+    <message>
+        <source>Defined by the two-wire interface ID only</source>
+        <translation>Определяется только по ID двухпроводного интерфейса</translation>
+    </message>
+    <message>
+        <source>GBIC compliant with MOD_DEF %1</source>
+        <translation>GBIC, соответствует MOD_DEF %1</translation>
+    </message>
+    <message>
+        <source>average RX power</source>
+        <translation>средняя мощность Rx</translation>
+    </message>
+    <message>
+        <source>RX power as OMA</source>
+        <translation>мощность Rx как OMA</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Bits without a meaning are set: %1</source>
+        <translation>Установлены неопределённые биты: %1</translation>
+    </message>
+    <message>
+        <source>The code is not defined</source>
+        <translation>Код не определён</translation>
+    </message>
+    <message>
+        <source>not specified</source>
+        <translation>не указано</translation>
+    </message>
+    <message>
+        <source>unspecified</source>
+        <translation>не указано</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>Padded with NULs instead of spaces</source>
+        <translation>Дополнено нулями (NUL) вместо пробелов</translation>
+    </message>
+    <message>
+        <source>Holds bytes outside printable ASCII</source>
+        <translation>Содержит байты вне печатного ASCII</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>км</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+    <message>
+        <source>copper or active cable</source>
+        <translation>медный или активный кабель</translation>
+    </message>
+    <message>
+        <source>or more</source>
+        <translation>или больше</translation>
+    </message>
+    <message>
+        <source>Above the high alarm threshold</source>
+        <translation>Выше верхнего аварийного порога</translation>
+    </message>
+    <message>
+        <source>Below the low alarm threshold</source>
+        <translation>Ниже нижнего аварийного порога</translation>
+    </message>
+    <message>
+        <source>Above the high warning threshold</source>
+        <translation>Выше верхнего порога предупреждения</translation>
+    </message>
+    <message>
+        <source>Below the low warning threshold</source>
+        <translation>Ниже нижнего порога предупреждения</translation>
+    </message>
+    <message>
+        <source>all zero</source>
+        <translation>все нули</translation>
+    </message>
+    <message>
+        <source>all FFh</source>
+        <translation>все FFh</translation>
+    </message>
+    <message>
+        <source>vendor data</source>
+        <translation>данные производителя</translation>
+    </message>
+    <message>
+        <source>not checked: the bytes it covers are missing</source>
+        <translation>не проверена: нет байтов, которые она покрывает</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>верна</translation>
+    </message>
+    <message>
+        <source>Should be %1</source>
+        <translation>Должна быть %1</translation>
+    </message>
+    <message>
+        <source>not used: the module is internally calibrated</source>
+        <translation>не используется: у модуля внутренняя калибровка</translation>
+    </message>
+    <message>
+        <source>no digital diagnostics</source>
+        <translation>без цифровой диагностики</translation>
+    </message>
+    <message>
+        <source>Both internal and external calibration are set</source>
+        <translation>Указаны и внутренняя, и внешняя калибровка</translation>
+    </message>
+    <message>
+        <source>The module reports alarms</source>
+        <translation>Модуль сообщает об авариях</translation>
+    </message>
+    <message>
+        <source>The module reports warnings</source>
+        <translation>Модуль сообщает о предупреждениях</translation>
+    </message>
+    <message>
+        <source>MBd</source>
+        <translation>МБод</translation>
+    </message>
+    <message>
+        <source>from byte 66</source>
+        <translation>из байта 66</translation>
+    </message>
+    <message>
+        <source>above 25.4 GBd</source>
+        <translation>выше 25,4 ГБод</translation>
+    </message>
+    <message>
+        <source>Nominal signalling rate, 250 MBd units</source>
+        <translation>Номинальная скорость, в единицах 250 МБод</translation>
+    </message>
+    <message>
+        <source>Signalling rate range</source>
+        <translation>Допуск скорости</translation>
+    </message>
+    <message>
+        <source>Active cable compliance</source>
+        <translation>Соответствие активного кабеля</translation>
+    </message>
+    <message>
+        <source>Passive cable compliance</source>
+        <translation>Соответствие пассивного кабеля</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>нм</translation>
+    </message>
+    <message>
+        <source>lot %1</source>
+        <translation>партия %1</translation>
+    </message>
+    <message>
+        <source>Not a date</source>
+        <translation>Это не дата</translation>
+    </message>
+    <message>
+        <source>Not a finite number</source>
+        <translation>Не конечное число</translation>
+    </message>
+    <message>
+        <source>%1 bytes %2-%3</source>
+        <translation>%1, байты %2-%3</translation>
+    </message>
+    <message>
+        <source>A0h byte 92 is missing: the diagnostics are shown as internally calibrated</source>
+        <translation>Нет байта 92 из A0h: диагностика показана как с внутренней калибровкой</translation>
+    </message>
+    <message>
+        <source>Identification</source>
+        <translation>Идентификация</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Линия</translation>
+    </message>
+    <message>
+        <source>Compliance</source>
+        <translation>Соответствие стандартам</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Опции</translation>
+    </message>
+    <message>
+        <source>Check codes</source>
+        <translation>Контрольные суммы</translation>
+    </message>
+    <message>
+        <source>Vendor area</source>
+        <translation>Область производителя</translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation>Пороги</translation>
+    </message>
+    <message>
+        <source>External calibration</source>
+        <translation>Внешняя калибровка</translation>
+    </message>
+    <message>
+        <source>Real-time values</source>
+        <translation>Текущие значения</translation>
+    </message>
+    <message>
+        <source>Status and flags</source>
+        <translation>Состояние и флаги</translation>
+    </message>
+    <message>
+        <source>User area</source>
+        <translation>Пользовательская область</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Supply voltage</source>
+        <translation>Напряжение питания</translation>
+    </message>
+    <message>
+        <source>Laser bias current</source>
+        <translation>Ток смещения лазера</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>Мощность Tx</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>Мощность Rx</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>мА</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>мВт</translation>
+    </message>
+    <message>
+        <source>no light</source>
+        <translation>нет света</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>дБм</translation>
+    </message>
+    <message>
+        <source>high alarm threshold</source>
+        <translation>верхний аварийный порог</translation>
+    </message>
+    <message>
+        <source>low alarm threshold</source>
+        <translation>нижний аварийный порог</translation>
+    </message>
+    <message>
+        <source>high warning threshold</source>
+        <translation>верхний порог предупреждения</translation>
+    </message>
+    <message>
+        <source>low warning threshold</source>
+        <translation>нижний порог предупреждения</translation>
+    </message>
+    <message>
+        <source>Identifier</source>
+        <translation>Идентификатор</translation>
+    </message>
+    <message>
+        <source>Extended identifier</source>
+        <translation>Расширенный идентификатор</translation>
+    </message>
+    <message>
+        <source>Connector</source>
+        <translation>Разъём</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Кодирование</translation>
+    </message>
+    <message>
+        <source>Nominal signalling rate</source>
+        <translation>Номинальная скорость</translation>
+    </message>
+    <message>
+        <source>Rate identifier</source>
+        <translation>Идентификатор скорости</translation>
+    </message>
+    <message>
+        <source>Upper signalling rate margin</source>
+        <translation>Допуск скорости вверх</translation>
+    </message>
+    <message>
+        <source>Lower signalling rate margin</source>
+        <translation>Допуск скорости вниз</translation>
+    </message>
+    <message>
+        <source>Vendor name</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Vendor OUI</source>
+        <translation>OUI производителя</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Партномер</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Ревизия</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Date code</source>
+        <translation>Дата изготовления</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Длина волны</translation>
+    </message>
+    <message>
+        <source>Length, single-mode fibre (km)</source>
+        <translation>Дальность, одномодовое волокно (км)</translation>
+    </message>
+    <message>
+        <source>Length, single-mode fibre (100 m)</source>
+        <translation>Дальность, одномодовое волокно (по 100 м)</translation>
+    </message>
+    <message>
+        <source>Length, OM2 50 um</source>
+        <translation>Дальность, OM2 50 мкм</translation>
+    </message>
+    <message>
+        <source>Length, OM1 62.5 um</source>
+        <translation>Дальность, OM1 62,5 мкм</translation>
+    </message>
+    <message>
+        <source>Length, OM4 or copper cable</source>
+        <translation>Дальность, OM4 или медный кабель</translation>
+    </message>
+    <message>
+        <source>Length, OM3 50 um</source>
+        <translation>Дальность, OM3 50 мкм</translation>
+    </message>
+    <message>
+        <source>10G Ethernet and InfiniBand compliance</source>
+        <translation>Совместимость: 10G Ethernet и InfiniBand</translation>
+    </message>
+    <message>
+        <source>ESCON and SONET compliance</source>
+        <translation>Совместимость: ESCON и SONET</translation>
+    </message>
+    <message>
+        <source>SONET compliance</source>
+        <translation>Совместимость: SONET</translation>
+    </message>
+    <message>
+        <source>Ethernet compliance</source>
+        <translation>Совместимость: Ethernet</translation>
+    </message>
+    <message>
+        <source>Fibre Channel link length and technology</source>
+        <translation>Fibre Channel: дальность и технология</translation>
+    </message>
+    <message>
+        <source>Fibre Channel technology and SFP+ cable</source>
+        <translation>Fibre Channel: технология и кабель SFP+</translation>
+    </message>
+    <message>
+        <source>Fibre Channel transmission media</source>
+        <translation>Fibre Channel: среда передачи</translation>
+    </message>
+    <message>
+        <source>Fibre Channel speed</source>
+        <translation>Fibre Channel: скорость</translation>
+    </message>
+    <message>
+        <source>Extended compliance</source>
+        <translation>Расширенная совместимость</translation>
+    </message>
+    <message>
+        <source>Fibre Channel speed 2</source>
+        <translation>Fibre Channel: скорость 2</translation>
+    </message>
+    <message>
+        <source>SFF-8472 compliance</source>
+        <translation>Версия SFF-8472</translation>
+    </message>
+    <message>
+        <source>Diagnostic monitoring type</source>
+        <translation>Тип диагностики</translation>
+    </message>
+    <message>
+        <source>Enhanced options</source>
+        <translation>Расширенные опции</translation>
+    </message>
+    <message>
+        <source>Vendor specific</source>
+        <translation>Область производителя</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Зарезервировано</translation>
+    </message>
+    <message>
+        <source>Laser temperature and TEC current thresholds</source>
+        <translation>Пороги температуры лазера и тока TEC</translation>
+    </message>
+    <message>
+        <source>Unallocated</source>
+        <translation>Не распределено</translation>
+    </message>
+    <message>
+        <source>Laser temperature and TEC current</source>
+        <translation>Температура лазера и ток TEC</translation>
+    </message>
+    <message>
+        <source>Status and control</source>
+        <translation>Состояние и управление</translation>
+    </message>
+    <message>
+        <source>Alarm flags</source>
+        <translation>Флаги аварий</translation>
+    </message>
+    <message>
+        <source>Input equalization and output emphasis control</source>
+        <translation>Управление эквалайзером входа и предыскажением выхода</translation>
+    </message>
+    <message>
+        <source>Warning flags</source>
+        <translation>Флаги предупреждений</translation>
+    </message>
+    <message>
+        <source>Extended module control and status</source>
+        <translation>Расширенное управление и состояние модуля</translation>
+    </message>
+    <message>
+        <source>Password entry</source>
+        <translation>Ввод пароля</translation>
+    </message>
+    <message>
+        <source>Page select</source>
+        <translation>Выбор страницы</translation>
+    </message>
+    <message>
+        <source>User EEPROM</source>
+        <translation>Пользовательская EEPROM</translation>
+    </message>
+    <message>
+        <source>Vendor control functions</source>
+        <translation>Управляющие функции производителя</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is padded with NULs instead of spaces: hosts may show it cut short.</source>
+        <translation>Поле «%1» дополнено нулями (NUL) вместо пробелов: коммутатор может показать его обрезанным.</translation>
+    </message>
+    <message>
+        <source>Pad with spaces</source>
+        <translation>Дополнить пробелами</translation>
+    </message>
+    <message>
+        <source>CC_BASE is %1 but should be %2: the Linux sfp driver refuses the module.</source>
+        <translation>CC_BASE равна %1, а должна быть %2: драйвер sfp в Linux не примет модуль.</translation>
+    </message>
+    <message>
+        <source>Recompute CC_BASE</source>
+        <translation>Пересчитать CC_BASE</translation>
+    </message>
+    <message>
+        <source>CC_EXT is %1 but should be %2: hosts ignore bytes 64-95 (options, serial number, date code, diagnostics).</source>
+        <translation>CC_EXT равна %1, а должна быть %2: коммутаторы игнорируют байты 64-95 (опции, серийный номер, дату, диагностику).</translation>
+    </message>
+    <message>
+        <source>Recompute CC_EXT</source>
+        <translation>Пересчитать CC_EXT</translation>
+    </message>
+    <message>
+        <source>CC_DMI is %1 but should be %2: hosts distrust the diagnostics thresholds and calibration.</source>
+        <translation>CC_DMI равна %1, а должна быть %2: коммутаторы не доверяют порогам и калибровке диагностики.</translation>
+    </message>
+    <message>
+        <source>Recompute CC_DMI</source>
+        <translation>Пересчитать CC_DMI</translation>
+    </message>
+    <message>
+        <source>The identifier is %1, not SFP (03h): a host that expects an SFP refuses the module.</source>
+        <translation>Идентификатор %1, а не SFP (03h): коммутатор, ожидающий SFP, не примет модуль.</translation>
+    </message>
+    <message>
+        <source>The extended identifier is %1, not 04h: hosts may not read the module&apos;s identification.</source>
+        <translation>Расширенный идентификатор %1, а не 04h: коммутатор может не прочитать идентификацию модуля.</translation>
+    </message>
+    <message>
+        <source>Byte 92 says an address change is required: most hosts then ignore A2h and show no diagnostics.</source>
+        <translation>Байт 92 требует смены адреса: большинство коммутаторов тогда игнорирует A2h и не показывает диагностику.</translation>
+    </message>
+    <message>
+        <source>The lot code</source>
+        <translation>Код партии</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // VEXA_SIMULATOR: the simulated programmer for trying the tool without
 // hardware, with the sample module or a module kept in a file.
 
+#include "diagnosticvalues.h"
 #include "ftdimodulebus.h"
 #include "jobrunner.h"
 #include "samplemodule.h"
@@ -95,6 +96,26 @@ private slots:
         QCOMPARE(quint8(a0[63]), checkCode(a0, 0, 63));
         QCOMPARE(quint8(a0[95]), checkCode(a0, 64, 95));
         QCOMPARE(quint8(a2[95]), checkCode(a2, 0, 95));
+
+        // Every job opens the programmer and finds new values, all within
+        // the module's warning thresholds.
+        QByteArray previous = a2.mid(96, 10);
+        bool changed = false;
+        for (int job = 0; job < 5; ++job) {
+            d2xx::installBackend(setup.backend);
+            BitBangPort port;
+            QVERIFY(port.open(kSimulatorSerialNumber, BitBangPort::Speed::Fast));
+            port.close();
+            d2xx::removeAllBackends();
+            const QByteArray now = moduleImage(*programmers[0]->module());
+            const sff::Diagnostics live = sff::Diagnostics::of(sff::ModuleImage::fromBytes(now));
+            for (int quantity = 0; quantity < 5; ++quantity)
+                QCOMPARE(int(live.level(quantity)), int(sff::Level::Normal));
+            QCOMPARE(now.mid(256 + 112, 6), QByteArray(6, '\0'));  // no flags
+            changed = changed || now.mid(256 + 96, 10) != previous;
+            previous = now.mid(256 + 96, 10);
+        }
+        QVERIFY(changed);
     }
 
     void moduleKeptInAFile()
@@ -107,7 +128,7 @@ private slots:
         QCOMPARE(moduleImage(*setup.backend->programmers()[0]->module()), image);
         writeOneByte(setup, 0x50, 0x7F, 0xA5);
         image[0x7F] = char(0xA5);
-        QCOMPARE(readFile(path), image);
+        QCOMPARE(readFile(path), image);  // with the file's diagnostics values
 
         // A missing file starts as the sample module and is created by a write.
         const QString fresh = dir.filePath("new.bin");

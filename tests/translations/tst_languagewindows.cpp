@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <functional>
@@ -35,7 +36,9 @@ class TestLanguageWindows : public QObject
             whileOpen();
             form->buttons->button(button)->click();
         });
-        window->menuBar()->actions().at(1)->trigger();
+        for (QAction *entry : window->menuBar()->actions())
+            if (entry->text() == "S&ettings")
+                entry->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     }
 
@@ -49,6 +52,9 @@ class TestLanguageWindows : public QObject
             texts.append(ui->table->itemText(i));
         for (QAction *entry : window->menuBar()->actions())
             texts.append(entry->text());
+        auto *pages = window->findChild<QTabWidget *>("tw_pages");
+        for (int i = 0; i < pages->count(); ++i)
+            texts.append(pages->tabText(i));
         return texts;
     }
 
@@ -122,8 +128,13 @@ private slots:
 
             QCOMPARE(QLocale().language(), QLocale::Russian);
             QCOMPARE(labels(), QStringList({"Буфер &1", "Буфер &2", "Буфер &3", "A0 Нижняя", "A0 Верхняя",
-                                            "A2 Нижняя", "A2 Верхняя", "&Файл", "&Настройки", "О про&грамме"}));
+                                            "A2 Нижняя", "A2 Верхняя", "&Файл", "Ди&агностика", "&Настройки",
+                                            "О про&грамме", "&Журнал", "Модуль", "Монитор"}));
             QCOMPARE(moduleView(), module);
+            // The Module panel decodes afresh in Russian.
+            auto *fields = window->findChild<QTreeWidget *>("tw_fields");
+            QCOMPARE(fields->topLevelItem(0)->text(0), QString("Идентификация"));
+            QCOMPARE(fields->topLevelItem(0)->child(4)->text(1), QString("10300 МБод"));
             QCOMPARE(form->dialog.windowTitle(), QString("Vexa Modulant - Настройки"));
             QCOMPARE(form->password->itemText(0), QString("Без пароля"));
             QCOMPARE(about.windowTitle(), QString("Vexa Modulant - О программе"));

@@ -1,0 +1,179 @@
+#include "diagnosticsmonitor.h"
+#include "ui_diagnosticsmonitor.h"
+
+#include "statuslook.h"
+#include "trendplot.h"
+
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+
+constexpr int kDecimals[sff::a2::kQuantityCount] = {2, 4, 3, 4, 4};
+
+sff::Status statusOf(sff::Level level)
+{
+    switch (level) {
+    case sff::Level::Normal: return sff::Status::Ok;
+    case sff::Level::Warning: return sff::Status::Warning;
+    case sff::Level::Alarm: return sff::Status::Error;
+    }
+    return sff::Status::Ok;
+}
+
+}  // namespace
+
+DiagnosticsMonitor::DiagnosticsMonitor(QWidget *parent) : QWidget(parent), ui(new Ui::DiagnosticsMonitor)
+{
+    ui->setupUi(this);
+    for (int q = 0; q < sff::a2::kQuantityCount; ++q) {
+        Row &row = rows_[q];
+        QWidget *values = ui->w_values;
+        row.name = new QLabel(values);
+        row.value = new QLabel(values);
+        row.value->setObjectName(QStringLiteral("value_") + sff::quantityKey(q));
+        row.value->setAutoFillBackground(true);
+        row.value->setMargin(2);
+        row.state = new QLabel(values);
+        row.state->setObjectName(QStringLiteral("state_") + sff::quantityKey(q));
+        row.plot = new TrendPlot(values);
+        row.plot->setDecimals(kDecimals[q]);
+        ui->gl_values->addWidget(row.name, q, 0);
+        ui->gl_values->addWidget(row.value, q, 1);
+        ui->gl_values->addWidget(row.state, q, 2);
+        ui->gl_values->addWidget(row.plot, q, 3);
+    }
+    ui->gl_values->setColumnStretch(3, 1);
+
+    connect(&poller_, &DiagnosticsPoller::updated, this, &DiagnosticsMonitor::showDiagnostics);
+    connect(&poller_, &DiagnosticsPoller::noDiagnostics, this, [this] {
+        showState(State::NoDiagnostics);
+        emit stopped();
+    });
+    connect(&poller_, &DiagnosticsPoller::failed, this, [this](QString message) {
+        showState(State::Failed, message);
+        emit stopped();
+    });
+    retranslate();
+}
+
+DiagnosticsMonitor::~DiagnosticsMonitor()
+{
+    delete ui;
+}
+
+void DiagnosticsMonitor::setSerialNumber(QString serialNumber)
+{
+    poller_.setSerialNumber(serialNumber);
+}
+
+void DiagnosticsMonitor::setRunning(bool running)
+{
+    if (running == poller_.isActive())
+        return;
+    if (!running) {
+        poller_.stop();
+        showState(State::Off);
+        return;
+    }
+    // A new run starts a new plot.
+    for (Row &row : rows_)
+        row.samples.clear();
+    hasValues_ = false;
+    clock_.start();
+    showState(State::Starting);
+    poller_.start();
+}
+
+void DiagnosticsMonitor::showDiagnostics(const sff::Diagnostics &diagnostics)
+{
+    last_ = diagnostics;
+    hasValues_ = true;
+    const double now = clock_.elapsed() / 1000.0;
+    for (int q = 0; q < sff::a2::kQuantityCount; ++q) {
+        QVector<QPointF> &samples = rows_[q].samples;
+        samples.append({now, diagnostics.values[q]});
+        while (!samples.isEmpty() && samples.front().x() < now - TrendPlot::kSpanS)
+            samples.removeFirst();
+        rows_[q].plot->setSamples(samples, now);
+        rows_[q].plot->setThresholds(diagnostics.hasThresholds && sff::thresholdsSet(diagnostics.thresholds[q])
+                                         ? QVector<double>(std::begin(diagnostics.thresholds[q]),
+                                                           std::end(diagnostics.thresholds[q]))
+                                         : QVector<double>());
+        showRow(q);
+    }
+    if (state_ != State::Running)
+        showState(State::Running);
+}
+
+void DiagnosticsMonitor::showRow(int q)
+{
+    Row &row = rows_[q];
+    const sff::Words words(sff::Language::Translated);
+    row.name->setText(sff::quantityName(q, words));
+    if (!hasValues_) {
+        row.value->setText(QStringLiteral("-"));
+        row.value->setPalette(palette());
+        row.state->clear();
+        return;
+    }
+    const double value = last_.values[q];
+    QString text = sff::formatQuantity(q, value) + QLatin1Char(' ') + sff::quantityUnit(q, words);
+    if (q >= sff::a2::kTxPower)
+        text += QStringLiteral(" (%1)").arg(sff::formatDbm(value, words));
+    row.value->setText(text);
+
+    const sff::Level level = last_.level(q);
+    const double(&limits)[4] = last_.thresholds[q];
+    row.value->setPalette(!sff::thresholdsSet(limits)     ? palette()
+                          : level == sff::Level::Normal ? normalPalette(palette())
+                                                        : statusPalette(palette(), statusOf(level)));
+    if (!sff::thresholdsSet(limits))
+        row.state->setText(tr("no thresholds"));
+    else if (level == sff::Level::Normal)
+        row.state->setText(tr("normal"));
+    else if (level == sff::Level::Alarm)
+        row.state->setText(value > limits[sff::a2::kHighAlarm] ? tr("high alarm") : tr("low alarm"));
+    else
+        row.state->setText(value > limits[sff::a2::kHighWarning] ? tr("high warning") : tr("low warning"));
+}
+
+void DiagnosticsMonitor::showState(State state, const QString &failure)
+{
+    state_ = state;
+    failure_ = failure;
+    switch (state) {
+    case State::Off:
+        ui->lb_status->setText(hasValues_ ? tr("Stopped. The values are the last ones read.")
+                                          : tr("Monitor reads the module's diagnostics once a second."));
+        break;
+    case State::Starting:
+        ui->lb_status->setText(tr("Reading the module's thresholds..."));
+        break;
+    case State::Running:
+        ui->lb_status->setText(tr("Reading the module's diagnostics once a second."));
+        break;
+    case State::NoDiagnostics:
+        ui->lb_status->setText(tr("This module has no digital diagnostics"));
+        break;
+    case State::Failed:
+        ui->lb_status->setText(tr("Stopped: %1").arg(failure));
+        break;
+    }
+}
+
+void DiagnosticsMonitor::retranslate()
+{
+    showState(state_, failure_);
+    for (int q = 0; q < sff::a2::kQuantityCount; ++q)
+        showRow(q);
+}
+
+void DiagnosticsMonitor::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,321 @@
+#include "modulepanel.h"
+#include "ui_modulepanel.h"
+
+#include "memorymap.h"
+#include "statuslook.h"
+#include "tableviewmodel.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kRawShown = 4;
+constexpr int kFindingsHeight = 120;
+
+QString byteRange(const sff::Field &field)
+{
+    if (field.length == 1)
+        return QString::number(field.offset);
+    return QStringLiteral("%1-%2").arg(field.offset).arg(field.offset + field.length - 1);
+}
+
+QString shownValue(const sff::Field &field)
+{
+    QString text = field.value;
+    if (!field.unit.isEmpty())
+        text += QLatin1Char(' ') + field.unit;
+    if (!field.detail.isEmpty())
+        text += QStringLiteral(" (%1)").arg(field.detail);
+    return text;
+}
+
+QString deviceName(quint8 device)
+{
+    return device == sff::kDeviceA0 ? QStringLiteral("A0h") : QStringLiteral("A2h");
+}
+
+}  // namespace
+
+ModulePanel::ModulePanel(QWidget *parent) : QWidget(parent), ui(new Ui::ModulePanel)
+{
+    ui->setupUi(this);
+    ui->sa_findings->hide();
+    ui->tw_fields->installEventFilter(this);
+    // The value takes the room the other columns leave; the raw bytes are
+    // cut short there and given whole below the list.
+    QHeaderView *header = ui->tw_fields->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+
+    // A change of the buffer comes in several signals (the cell, then the
+    // check codes): decode once when they are all in.
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setInterval(0);
+    connect(&refreshTimer_, &QTimer::timeout, this, &ModulePanel::refresh);
+    connect(ui->tw_fields, &QTreeWidget::currentItemChanged, this, [this] {
+        showDetails();
+        announceSelection();
+    });
+}
+
+ModulePanel::~ModulePanel()
+{
+    delete ui;
+}
+
+void ModulePanel::setModel(TableViewModel *model)
+{
+    if (model == model_)
+        return;
+    if (model_)
+        disconnect(model_, nullptr, &refreshTimer_, nullptr);
+    model_ = model;
+    if (model_) {
+        // The table checksum follows every change of the bytes and of the table.
+        const auto schedule = [this] { refreshTimer_.start(); };
+        connect(model_, &TableViewModel::checksumChanged, &refreshTimer_, schedule);
+        connect(model_, &QAbstractItemModel::modelReset, &refreshTimer_, schedule);
+        connect(model_, &QAbstractItemModel::dataChanged, &refreshTimer_, schedule);
+    }
+    refresh();
+}
+
+void ModulePanel::refresh()
+{
+    refreshTimer_.stop();
+    decoded_ = model_ ? sff::decodeTable(model_->table(), model_->buffer()) : sff::Decoded();
+    showFindings();
+    showFields();
+}
+
+void ModulePanel::showFindings()
+{
+    // A row may hold the very button whose click led here: it goes later.
+    QLayoutItem *old;
+    while ((old = ui->findingsLayout->takeAt(0))) {
+        if (QWidget *row = old->widget()) {
+            row->hide();
+            row->setObjectName(QString());
+            row->deleteLater();
+        }
+        delete old;
+    }
+    for (const sff::Finding &finding : qAsConst(decoded_.findings)) {
+        auto *row = new QFrame(ui->w_findings);
+        row->setObjectName(QStringLiteral("finding:") + finding.key);
+        row->setFrameShape(QFrame::StyledPanel);
+        row->setAutoFillBackground(true);
+        row->setPalette(statusPalette(row->palette(), finding.status));
+        auto *layout = new QHBoxLayout(row);
+        layout->setContentsMargins(4, 2, 4, 2);
+        auto *icon = new QLabel(row);
+        icon->setPixmap(statusIcon(finding.status).pixmap(16, 16));
+        layout->addWidget(icon);
+        auto *text = new QLabel(finding.text, row);
+        text->setWordWrap(true);
+        layout->addWidget(text, 1);
+        if (!finding.fix.isEmpty()) {
+            auto *fix = new QPushButton(finding.fixText, row);
+            fix->setObjectName(QStringLiteral("fix:") + finding.key);
+            connect(fix, &QPushButton::clicked, this, [this, finding] { applyFix(finding); });
+            layout->addWidget(fix);
+        }
+        ui->findingsLayout->addWidget(row);
+    }
+    ui->findingsLayout->addStretch();
+    ui->sa_findings->setVisible(!decoded_.findings.isEmpty());
+    fitFindings();
+}
+
+void ModulePanel::showFields()
+{
+    // The same fields as before are updated in place, so that the selection
+    // and the scroll position stay where the operator left them.
+    QStringList keys;
+    for (const sff::Field &field : qAsConst(decoded_.fields))
+        keys.append(field.key);
+    QStringList shownKeys;
+    QList<QTreeWidgetItem *> items;
+    for (QTreeWidgetItemIterator it(ui->tw_fields); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toInt() >= 0) {
+            shownKeys.append((*it)->data(0, kKeyRole).toString());
+            items.append(*it);
+        }
+
+    if (keys == shownKeys) {
+        for (int i = 0; i < items.size(); ++i) {
+            showField(items[i], decoded_.fields[i]);
+            items[i]->parent()->setText(0, sff::sectionTitle(decoded_.fields[i].section));
+        }
+    } else {
+        const QString selected = ui->tw_fields->currentItem()
+                                     ? ui->tw_fields->currentItem()->data(0, kKeyRole).toString()
+                                     : QString();
+        selecting_ = true;
+        ui->tw_fields->clear();
+        QTreeWidgetItem *section = nullptr;
+        for (int i = 0; i < decoded_.fields.size(); ++i) {
+            const sff::Field &field = decoded_.fields[i];
+            const QString title = sff::sectionTitle(field.section);
+            if (!section || section->text(0) != title) {
+                section = new QTreeWidgetItem(ui->tw_fields, {title});
+                section->setData(0, Qt::UserRole, -1);
+                section->setFirstColumnSpanned(true);
+                QFont bold = section->font(0);
+                bold.setBold(true);
+                section->setFont(0, bold);
+                section->setExpanded(true);
+            }
+            auto *item = new QTreeWidgetItem(section);
+            item->setData(0, Qt::UserRole, i);
+            item->setData(0, kKeyRole, field.key);
+            showField(item, field);
+        }
+        if (QTreeWidgetItem *item = itemOfKey(selected))
+            ui->tw_fields->setCurrentItem(item);
+        selecting_ = false;
+        fitColumns();
+    }
+    showDetails();
+}
+
+void ModulePanel::fitFindings()
+{
+    // As high as the findings at the panel's width, up to a few of them; more scroll.
+    QLayout *layout = ui->findingsLayout;
+    const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width())
+                                                   : layout->totalSizeHint().height();
+    ui->sa_findings->setFixedHeight(qMin(height, kFindingsHeight));
+}
+
+void ModulePanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitFindings();
+}
+
+void ModulePanel::fitColumns()
+{
+    for (int column : {0, 2, 3})
+        ui->tw_fields->resizeColumnToContents(column);
+    // Long names must not squeeze the values out of sight.
+    const int widest = ui->tw_fields->viewport()->width() * 2 / 5;
+    if (ui->tw_fields->columnWidth(0) > widest)
+        ui->tw_fields->setColumnWidth(0, widest);
+}
+
+bool ModulePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->tw_fields && event->type() == QEvent::Resize)
+        fitColumns();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ModulePanel::showField(QTreeWidgetItem *item, const sff::Field &field)
+{
+    item->setText(0, field.name);
+    item->setText(1, shownValue(field));
+    item->setText(2, byteRange(field));
+    item->setText(3, QString::fromLatin1(field.raw.left(kRawShown).toHex(' ').toUpper())
+                         + (field.raw.size() > kRawShown ? QStringLiteral(" ...") : QString()));
+    item->setIcon(0, statusIcon(field.status));
+    const bool marked = field.status != sff::Status::Ok;
+    for (int column = 0; column < item->columnCount(); ++column) {
+        item->setData(column, Qt::BackgroundRole, marked ? QVariant(statusBrush(field.status)) : QVariant());
+        item->setData(column, Qt::ForegroundRole, marked ? QVariant(QBrush(Qt::black)) : QVariant());
+        item->setToolTip(column, field.note.isEmpty() ? shownValue(field)
+                                                      : shownValue(field) + QLatin1Char('\n') + field.note);
+    }
+}
+
+void ModulePanel::showDetails()
+{
+    const QTreeWidgetItem *item = ui->tw_fields->currentItem();
+    const int place = item ? item->data(0, Qt::UserRole).toInt() : -1;
+    if (place < 0 || place >= decoded_.fields.size()) {
+        ui->lb_details->setText(model_ && decoded_.fields.isEmpty() ? tr("This table holds no fields.")
+                                                                     : tr("Select a field to see its bytes."));
+        return;
+    }
+    const sff::Field &field = decoded_.fields[place];
+    QString text = tr("%1: %2").arg(field.name, shownValue(field)) + QLatin1Char('\n')
+                   + tr("%1 bytes %2 (%3h): %4")
+                         .arg(deviceName(field.device), byteRange(field),
+                              QString::number(field.offset, 16).toUpper(),
+                              QString::fromLatin1(field.raw.toHex(' ').toUpper()));
+    if (!field.note.isEmpty())
+        text += QLatin1Char('\n') + field.note;
+    ui->lb_details->setText(text);
+}
+
+void ModulePanel::announceSelection()
+{
+    const QTreeWidgetItem *item = ui->tw_fields->currentItem();
+    const int place = item ? item->data(0, Qt::UserRole).toInt() : -1;
+    if (selecting_ || !model_ || place < 0 || place >= decoded_.fields.size())
+        return;
+    const sff::Field &field = decoded_.fields[place];
+    emit bytesSelected(field.offset - sff::tableFirstByte(model_->table()), field.length);
+}
+
+void ModulePanel::selectByte(int index)
+{
+    if (!model_)
+        return;
+    const int offset = sff::tableFirstByte(model_->table()) + index;
+    const quint8 device = sff::tableDevice(model_->table());
+    for (int i = 0; i < decoded_.fields.size(); ++i) {
+        if (!decoded_.fields[i].covers(device, offset))
+            continue;
+        QTreeWidgetItem *item = itemOfKey(decoded_.fields[i].key);
+        selecting_ = true;
+        ui->tw_fields->setCurrentItem(item);
+        ui->tw_fields->scrollToItem(item);
+        selecting_ = false;
+        return;
+    }
+}
+
+QTreeWidgetItem *ModulePanel::itemOfKey(const QString &key) const
+{
+    if (key.isEmpty())
+        return nullptr;
+    for (QTreeWidgetItemIterator it(ui->tw_fields); *it; ++it)
+        if ((*it)->data(0, kKeyRole).toString() == key)
+            return *it;
+    return nullptr;
+}
+
+void ModulePanel::applyFix(const sff::Finding &finding)
+{
+    if (!model_)
+        return;
+    const int table = model_->table();
+    const int first = sff::tableFirstByte(table);
+    const int columns = model_->columnCount();
+    for (const sff::ByteEdit &edit : finding.fix) {
+        if (edit.device != sff::tableDevice(table))
+            continue;
+        for (int i = 0; i < edit.bytes.size(); ++i) {
+            const int index = edit.offset + i - first;
+            if (index < 0 || index >= sff::kTableSize)
+                continue;
+            model_->setData(model_->index(index / columns, index % columns),
+                            QString::number(quint8(edit.bytes.at(i)), 16), Qt::EditRole);
+        }
+    }
+}
+
+void ModulePanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        refresh();  // names and values come from the catalogue too
+    }
+    QWidget::changeEvent(event);
+}

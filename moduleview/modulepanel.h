@@ -1,0 +1,74 @@
+#pragma once
+// The Module panel: the decode of one buffer for the table it stands for,
+// with what a host would make of it on top. Each finding with a mechanical
+// fix has a button that makes the fix as an edit of the buffer. Fields with
+// a warning or an error carry an icon and a colour, and say why.
+//
+// The panel follows every change of its buffer. Selecting a field announces
+// its bytes; selectByte() selects the field that holds a byte.
+
+#include "decoder.h"
+#include "tableviewmodel.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace Ui {
+class ModulePanel;
+}
+class QTreeWidgetItem;
+
+class ModulePanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Where a field's key is kept on its item (Qt::UserRole holds its place).
+    static constexpr int kKeyRole = Qt::UserRole + 1;
+
+    explicit ModulePanel(QWidget *parent = nullptr);
+    ~ModulePanel() override;
+
+    // The buffer to follow; nullptr shows nothing.
+    void setModel(TableViewModel *model);
+    TableViewModel *model() const { return model_; }
+
+    // As much as the log asks for: the panel scrolls rather than take room
+    // from the grid above it.
+    QSize sizeHint() const override { return {480, 200}; }
+    // Its wrapped texts must not make the window's layout hand it their
+    // whole height at the grid's expense.
+    bool hasHeightForWidth() const override { return false; }
+
+public slots:
+    // Selects the field that holds this byte of the buffer (0..127).
+    void selectByte(int index);
+
+signals:
+    // The operator selected a field: its bytes in the buffer.
+    void bytesSelected(int first, int count);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitColumns();
+    void fitFindings();
+    void refresh();
+    void showFindings();
+    void showFields();
+    void showField(QTreeWidgetItem *item, const sff::Field &field);
+    void showDetails();
+    void announceSelection();
+    void applyFix(const sff::Finding &finding);
+    QTreeWidgetItem *itemOfKey(const QString &key) const;
+
+    Ui::ModulePanel *ui;
+    QPointer<TableViewModel> model_;
+    QTimer refreshTimer_;
+    sff::Decoded decoded_;
+    bool selecting_ = false;
+};

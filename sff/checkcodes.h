@@ -1,0 +1,28 @@
+#pragma once
+// The module's one-byte check codes: computing, judging and rewriting them.
+
+#include "memorymap.h"
+#include "moduleimage.h"
+
+#include <QByteArray>
+
+namespace sff {
+
+// The low 8 bits of the sum of `count` bytes of `bytes` from `first`; bytes
+// past the end of the array are not read.
+quint8 checkCodeOf(const QByteArray &bytes, int first, int count);
+
+struct CheckCodeState {
+    bool held = false;  // the image holds the covered bytes and the check code
+    quint8 stored = 0;
+    quint8 computed = 0;
+    bool ok() const { return held && stored == computed; }
+};
+
+CheckCodeState checkCode(const ModuleImage &image, const CheckCodeSpan &code);
+// Stores the right check code; false when the image does not hold its bytes.
+bool recomputeCheckCode(ModuleImage &image, const CheckCodeSpan &code);
+// CC_BASE, CC_EXT and CC_DMI, each where the image holds it; the number rewritten.
+int recomputeCheckCodes(ModuleImage &image);
+
+}  // namespace sff

@@ -1,0 +1,407 @@
+#include "decoder.h"
+
+#include "checkcodes.h"
+#include "codes.h"
+#include "diagnosticvalues.h"
+#include "fieldcatalogue.h"
+#include "findings.h"
+#include "textfields.h"
+
+#include <cmath>
+
+namespace sff {
+
+namespace {
+
+struct Context {
+    const ModuleImage &image;
+    const Words &w;
+    Diagnostics diagnostics;
+    bool passiveCable;
+    bool activeCable;
+
+    quint8 a0(int offset) const { return image.byte(kDeviceA0, offset); }
+    bool holdsA0(Span span) const { return image.holds(kDeviceA0, span); }
+};
+
+void warn(Field &field, const QString &note, Status status = Status::Warning)
+{
+    if (status > field.status) {
+        field.status = status;
+        field.note = note;
+    }
+}
+
+void showBits(Field &field, const BitNames &bits, const Words &w)
+{
+    field.value = bits.names.isEmpty() ? w(QT_TRANSLATE_NOOP("Sff", "none")) : bits.names.join(QLatin1String(", "));
+    if (!bits.unallocated.isEmpty()) {
+        QStringList numbers;
+        for (int bit : bits.unallocated)
+            numbers.append(QString::number(bit));
+        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Bits without a meaning are set: %1")).arg(numbers.join(QLatin1String(", "))));
+    }
+}
+
+void showCode(Field &field, const CodeName &code, const Words &w)
+{
+    field.value = code.text;
+    if (code.kind == CodeKind::Reserved)
+        warn(field, w(QT_TRANSLATE_NOOP("Sff", "The code is not defined")));
+}
+
+void showNumber(Field &field, int number, const char *unit, const Words &w)
+{
+    if (number == 0) {
+        field.value = w(QT_TRANSLATE_NOOP("Sff", "not specified"));
+        return;
+    }
+    field.value = QString::number(number);
+    field.unit = w(unit);
+}
+
+void showText(Field &field, const TextField &text, const Words &w)
+{
+    switch (text.state) {
+    case TextState::Unspecified:
+        field.value = w(QT_TRANSLATE_NOOP("Sff", "unspecified"));
+        return;
+    case TextState::Blank:
+        field.value = w(QT_TRANSLATE_NOOP("Sff", "blank"));
+        return;
+    case TextState::NulPadded:
+        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Padded with NULs instead of spaces")));
+        break;
+    case TextState::NotPrintable:
+        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Holds bytes outside printable ASCII")));
+        break;
+    case TextState::Clean:
+        break;
+    }
+    field.value = text.text.isEmpty() ? w(QT_TRANSLATE_NOOP("Sff", "blank")) : text.text;
+}
+
+void showLength(Field &field, const Context &c, int index, quint8 value)
+{
+    // Units of bytes 14 to 19; byte 18 counts metres of cable in a cable.
+    const bool cable = c.passiveCable || c.activeCable;
+    static const int kMetres[6] = {0, 100, 10, 10, 10, 10};
+    if (index == 0)
+        showNumber(field, value, QT_TRANSLATE_NOOP("Sff", "km"), c.w);
+    else
+        showNumber(field, value * (index == 4 && cable ? 1 : kMetres[index]), QT_TRANSLATE_NOOP("Sff", "m"), c.w);
+    if (index == 4 && value != 0)
+        field.detail = cable ? c.w(QT_TRANSLATE_NOOP("Sff", "copper or active cable")) : QStringLiteral("OM4");
+    if (value == 0xFF)
+        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "or more"));
+}
+
+void showPower(Field &field, double milliwatts, const Words &w)
+{
+    field.detail = formatDbm(milliwatts, w);
+}
+
+void judgeAgainstThresholds(Field &field, int quantity, const Context &c)
+{
+    const Diagnostics &d = c.diagnostics;
+    if (!d.hasThresholds || !thresholdsSet(d.thresholds[quantity]))
+        return;
+    const double value = d.values[quantity];
+    const double(&limits)[4] = d.thresholds[quantity];
+    if (value > limits[a2::kHighAlarm])
+        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Above the high alarm threshold")), Status::Error);
+    else if (value < limits[a2::kLowAlarm])
+        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Below the low alarm threshold")), Status::Error);
+    else if (value > limits[a2::kHighWarning])
+        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Above the high warning threshold")));
+    else if (value < limits[a2::kLowWarning])
+        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Below the low warning threshold")));
+}
+
+void showOpaque(Field &field, const Words &w)
+{
+    if (field.raw.count('\0') == field.raw.size())
+        field.value = w(QT_TRANSLATE_NOOP("Sff", "all zero"));
+    else if (field.raw.count('\xFF') == field.raw.size())
+        field.value = w(QT_TRANSLATE_NOOP("Sff", "all FFh"));
+    else if (readText(field.raw).state == TextState::Clean)
+        field.value = QLatin1Char('"') + readText(field.raw).text + QLatin1Char('"');
+    else
+        field.value = w(QT_TRANSLATE_NOOP("Sff", "vendor data"));
+}
+
+void showCheckCode(Field &field, int index, const Context &c)
+{
+    static const CheckCodeSpan kCodes[3] = {kCcBase, kCcExt, kCcDmi};
+    const CheckCodeState state = checkCode(c.image, kCodes[index]);
+    field.value = hexCode(quint8(field.raw.at(0)));
+    if (!state.held)
+        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "not checked: the bytes it covers are missing"));
+    else if (state.ok())
+        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "correct"));
+    else
+        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Should be %1")).arg(hexCode(state.computed)), Status::Error);
+}
+
+void showCalibrationUse(Field &field, const Context &c)
+{
+    const Diagnostics &d = c.diagnostics;
+    if (d.typeKnown && !d.calibration.external)
+        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "not used: the module is internally calibrated"));
+}
+
+void decodeField(Field &field, const FieldEntry &entry, const Context &c)
+{
+    const Words &w = c.w;
+    const quint8 first = quint8(field.raw.at(0));
+    switch (entry.kind) {
+    case Kind::Identifier:
+        showCode(field, identifierName(first, w), w);
+        break;
+    case Kind::ExtendedIdentifier:
+        showCode(field, extendedIdentifierName(first, w), w);
+        break;
+    case Kind::Connector:
+        showCode(field, connectorName(first, w), w);
+        break;
+    case Kind::Encoding:
+        showCode(field, encodingName(first, w), w);
+        break;
+    case Kind::ExtendedCompliance:
+        showCode(field, extendedComplianceName(first, w), w);
+        break;
+    case Kind::RateIdentifier:
+        showCode(field, rateIdentifierName(first, w), w);
+        break;
+    case Kind::SffCompliance:
+        showCode(field, sffComplianceName(first, w), w);
+        break;
+    case Kind::Compliance:
+        showBits(field, complianceBits(entry.index, first, w), w);
+        break;
+    case Kind::FibreChannelSpeed2:
+        showBits(field, fibreChannelSpeed2Bits(first, w), w);
+        break;
+    case Kind::Options:
+        showBits(field, optionBits(first, quint8(field.raw.at(1)), w), w);
+        break;
+    case Kind::EnhancedOptions:
+        showBits(field, enhancedOptionBits(first, w), w);
+        break;
+    case Kind::StatusControl:
+        showBits(field, statusControlBits(first, w), w);
+        break;
+    case Kind::DiagnosticType: {
+        BitNames bits = diagnosticTypeBits(first, w);
+        if (!(first & a0::kDiagnosticsImplemented))
+            bits.names.prepend(w(QT_TRANSLATE_NOOP("Sff", "no digital diagnostics")));
+        showBits(field, bits, w);
+        if ((first & a0::kInternallyCalibrated) && (first & a0::kExternallyCalibrated))
+            warn(field, w(QT_TRANSLATE_NOOP("Sff", "Both internal and external calibration are set")));
+        break;
+    }
+    case Kind::AlarmFlags:
+    case Kind::WarningFlags: {
+        const BitNames flags = flagBits(first, quint8(field.raw.at(1)), w);
+        showBits(field, flags, w);
+        if (!flags.names.isEmpty())
+            warn(field,
+                 entry.kind == Kind::AlarmFlags ? w(QT_TRANSLATE_NOOP("Sff", "The module reports alarms"))
+                                                : w(QT_TRANSLATE_NOOP("Sff", "The module reports warnings")),
+                 entry.kind == Kind::AlarmFlags ? Status::Error : Status::Warning);
+        break;
+    }
+    case Kind::NominalRate:
+        if (first == a0::kNominalRateAbove) {
+            if (c.holdsA0(a0::kRateMax)) {
+                field.value = QString::number(c.a0(a0::kRateMax.offset) * 250);
+                field.unit = w(QT_TRANSLATE_NOOP("Sff", "MBd"));
+                field.detail = w(QT_TRANSLATE_NOOP("Sff", "from byte 66"));
+            } else {
+                field.value = w(QT_TRANSLATE_NOOP("Sff", "above 25.4 GBd"));
+            }
+        } else {
+            showNumber(field, first * 100, QT_TRANSLATE_NOOP("Sff", "MBd"), w);
+        }
+        break;
+    case Kind::RateMax:
+        if (c.holdsA0(a0::kNominalRate) && c.a0(a0::kNominalRate.offset) == a0::kNominalRateAbove) {
+            field.name = w(QT_TRANSLATE_NOOP("Sff", "Nominal signalling rate, 250 MBd units"));
+            showNumber(field, first * 250, QT_TRANSLATE_NOOP("Sff", "MBd"), w);
+        } else {
+            showNumber(field, first, "%", w);
+        }
+        break;
+    case Kind::RateMin:
+        if (c.holdsA0(a0::kNominalRate) && c.a0(a0::kNominalRate.offset) == a0::kNominalRateAbove)
+            field.name = w(QT_TRANSLATE_NOOP("Sff", "Signalling rate range"));
+        showNumber(field, first, "%", w);
+        break;
+    case Kind::Length:
+        showLength(field, c, entry.index, first);
+        break;
+    case Kind::Text:
+        showText(field, readText(field.raw), w);
+        break;
+    case Kind::Oui:
+        field.value = field.raw.count('\0') == field.raw.size() ? w(QT_TRANSLATE_NOOP("Sff", "unspecified"))
+                                                                : QString::fromLatin1(field.raw.toHex(':').toUpper());
+        break;
+    case Kind::WavelengthOrCable:
+        if (c.passiveCable || c.activeCable) {
+            field.key = QStringLiteral("cable_compliance");
+            field.name = c.activeCable ? w(QT_TRANSLATE_NOOP("Sff", "Active cable compliance"))
+                                       : w(QT_TRANSLATE_NOOP("Sff", "Passive cable compliance"));
+            showBits(field, cableComplianceBits(c.activeCable, first, quint8(field.raw.at(1)), w), w);
+        } else {
+            showNumber(field, first << 8 | quint8(field.raw.at(1)), QT_TRANSLATE_NOOP("Sff", "nm"), w);
+        }
+        break;
+    case Kind::CheckCode:
+        showCheckCode(field, entry.index, c);
+        break;
+    case Kind::DateCode: {
+        const DateCode code = readDateCode(field.raw);
+        if (code.valid) {
+            if (code.lot.state != TextState::Blank && code.lot.state != TextState::Unspecified)
+                field.detail = w(QT_TRANSLATE_NOOP("Sff", "lot %1")).arg(code.lot.text);
+            showText(field, code.lot, w);  // judges the lot code's padding
+            field.value = code.date.toString(Qt::ISODate);
+        } else {
+            showText(field, readText(field.raw), w);
+            warn(field, w(QT_TRANSLATE_NOOP("Sff", "Not a date")));
+        }
+        break;
+    }
+    case Kind::Threshold: {
+        const int quantity = entry.index / a2::kLimitCount;
+        const double value = c.diagnostics.thresholds[quantity][entry.index % a2::kLimitCount];
+        field.value = formatQuantity(quantity, value);
+        field.unit = quantityUnit(quantity, w);
+        if (quantity >= a2::kTxPower)
+            showPower(field, value, w);
+        break;
+    }
+    case Kind::Value: {
+        const double value = c.diagnostics.values[entry.index];
+        field.value = formatQuantity(entry.index, value);
+        field.unit = quantityUnit(entry.index, w);
+        if (entry.index >= a2::kTxPower)
+            showPower(field, value, w);
+        judgeAgainstThresholds(field, entry.index, c);
+        break;
+    }
+    case Kind::RxPowerCoefficient: {
+        const double value = ieeeFloat(quint32(quint8(field.raw.at(0))) << 24 | quint32(quint8(field.raw.at(1))) << 16
+                                       | quint32(quint8(field.raw.at(2))) << 8 | quint8(field.raw.at(3)));
+        field.value = QString::number(value, 'g', 7);
+        if (!std::isfinite(value))
+            warn(field, w(QT_TRANSLATE_NOOP("Sff", "Not a finite number")));
+        showCalibrationUse(field, c);
+        break;
+    }
+    case Kind::Slope:
+        field.value = QString::number((first << 8 | quint8(field.raw.at(1))) / 256.0, 'g', 8);
+        showCalibrationUse(field, c);
+        break;
+    case Kind::Offset:
+        field.value = QString::number(qint16(first << 8 | quint8(field.raw.at(1))));
+        showCalibrationUse(field, c);
+        break;
+    case Kind::Opaque:
+        showOpaque(field, w);
+        break;
+    }
+}
+
+// Ranges of [0, end) a device does not hold, as "A0h bytes 64-95".
+void addMissing(QStringList &missing, const ModuleImage &image, quint8 device, int end, const Words &w)
+{
+    int from = -1;
+    for (int byte = 0; byte <= end; ++byte) {
+        const bool absent = byte < end && !image.holds(device, byte);
+        if (absent && from < 0)
+            from = byte;
+        if (!absent && from >= 0) {
+            missing.append(w(QT_TRANSLATE_NOOP("Sff", "%1 bytes %2-%3"))
+                               .arg(device == kDeviceA0 ? QStringLiteral("A0h") : QStringLiteral("A2h"))
+                               .arg(from)
+                               .arg(byte - 1));
+            from = -1;
+        }
+    }
+}
+
+}  // namespace
+
+Decoded decode(const ModuleImage &image, Language language)
+{
+    const Words w(language);
+    const quint8 byte8 = image.byte(kDeviceA0, a0::kComplianceCableByte);
+    const Context c{image, w, Diagnostics::of(image), bool(byte8 & a0::kPassiveCableBit),
+                    bool(byte8 & a0::kActiveCableBit)};
+
+    Decoded decoded;
+    for (const FieldEntry &entry : fieldCatalogue()) {
+        if (!image.holds(entry.device, entry.span))
+            continue;
+        Field field;
+        field.device = entry.device;
+        field.offset = entry.span.offset;
+        field.length = entry.span.length;
+        field.key = entry.key;
+        field.name = entryName(entry, w);
+        field.section = entry.section;
+        field.raw = image.bytes(entry.device, entry.span);
+        decodeField(field, entry, c);
+        decoded.fields.append(field);
+    }
+    decoded.findings = hostFindings(image, w);
+
+    if (image.holdsAny(kDeviceA0))
+        addMissing(decoded.missing, image, kDeviceA0, a0::kVendorSpecific.offset, w);
+    const bool a2Expected = c.diagnostics.implemented || image.holdsAny(kDeviceA2);
+    if (a2Expected)
+        addMissing(decoded.missing, image, kDeviceA2, a2::kVendorSpecific.offset, w);
+    if (image.holdsAny(kDeviceA2) && !c.diagnostics.typeKnown)
+        decoded.missing.append(
+            w(QT_TRANSLATE_NOOP("Sff", "A0h byte 92 is missing: the diagnostics are shown as internally calibrated")));
+    return decoded;
+}
+
+Decoded decodeTable(int table, const QByteArray &bytes, Language language)
+{
+    return decode(ModuleImage::fromTable(table, bytes), language);
+}
+
+QString sectionTitle(Section section, Language language)
+{
+    static const char *const kTitles[] = {
+        QT_TRANSLATE_NOOP("Sff", "Identification"), QT_TRANSLATE_NOOP("Sff", "Vendor"),
+        QT_TRANSLATE_NOOP("Sff", "Link"),           QT_TRANSLATE_NOOP("Sff", "Compliance"),
+        QT_TRANSLATE_NOOP("Sff", "Options"),        QT_TRANSLATE_NOOP("Sff", "Check codes"),
+        QT_TRANSLATE_NOOP("Sff", "Vendor area"),    QT_TRANSLATE_NOOP("Sff", "Thresholds"),
+        QT_TRANSLATE_NOOP("Sff", "External calibration"), QT_TRANSLATE_NOOP("Sff", "Real-time values"),
+        QT_TRANSLATE_NOOP("Sff", "Status and flags"), QT_TRANSLATE_NOOP("Sff", "User area"),
+    };
+    return Words(language)(kTitles[int(section)]);
+}
+
+QString statusKey(Status status)
+{
+    switch (status) {
+    case Status::Ok: return QStringLiteral("ok");
+    case Status::Warning: return QStringLiteral("warning");
+    case Status::Error: return QStringLiteral("error");
+    }
+    return QString();
+}
+
+void applyEdits(ModuleImage &image, const QVector<ByteEdit> &edits)
+{
+    for (const ByteEdit &edit : edits)
+        for (int i = 0; i < edit.bytes.size(); ++i)
+            image.write(edit.device, edit.offset + i, edit.bytes.mid(i, 1));
+}
+
+}  // namespace sff

@@ -1,0 +1,79 @@
+#pragma once
+// From a module's bytes to decoded fields with judgements, and the findings
+// a host acts on, each with its mechanical fix where there is one.
+//
+//   sff::ModuleImage image = sff::ModuleImage::fromBytes(dump);  // 128, 256 or 512 bytes
+//   sff::Decoded decoded = sff::decode(image);
+//   for (const sff::Field &field : decoded.fields) ...
+
+#include "moduleimage.h"
+#include "sfftext.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace sff {
+
+enum class Status { Ok, Warning, Error };
+
+// Groups of fields, in the order the fields are listed.
+enum class Section {
+    Identification, Vendor, Link, Compliance, Options, CheckCodes, VendorArea,
+    Thresholds, Calibration, Values, StatusFlags, UserArea
+};
+
+struct Field {
+    quint8 device = 0;
+    int offset = 0;
+    int length = 0;
+    QString key;       // stable, e.g. "vendor_name"
+    QString name;      // e.g. "Vendor name", in the language asked for
+    Section section = Section::Identification;
+    QByteArray raw;
+    QString value;     // never empty: unknown codes show their hex value
+    QString unit;      // empty for values without one
+    QString detail;    // what follows the unit: "-2.00 dBm", "lot 3A", ...
+    Status status = Status::Ok;
+    QString note;      // why the status is not ok
+
+    bool covers(quint8 dev, int byte) const { return dev == device && byte >= offset && byte < offset + length; }
+};
+
+// Bytes to write, as a fix or any other edit.
+struct ByteEdit {
+    quint8 device = 0;
+    int offset = 0;
+    QByteArray bytes;
+};
+
+// Something a host acts on (refusing the module, ignoring part of it).
+struct Finding {
+    QString key;            // e.g. "cc_base", "identifier", "text_padding:vendor_name"
+    Status status = Status::Warning;
+    quint8 device = 0;      // where it is
+    int offset = 0;
+    QString text;           // what is wrong and what a host does about it
+    QString fixText;        // the fix's label; empty when no fix is mechanical
+    QVector<ByteEdit> fix;  // including the check codes the fix changes
+};
+
+struct Decoded {
+    QVector<Field> fields;      // in listing order
+    QVector<Finding> findings;  // errors first
+    QStringList missing;        // what the image lacks, and what was assumed for it
+};
+
+// Decodes every field whose bytes the image holds whole. Translated texts
+// come from the installed catalogue; English ones are for other programs.
+Decoded decode(const ModuleImage &image, Language language = Language::Translated);
+// One table as the window's buffer holds it.
+Decoded decodeTable(int table, const QByteArray &bytes, Language language = Language::Translated);
+
+QString sectionTitle(Section section, Language language = Language::Translated);
+QString statusKey(Status status);  // "ok", "warning", "error"
+// Writes the edits into the image where it holds their bytes.
+void applyEdits(ModuleImage &image, const QVector<ByteEdit> &edits);
+
+}  // namespace sff

@@ -1,0 +1,188 @@
+#include "json.h"
+
+#include "checkcodes.h"
+#include "codes.h"
+#include "diagnosticvalues.h"
+#include "textfields.h"
+
+#include <QJsonArray>
+
+namespace sff {
+
+namespace {
+
+const Words kEnglish(Language::English);
+
+QJsonValue number(double value, int decimals)
+{
+    // Rounded to the precision of the raw unit, so that 3.3 is not 3.2999999.
+    return QString::number(value, 'f', decimals).toDouble();
+}
+
+QJsonValue dbm(double milliwatts)
+{
+    const std::optional<double> value = toDbm(milliwatts);
+    return value ? number(*value, 2) : QJsonValue(QJsonValue::Null);
+}
+
+void putText(QJsonObject &json, const ModuleImage &image, const char *key, Span span)
+{
+    if (image.holds(kDeviceA0, span))
+        json.insert(QLatin1String(key), readText(image.bytes(kDeviceA0, span)).text);
+}
+
+void putCode(QJsonObject &json, const ModuleImage &image, const char *key, Span span,
+             CodeName (*name)(quint8, const Words &))
+{
+    if (image.holds(kDeviceA0, span))
+        json.insert(QLatin1String(key), name(image.byte(kDeviceA0, span.offset), kEnglish).text);
+}
+
+QJsonObject checkCodeJson(const CheckCodeState &state)
+{
+    return {{QStringLiteral("stored"), state.stored},
+            {QStringLiteral("computed"), state.computed},
+            {QStringLiteral("ok"), state.ok()}};
+}
+
+void putLinkFacts(QJsonObject &json, const ModuleImage &image)
+{
+    const quint8 byte8 = image.byte(kDeviceA0, a0::kComplianceCableByte);
+    const bool cable = byte8 & (a0::kPassiveCableBit | a0::kActiveCableBit);
+    if (image.holds(kDeviceA0, a0::kWavelength))
+        json.insert(QStringLiteral("wavelength_nm"),
+                    cable ? QJsonValue(QJsonValue::Null) : QJsonValue(image.word(kDeviceA0, a0::kWavelength.offset)));
+    if (image.holds(kDeviceA0, a0::kNominalRate)) {
+        const quint8 rate = image.byte(kDeviceA0, a0::kNominalRate.offset);
+        if (rate != a0::kNominalRateAbove)
+            json.insert(QStringLiteral("nominal_rate_mbd"), rate * 100);
+        else if (image.holds(kDeviceA0, a0::kRateMax))
+            json.insert(QStringLiteral("nominal_rate_mbd"), image.byte(kDeviceA0, a0::kRateMax.offset) * 250);
+    }
+    if (image.holds(kDeviceA0, {a0::kLengthSmfKm.offset, 6})) {
+        const auto length = [&image](Span span, int unit) { return image.byte(kDeviceA0, span.offset) * unit; };
+        const QPair<const char *, int> lengths[] = {
+            {"smf_km", length(a0::kLengthSmfKm, 1)},
+            {"smf_m", length(a0::kLengthSmf, 100)},
+            {"om1_m", length(a0::kLengthOm1, 10)},
+            {"om2_m", length(a0::kLengthOm2, 10)},
+            {"om3_m", length(a0::kLengthOm3, 10)},
+            {"om4_m", cable ? 0 : length(a0::kLengthOm4OrCopper, 10)},
+            {"copper_m", cable ? length(a0::kLengthOm4OrCopper, 1) : 0},
+        };
+        QJsonObject object;
+        for (const auto &entry : lengths)
+            if (entry.second != 0)
+                object.insert(QLatin1String(entry.first), entry.second);
+        json.insert(QStringLiteral("lengths"), object);
+    }
+    if (image.holds(kDeviceA0, a0::kCompliance) && image.holds(kDeviceA0, a0::kExtendedCompliance)) {
+        QStringList names;
+        for (int i = 0; i < a0::kCompliance.length; ++i)
+            names += complianceBits(i, image.byte(kDeviceA0, a0::kCompliance.offset + i), kEnglish).names;
+        if (image.holds(kDeviceA0, a0::kFibreChannelSpeed2))
+            names += fibreChannelSpeed2Bits(image.byte(kDeviceA0, a0::kFibreChannelSpeed2.offset), kEnglish).names;
+        if (const quint8 extended = image.byte(kDeviceA0, a0::kExtendedCompliance.offset))
+            names.append(extendedComplianceName(extended, kEnglish).text);
+        json.insert(QStringLiteral("transceiver"), QJsonArray::fromStringList(names));
+    }
+}
+
+QJsonObject diagnosticsJson(const ModuleImage &image)
+{
+    static const int kDecimals[5] = {2, 4, 3, 4, 4};
+    static const char *const kValueKeys[5] = {"temperature_c", "vcc_v", "tx_bias_ma", "tx_power_mw", "rx_power_mw"};
+    static const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
+    const Diagnostics d = Diagnostics::of(image);
+    QJsonObject json;
+    if (d.hasValues) {
+        for (int q = 0; q < a2::kQuantityCount; ++q)
+            json.insert(QLatin1String(kValueKeys[q]), number(d.values[q], kDecimals[q]));
+        json.insert(QStringLiteral("tx_power_dbm"), dbm(d.values[a2::kTxPower]));
+        json.insert(QStringLiteral("rx_power_dbm"), dbm(d.values[a2::kRxPower]));
+    }
+    if (d.hasThresholds) {
+        QJsonObject thresholds;
+        for (int q = 0; q < a2::kQuantityCount; ++q) {
+            QJsonObject limits;
+            for (int limit = 0; limit < a2::kLimitCount; ++limit)
+                limits.insert(QLatin1String(kLimitKeys[limit]), number(d.thresholds[q][limit], kDecimals[q]));
+            thresholds.insert(QLatin1String(kValueKeys[q]), limits);
+        }
+        json.insert(QStringLiteral("thresholds"), thresholds);
+    }
+    if (d.hasFlags) {
+        json.insert(QStringLiteral("alarms"), QJsonArray::fromStringList(flagKeys(d.alarmFlags[0], d.alarmFlags[1])));
+        json.insert(QStringLiteral("warnings"),
+                    QJsonArray::fromStringList(flagKeys(d.warningFlags[0], d.warningFlags[1])));
+    }
+    return json;
+}
+
+}  // namespace
+
+QJsonObject toJson(const Field &field)
+{
+    return {
+        {QStringLiteral("device"), field.device == kDeviceA0 ? QStringLiteral("A0h") : QStringLiteral("A2h")},
+        {QStringLiteral("offset"), field.offset},
+        {QStringLiteral("length"), field.length},
+        {QStringLiteral("key"), field.key},
+        {QStringLiteral("name"), field.name},
+        {QStringLiteral("raw"), QString::fromLatin1(field.raw.toHex(' ').toUpper())},
+        {QStringLiteral("value"), field.value},
+        {QStringLiteral("unit"), field.unit},
+        {QStringLiteral("detail"), field.detail},
+        {QStringLiteral("status"), statusKey(field.status)},
+        {QStringLiteral("note"), field.note},
+    };
+}
+
+QJsonObject toJson(const ModuleImage &image)
+{
+    QJsonObject json;
+    putCode(json, image, "identifier", a0::kIdentifier, identifierName);
+    putCode(json, image, "connector", a0::kConnector, connectorName);
+    putText(json, image, "vendor_name", a0::kVendorName);
+    if (image.holds(kDeviceA0, a0::kVendorOui))
+        json.insert(QStringLiteral("vendor_oui"),
+                    QString::fromLatin1(image.bytes(kDeviceA0, a0::kVendorOui).toHex(':').toUpper()));
+    putText(json, image, "part_number", a0::kPartNumber);
+    putText(json, image, "revision", a0::kRevision);
+    putText(json, image, "serial_number", a0::kSerialNumber);
+    if (image.holds(kDeviceA0, a0::kDateCode)) {
+        const QByteArray bytes = image.bytes(kDeviceA0, a0::kDateCode);
+        const DateCode code = readDateCode(bytes);
+        json.insert(QStringLiteral("date_code"), code.valid ? code.date.toString(Qt::ISODate) : readText(bytes).text);
+    }
+    putLinkFacts(json, image);
+    putCode(json, image, "encoding", a0::kEncoding, encodingName);
+
+    QJsonObject checksums;
+    const QPair<const char *, CheckCodeSpan> codes[] = {{"base", kCcBase}, {"ext", kCcExt}, {"dmi", kCcDmi}};
+    for (const auto &code : codes) {
+        const CheckCodeState state = checkCode(image, code.second);
+        if (state.held)
+            checksums.insert(QLatin1String(code.first), checkCodeJson(state));
+    }
+    json.insert(QStringLiteral("checksums"), checksums);
+    if (image.holdsAny(kDeviceA2))
+        json.insert(QStringLiteral("diagnostics"), diagnosticsJson(image));
+
+    const Decoded decoded = decode(image, Language::English);
+    QJsonArray findings;
+    for (const Finding &finding : decoded.findings)
+        findings.append(QJsonObject{{QStringLiteral("key"), finding.key},
+                                    {QStringLiteral("status"), statusKey(finding.status)},
+                                    {QStringLiteral("text"), finding.text},
+                                    {QStringLiteral("fix"), finding.fixText}});
+    json.insert(QStringLiteral("findings"), findings);
+    json.insert(QStringLiteral("missing"), QJsonArray::fromStringList(decoded.missing));
+    QJsonArray fields;
+    for (const Field &field : decoded.fields)
+        fields.append(toJson(field));
+    json.insert(QStringLiteral("fields"), fields);
+    return json;
+}
+
+}  // namespace sff

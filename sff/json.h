@@ -1,0 +1,30 @@
+#pragma once
+// The decode of a module image as one JSON object, the output of the
+// command-line tool's `decode --json`. Texts are in English whatever the
+// language, strings are trimmed of trailing spaces and NULs, and a key whose
+// bytes the image lacks is left out:
+//
+//   identifier, connector, vendor_name, vendor_oui, part_number, revision,
+//   serial_number, date_code ("YYYY-MM-DD", or the raw text when it is not a
+//   date), wavelength_nm (null for cables), nominal_rate_mbd,
+//   lengths {smf_km, smf_m, om1_m, om2_m, om3_m, om4_m, copper_m; non-zero only},
+//   transceiver [compliance names], encoding,
+//   checksums {base, ext, dmi: {stored, computed, ok}; dmi only with A2h},
+//   diagnostics (with A2h) {temperature_c, vcc_v, tx_bias_ma, tx_power_mw,
+//     tx_power_dbm, rx_power_mw, rx_power_dbm (null at zero power),
+//     thresholds {<quantity>: {high_alarm, low_alarm, high_warning, low_warning}},
+//     alarms [flag keys], warnings [flag keys]},
+//   findings [{key, status, text, fix}],
+//   missing [texts],
+//   fields [{device, offset, length, key, name, raw, value, unit, detail, status, note}].
+
+#include "decoder.h"
+
+#include <QJsonObject>
+
+namespace sff {
+
+QJsonObject toJson(const ModuleImage &image);
+QJsonObject toJson(const Field &field);
+
+}  // namespace sff

@@ -1,0 +1,82 @@
+#include "livediagnostics.h"
+
+#include "diagnosticvalues.h"
+#include "memorymap.h"
+#include "moduleimage.h"
+#include "simulatedmodule.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+
+struct Drift {
+    double nominal;
+    double swing;       // of the slow drift, relative to nominal
+    double periodS;
+    double jitter;      // standard deviation, relative to nominal
+};
+
+// Temperature, supply, bias, TX power and RX power of the sample module.
+constexpr Drift kDrifts[sff::a2::kQuantityCount] = {
+    {35.5, 0.08, 300, 0.002},
+    {3.30, 0.003, 420, 0.0005},
+    {35.0, 0.04, 300, 0.003},
+    {0.631, 0.03, 240, 0.004},
+    {0.2818, 0.06, 180, 0.01},
+};
+
+}  // namespace
+
+LiveDiagnosticsBackend::LiveDiagnosticsBackend() : start(std::chrono::steady_clock::now()), random(8472)
+{
+}
+
+FT_STATUS LiveDiagnosticsBackend::open(const char *serialNumber, void **device)
+{
+    const FT_STATUS status = SimulatedBackend::open(serialNumber, device);
+    // Once open the programmer is this job's alone: nothing else reads the
+    // module while its values change.
+    if (status == FT_OK)
+        if (const std::shared_ptr<SimulatedModule> module = programmer(serialNumber)->module())
+            refresh(*module, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    return status;
+}
+
+void LiveDiagnosticsBackend::refresh(SimulatedModule &module, double seconds)
+{
+    using namespace sff;
+    std::lock_guard<std::mutex> lock(mutex);
+    auto &memory = module.memory(kDeviceA2);
+    ModuleImage image;
+    image.put(kDeviceA2, 0, QByteArray(reinterpret_cast<const char *>(memory.data()), kDeviceSize));
+    const Diagnostics thresholds = Diagnostics::of(image);
+
+    std::normal_distribution<double> noise(0.0, 1.0);
+    quint8 alarms = 0, warnings = 0, rxAlarms = 0, rxWarnings = 0;
+    for (int q = 0; q < a2::kQuantityCount; ++q) {
+        const Drift &d = kDrifts[q];
+        const double value = d.nominal
+                             * (1 + d.swing * std::sin(kTwoPi * seconds / d.periodS + q) + d.jitter * noise(random));
+        const quint16 raw = rawOf(q, value);
+        memory[a2::value(q).offset] = quint8(raw >> 8);
+        memory[a2::value(q).offset + 1] = quint8(raw);
+
+        // Flags: high then low, two bits per quantity from bit 7 of byte 112
+        // down, RX power in bits 7 and 6 of byte 113.
+        const double(&limits)[4] = thresholds.thresholds[q];
+        const quint8 high = q < a2::kRxPower ? quint8(0x80 >> (2 * q)) : 0x80;
+        const quint8 low = quint8(high >> 1);
+        quint8 &alarm = q < a2::kRxPower ? alarms : rxAlarms;
+        quint8 &warning = q < a2::kRxPower ? warnings : rxWarnings;
+        if (!thresholdsSet(limits))
+            continue;
+        alarm |= value > limits[a2::kHighAlarm] ? high : value < limits[a2::kLowAlarm] ? low : 0;
+        warning |= value > limits[a2::kHighWarning] ? high : value < limits[a2::kLowWarning] ? low : 0;
+    }
+    memory[a2::kAlarmFlags.offset] = alarms;
+    memory[a2::kAlarmFlags.offset + 1] = rxAlarms;
+    memory[a2::kWarningFlags.offset] = warnings;
+    memory[a2::kWarningFlags.offset + 1] = rxWarnings;
+}
