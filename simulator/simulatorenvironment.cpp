@@ -1,6 +1,7 @@
 #include "simulatorenvironment.h"
 #include "samplemodule.h"
 #include "simulatedbackend.h"
+#include "simulatedch341a.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -73,6 +74,9 @@ SimulatorSetup simulatorFor(const QString &setting)
 
     setup.backend = std::make_shared<SimulatedBackend>();
     auto programmer = setup.backend->addProgrammer(kSimulatorSerialNumber, module);
-    programmer->setRecording(false);  // an interactive session would only pile records up
+    // An interactive session would only pile records up.
+    programmer->setRecording(false);
+    setup.ch341a = std::make_shared<SimulatedCh341aUsb>();
+    setup.ch341a->addBoard(kSimulatedCh341aName, module)->lines().setRecording(false);
     return setup;
 }
