@@ -50,6 +50,12 @@ bool SimulatedI2cAdapter::isOpen() const
     return openCount > 0;
 }
 
+int SimulatedI2cAdapter::openings() const
+{
+    Lock lock(mutex);
+    return openCalls;
+}
+
 bool SimulatedI2cAdapter::present() const
 {
     Lock lock(mutex);
@@ -59,6 +65,7 @@ bool SimulatedI2cAdapter::present() const
 int SimulatedI2cAdapter::open()
 {
     Lock lock(mutex);
+    ++openCalls;
     if (unplugged)
         return -ENOENT;
     if (accessDenied)

@@ -44,6 +44,8 @@ public:
     // Each transfer's messages, e.g. "W1 R128" or "W9".
     std::vector<std::string> transfers() const;
     bool isOpen() const;
+    // Opens asked for, granted or not.
+    int openings() const;
 
     // The system calls, for SimulatedI2cDev.
     int open();
@@ -66,6 +68,7 @@ private:
     int transfersLeft = -1;
     bool unplugged = false;
     int openCount = 0;
+    int openCalls = 0;
     std::vector<std::string> log;
 };
 

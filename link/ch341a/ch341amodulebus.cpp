@@ -313,7 +313,7 @@ BusFailure Ch341aModuleBus::writePage(std::uint8_t device, std::uint8_t offset,
             return refused;
         }
     }
-    return checkAbort(false);
+    return {};
 }
 
 BusFailure Ch341aModuleBus::probe(std::uint8_t device, bool &answered)

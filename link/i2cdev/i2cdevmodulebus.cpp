@@ -132,8 +132,9 @@ I2cDevModuleBus::Result I2cDevModuleBus::transfer(std::vector<I2cMessage> messag
     if (stopRequested())
         return {Outcome::Stopped, 0};
     const int result = system->transfer(fd, messages.data(), static_cast<int>(messages.size()));
+    const bool reads = std::any_of(messages.begin(), messages.end(), [](const I2cMessage &m) { return m.read; });
     if (result >= 0)
-        return {stopRequested() ? Outcome::Stopped : Outcome::Done, 0};
+        return {reads && stopRequested() ? Outcome::Stopped : Outcome::Done, 0};
     // How adapters report a refusal varies: ENXIO is the address by
     // convention, but many give EREMOTEIO or EIO for any missing acknowledge.
     switch (-result) {

@@ -44,6 +44,7 @@ private:
         int error = 0;
     };
 
+    // A read the job's stop check asked to end while it ran is not taken.
     Result transfer(std::vector<I2cMessage> messages);
     // Repeats an operation the module does not answer, as the attempts say.
     Result withAttempts(const Attempts &attempts, const std::function<Result()> &operation);
