@@ -261,19 +261,28 @@ BusFailure I2cDevModuleBus::writePage(std::uint8_t device, std::uint8_t offset,
         return failure;
     std::vector<std::uint8_t> message(bytes.size() + 1, offset);
     std::copy(bytes.begin(), bytes.end(), message.begin() + 1);
-    const Result written = withAttempts(
-        attempts, [&] { return transfer({writeMessage(device, message.data(), message.size())}); });
-    if (written.outcome != Outcome::Unanswered)
+    // Adapters that tell a refused address apart (ENXIO) leave no doubt
+    // when nothing else was refused: the module is absent, or busy for
+    // longer than the attempts wait.
+    bool refusedAfterAddress = false;
+    const Result written = withAttempts(attempts, [&] {
+        const Result result = transfer({writeMessage(device, message.data(), message.size())});
+        refusedAfterAddress = refusedAfterAddress || (result.outcome == Outcome::Unanswered && result.error != ENXIO);
+        return result;
+    });
+    if (written.outcome != Outcome::Unanswered || !refusedAfterAddress)
         return failureOf(written);
 
-    // Refused by a module that is absent or still busy, or by one of the
-    // bytes: if the module takes its word address, ever longer beginnings
-    // of the page, each the bytes asked for, find the byte it refuses.
+    // Refused by the module's address or by one of the bytes: if the module
+    // takes its word address (once done with what the refused writes
+    // stored), ever longer beginnings of the page, each the bytes asked for,
+    // find the byte it refuses.
+    const Attempts eachWrite{attempts.minimum, std::max(attempts.pollUs, kWriteCycleUs)};
     std::uint8_t word = offset;
-    const Result addressed = transfer({writeMessage(device, &word, 1)});
+    const Result addressed =
+        withAttempts(eachWrite, [&] { return transfer({writeMessage(device, &word, 1)}); });
     if (addressed.outcome != Outcome::Done)
         return failureOf(addressed);
-    const Attempts eachWrite{attempts.minimum, std::max(attempts.pollUs, kWriteCycleUs)};
     for (size_t length = 2; length <= message.size(); ++length) {
         const Result part =
             withAttempts(eachWrite, [&] { return transfer({writeMessage(device, message.data(), length)}); });
