@@ -211,11 +211,12 @@ I2cDevModuleBus::Result I2cDevModuleBus::readChunk(std::uint8_t device, std::uin
     const Result combined = withAttempts(attempts, [&] {
         return transfer({writeMessage(device, &word, 1), readMessage(device, into, size)});
     });
-    if (combined.outcome != Outcome::Unanswered)
+    if (combined.outcome != Outcome::Unanswered && combined.outcome != Outcome::TooLong)
         return combined;
 
-    // Which half went unanswered: the word address alone, then the read
-    // alone from there (a read the adapter takes apart from the word address).
+    // The word address alone, then the read alone from there: which half
+    // went unanswered, or a read for an adapter that takes no combined
+    // transfer of this length.
     const Result addressed = transfer({writeMessage(device, &word, 1)});
     if (addressed.outcome != Outcome::Done)
         return addressed.outcome == Outcome::Unanswered ? Result{Outcome::RefusedAddress, addressed.error} : addressed;

@@ -99,7 +99,7 @@ private slots:
         QTest::addColumn<int>("error");
         QTest::addColumn<QList<int>>("wordAddresses");
         QTest::newRow("no limit") << 0 << 0 << QList<int>{128};
-        QTest::newRow("60 bytes, refused as unsupported") << 60 << -EOPNOTSUPP << QList<int>{128, 188, 248};
+        QTest::newRow("60 bytes, refused as unsupported") << 60 << -EOPNOTSUPP << QList<int>{128, 128, 128, 188, 248};
         QTest::newRow("26 bytes, refused as an I/O error") << 26 << -EIO
                                                            << QList<int>{128, 128, 128, 128, 128, 144, 160, 176, 192, 208, 224, 240};
     }
