@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
@@ -67,6 +68,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(&settingsDialog, &SettingsDialog::passwordChanged, &sfpThread, &SFPThread::setWritePassword);
     connect(&settingsDialog, &SettingsDialog::verifyChanged, &sfpThread, &SFPThread::setVerify);
     connect(&settingsDialog, &SettingsDialog::transferModeChanged, &sfpThread, &SFPThread::setTransferMode);
+    connect(
+        &settingsDialog, &SettingsDialog::programmerWarning, this,
+        [this](const QString &text) { QMessageBox::warning(this, tr("Warning"), text); }, Qt::QueuedConnection);
 
     connect(ui->sb_addr_start, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStart);
     connect(ui->sb_addr_stop, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStop);

@@ -8,8 +8,14 @@
 int ProgrammerChoice::choose(const QString &requested, QString *serial, QString *error)
 {
     QStringList found;
-    for (const ProgrammerInfo &programmer : discoverProgrammers())
+    // Two views of one socket leave nothing to choose between.
+    QStringList sockets;
+    const QVector<ProgrammerInfo> programmers = discoverProgrammers();
+    for (const ProgrammerInfo &programmer : programmers)
         found.append(programmer.serialNumber());
+    for (const ProgrammerInfo &programmer : programmers)
+        if (!found.contains(programmer.sameSocketAs()))
+            sockets.append(programmer.serialNumber());
 
     if (!requested.isEmpty()) {
         if (found.contains(requested)) {
@@ -26,11 +32,11 @@ int ProgrammerChoice::choose(const QString &requested, QString *serial, QString 
         *error = tr("No programmer found. Check that it is plugged in and that this user may use it.");
         return kExitFailure;
     }
-    if (found.size() > 1) {
+    if (sockets.size() > 1) {
         *error = tr("Several programmers are attached (%1): choose one with -p SERIAL")
                      .arg(found.join(QStringLiteral(", ")));
         return kExitUsage;
     }
-    *serial = found.first();
+    *serial = sockets.first();
     return kExitSuccess;
 }

@@ -5,7 +5,7 @@ VEXA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VEXA_PACKAGES=(
     build-essential cmake pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
-    libftdi1-dev librsvg2-bin
+    libftdi1-dev libusb-1.0-0-dev librsvg2-bin
 )
 
 vexa_install_packages() {

@@ -1,8 +1,13 @@
 #include "programmerbackends.h"
 
+#include "ch341adevices.h"
 #include "d2xx.h"
+#include "i2cdevadapters.h"
 #include "libftdibackendfactory.h"
+#include "realch341ausb.h"
+#include "reali2cdevsystem.h"
 #include "simulatedbackend.h"
+#include "simulatedch341a.h"
 #include "simulatorenvironment.h"
 
 bool installProgrammerBackends(QString *problem)
@@ -14,7 +19,12 @@ bool installProgrammerBackends(QString *problem)
     }
     // Real programmers first, so that they lead the programmer list.
     d2xx::installBackend(makeLibFtdiBackend());
+    i2cdev::installSystem(std::make_shared<RealI2cDevSystem>());
+    ch341a::removeAllUsb();
+    ch341a::installUsb(std::make_shared<RealCh341aUsb>());
     if (simulator.backend)
         d2xx::installBackend(simulator.backend);
+    if (simulator.ch341a)
+        ch341a::installUsb(simulator.ch341a);
     return true;
 }

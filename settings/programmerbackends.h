@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Installs the D2XX backends the program talks to: real FTDI programmers,
-// and the simulated programmer when VEXA_SIMULATOR asks for it. Returns false
+// Installs what the program talks to programmers through: libftdi for FTDI
+// chips, the system's i2c-dev adapters, libusb for CH341A boards, and the
+// simulated programmers when VEXA_SIMULATOR asks for them. Returns false
 // with a message when VEXA_SIMULATOR names a file that is not a module image.
 bool installProgrammerBackends(QString *problem);

@@ -33,7 +33,8 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     addLanguages();
 
     // Made after the form is set up, so that filling the form sends nothing.
-    connect(ui->cb_connection, &QComboBox::currentTextChanged, this, &SettingsDialog::sendSerialNumber);
+    connect(ui->cb_connection, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &SettingsDialog::sendSerialNumber);
     connect(ui->cb_password, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &SettingsDialog::setPassword);
     connect(ui->le_custom_password, &QLineEdit::textChanged, this, &SettingsDialog::setPassword);
@@ -71,7 +72,7 @@ void SettingsDialog::saveSettings()
         settings.setValue(kCustomPasswordKey, ui->le_custom_password->text());
     if (ui->cb_connection->currentIndex() >= 0) {
         settings.setValue(kConnectionKey, ui->cb_connection->currentIndex());
-        settings.setValue(kConnectionSerialKey, ui->cb_connection->currentText());
+        settings.setValue(kConnectionSerialKey, currentIdentity());
     }
     settings.setValue(kLanguageKey, ui->cb_language->currentIndex());
     settings.setValue(kVerifyKey, ui->cb_verify->isChecked());

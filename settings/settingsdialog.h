@@ -44,8 +44,11 @@ public:
     void initialize();
 
 signals:
-    // Empty when no programmer is selected.
+    // The programmer's identity (an FTDI chip's serial number); empty when
+    // no programmer is selected.
     void serialNumberChanged(QString serial_number);
+    // What the operator must know about the chosen programmer, once a session.
+    void programmerWarning(QString text);
     // Empty (no password) or exactly 4 bytes.
     void passwordChanged(QByteArray password);
     void verifyChanged(bool verify);
@@ -70,10 +73,12 @@ private:
     void loadTranslator(QTranslator &translator, QString file, QString directory);
     void deleteProgrammerInfos();
     void selectStoredProgrammer();
+    QString currentIdentity() const;
 
     Ui::SettingsDialog *ui;
     QFuture<QVector<ProgrammerInfo>> discovery;
     QFutureWatcher<QVector<ProgrammerInfo>> discoveryWatcher;
     QTranslator appTranslator;
     QTranslator qtTranslator;
+    bool warnedOfCh341aVoltage = false;
 };

@@ -5,7 +5,8 @@
 
 inline constexpr char kCustomPasswordKey[] = "gui/custom_password";
 inline constexpr char kConnectionKey[] = "gui/connection";
-// The chosen programmer's serial number; settings written before it only
+// The chosen programmer's identity (an FTDI chip's serial number, "i2c-7",
+// "CH341A@1-1.4"); settings written before it only
 // hold the position in the list.
 inline constexpr char kConnectionSerialKey[] = "gui/connection_serial";
 inline constexpr char kLanguageKey[] = "gui/language";
@@ -21,5 +22,5 @@ inline constexpr int kDefaultTransfer = 0;
 
 // The stored programmer position; a negative one means the first entry.
 int storedConnectionPosition();
-// The stored programmer serial number; empty for settings that have none.
+// The stored programmer identity; empty for settings that have none.
 QString storedConnectionSerial();

@@ -20,6 +20,12 @@ struct I2cTransaction {
     std::vector<std::uint8_t> data() const;
 };
 
+// What the lines just did, for tests that act at a known point of a transfer.
+struct BusEvent {
+    enum Kind { Start, Stop, Address } kind;
+    I2cTransaction transaction;  // so far; for Address the selection is known
+};
+
 class BusRecorder
 {
 public:

@@ -175,8 +175,10 @@ void SimulatedModule::finishByteReceived(Time now)
                 return;
             }
         }
-        if (now < d.busyUntil)
-            return;  // busy with a write cycle
+        // Busy with a write cycle; a time further back than one cycle is
+        // another programmer's clock, one that found the module idle.
+        if (now < d.busyUntil && d.busyUntil - now <= std::chrono::nanoseconds(writeCycle).count())
+            return;
         selected = address;
         transmitting = shift & 1;
         acknowledging = true;

@@ -73,10 +73,7 @@ public:
     // What the lines just did, as seen while recording. Tests act at a known
     // point of a transfer through it, whatever the exchange with the chip;
     // the hook runs on the writing thread and may call advance().
-    struct BusEvent {
-        enum Kind { Start, Stop, Address } kind;
-        I2cTransaction transaction;  // so far; for Address the selection is known
-    };
+    using BusEvent = ::BusEvent;
     void setBusHook(std::function<void(const BusEvent &)> hook);
 
     // What happened, while recording (on by default).

@@ -2,6 +2,7 @@
 #include "livediagnostics.h"
 #include "samplemodule.h"
 #include "simulatedbackend.h"
+#include "simulatedch341a.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -76,6 +77,9 @@ SimulatorSetup simulatorFor(const QString &setting)
     setup.backend = setting == QLatin1String("1") ? std::make_shared<LiveDiagnosticsBackend>()
                                                    : std::make_shared<SimulatedBackend>();
     auto programmer = setup.backend->addProgrammer(kSimulatorSerialNumber, module);
-    programmer->setRecording(false);  // an interactive session would only pile records up
+    // An interactive session would only pile records up.
+    programmer->setRecording(false);
+    setup.ch341a = std::make_shared<SimulatedCh341aUsb>();
+    setup.ch341a->addBoard(kSimulatedCh341aName, module, kSimulatorSerialNumber)->lines().setRecording(false);
     return setup;
 }

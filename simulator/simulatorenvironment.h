@@ -1,8 +1,9 @@
 #pragma once
 // Switches the simulated programmer on from the environment, for trying the
 // tool without hardware:
-//   VEXA_SIMULATOR=1          one programmer "VEXASIM1" with the sample module,
-//                             whose diagnostics drift and jitter as they would live;
+//   VEXA_SIMULATOR=1          an FTDI programmer "VEXASIM1" with the sample module,
+//                             whose diagnostics drift and jitter as they would live,
+//                             and a CH341A "VEXASIM2" with the same module in its socket;
 //   VEXA_SIMULATOR=/path/file the module's memory lives in that 512-byte file
 //                             (device 0x50 then 0x51), loaded at start (a
 //                             missing file starts as the sample module) and
@@ -14,14 +15,17 @@
 #include <memory>
 
 class SimulatedBackend;
+class SimulatedCh341aUsb;
 
 struct SimulatorSetup {
     std::shared_ptr<SimulatedBackend> backend;  // null when off or refused
+    std::shared_ptr<SimulatedCh341aUsb> ch341a;  // beside it when on
     QString error;                               // why the setting was refused
 };
 
 inline constexpr char kSimulatorVariable[] = "VEXA_SIMULATOR";
 inline constexpr char kSimulatorSerialNumber[] = "VEXASIM1";
+inline constexpr char kSimulatedCh341aName[] = "VEXASIM2";
 
 SimulatorSetup simulatorFromEnvironment();
 SimulatorSetup simulatorFor(const QString &setting);

@@ -383,6 +383,13 @@
     </message>
 </context>
 <context>
+    <name>ProgrammerWarning</name>
+    <message>
+        <source>Many CH341A boards put 5 V on the I2C lines, while SFP modules expect 3.3 V. Use a board switched or modified for 3.3 V, or a level shifter, or the module may be damaged.</source>
+        <translation>Многие платы CH341A подают на линии I2C 5 В, а SFP-модули рассчитаны на 3,3 В. Используйте плату, переключённую или доработанную на 3,3 В, или преобразователь уровней, иначе модуль можно повредить.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDialog</name>
     <message>
         <source>Vexa Modulant</source>

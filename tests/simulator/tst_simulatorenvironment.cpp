@@ -1,11 +1,13 @@
 // VEXA_SIMULATOR: the simulated programmer for trying the tool without
 // hardware, with the sample module or a module kept in a file.
 
+#include "ch341adevices.h"
 #include "diagnosticvalues.h"
 #include "ftdimodulebus.h"
 #include "jobrunner.h"
 #include "samplemodule.h"
 #include "simulatedbackend.h"
+#include "simulatedch341a.h"
 #include "simulatorenvironment.h"
 
 #include <QTemporaryDir>
@@ -136,6 +138,39 @@ private slots:
         QByteArray expected = sampleModuleImage();
         expected[256 + 0x80] = 0x42;
         QCOMPARE(readFile(fresh), expected);
+    }
+
+    // VEXASIM2, a CH341A, has the module of VEXASIM1 in its socket: what one
+    // writes, kept in the file, the other reads at once.
+    void simulatedCh341aSharesTheModule()
+    {
+        const QString path = dir.filePath("shared.bin");
+        const SimulatorSetup setup = simulatorFor(path);
+        ch341a::installUsb(setup.ch341a);
+        const std::vector<Ch341aDevice> listed = ch341a::listDevices();
+        QCOMPARE(listed.size(), size_t(1));
+        QCOMPARE(listed[0].identity + " / " + listed[0].description, std::string("VEXASIM2 / CH341A VEXASIM2"));
+
+        QByteArray table(128, '\0');
+        for (int i = 0; i < table.size(); ++i)
+            table[i] = char(i * 11 + 3);
+        SFPThread worker;
+        JobRunner job(worker);
+        worker.setSerialNumber(kSimulatedCh341aName);
+        worker.setMode(SFPThread::kModeWrite);
+        worker.setWriteData(table);
+        job.run();
+        QCOMPARE(job.order, QStringList({"log", "log"}));
+        QCOMPARE(readFile(path).left(128), table);
+
+        d2xx::installBackend(setup.backend);
+        worker.setSerialNumber(kSimulatorSerialNumber);
+        worker.setMode(SFPThread::kModeRead);
+        job.run();
+        QCOMPARE(job.order, QStringList{"log"});
+        QCOMPARE(job.logs[0].data, table);
+        d2xx::removeAllBackends();
+        ch341a::removeAllUsb();
     }
 
     // The file is the module's memory: when a write cannot be kept there the

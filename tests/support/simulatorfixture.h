@@ -1,28 +1,46 @@
 #pragma once
-// A simulated programmer installed as the only D2XX backend for the lifetime
-// of the fixture, with a module in its socket.
+// A simulated programmer of one kind installed as the only programmer for
+// the lifetime of the fixture, with a module in its socket: an FTDI chip
+// behind the D2XX calls, an i2c-dev adapter behind the system calls, or a
+// CH341A board behind libusb. What tests ask of any kind goes through the
+// fixture; `programmer`, `adapter` and `board` reach the one in use.
 
 #include "simulatedbackend.h"
+#include "simulatedch341a.h"
+#include "simulatedi2cdev.h"
 
 #include <QByteArray>
+#include <QString>
 
+#include <chrono>
 #include <functional>
-
 #include <memory>
 
 class SimulatorFixture
 {
 public:
-    static constexpr char kSerial[] = "SIM0001";
+    enum class Kind { Ftdi, I2cDev, Ch341a };
 
-    SimulatorFixture();
+    static constexpr char kSerial[] = "SIM0001";
+    static constexpr char kI2cDevIdentity[] = "i2c-3";
+    static constexpr char kCh341aIdentity[] = "CH341A@3-1.4";
+
+    explicit SimulatorFixture(Kind kind = Kind::Ftdi);
     ~SimulatorFixture();
     SimulatorFixture(const SimulatorFixture &) = delete;
     SimulatorFixture &operator=(const SimulatorFixture &) = delete;
 
+    const Kind kind;
     std::shared_ptr<SimulatedBackend> backend;
-    std::shared_ptr<SimulatedProgrammer> programmer;
+    std::shared_ptr<SimulatedProgrammer> programmer;  // FTDI
+    std::shared_ptr<SimulatedI2cDev> i2cDev;
+    std::shared_ptr<SimulatedI2cAdapter> adapter;     // i2c-dev
+    std::shared_ptr<SimulatedCh341aUsb> ch341aUsb;
+    std::shared_ptr<SimulatedCh341a> board;           // CH341A
     std::shared_ptr<SimulatedModule> module;
+
+    // What selects the programmer: kSerial, kI2cDevIdentity or kCh341aIdentity.
+    QString identity() const;
 
     // Bytes from..to-1 of one device, as stored.
     QByteArray memory(std::uint8_t device, int from = 0, int to = 256) const;
@@ -31,7 +49,24 @@ public:
     // Fills a device with a recognisable pattern: byte i = (i * 7 + seed) mod 256.
     void fillPattern(std::uint8_t device, int seed);
 
-    using BusEvent = SimulatedProgrammer::BusEvent;
+    // The programmer in use, whatever its kind.
+    std::vector<I2cTransaction> transactions() const;
+    int startConditions() const;
+    void clearRecord();
+    bool programmerOpen() const;
+    // Whether anything was asked of the programmer at all, opening included.
+    bool programmerUsed() const;
+    void advance(std::chrono::nanoseconds duration);
+    // Plugs a module in, or takes it out with nullptr.
+    void setModule(std::shared_ptr<SimulatedModule> module);
+    void setSclStuckLow(bool stuck);
+    // Opening fails as for a user without access to the programmer.
+    void denyAccess();
+    // The programmer is pulled out after `exchanges` exchanges with it.
+    void unplugAfter(int exchanges);
+
+    using BusEvent = ::BusEvent;
+    void setBusHook(std::function<void(const BusEvent &)> hook);
     // Runs `action` on the worker's thread at the n-th bus event (from 1)
     // that `matches` accepts, whatever the exchange with the chip.
     void atBusEvent(int nth, std::function<bool(const BusEvent &)> matches, std::function<void()> action);
@@ -40,4 +75,7 @@ public:
     void atStop(int nth, std::function<void()> action);
     // The module acknowledging its address for reading.
     void atReadSelection(int nth, std::function<void()> action);
+
+private:
+    LineDriver *lines() const;
 };

@@ -1,6 +1,6 @@
-// The read job against the simulated programmer, in both transfer modes: what
-// reaches the wire, what the module returns, and how every failure and abort
-// is reported.
+// The read job against every kind of simulated programmer, and FTDI chips in
+// both transfer modes: what reaches the wire, what the module returns, and
+// how every failure and abort is reported.
 
 #include "diagnosticcapture.h"
 #include "jobrunner.h"
@@ -14,12 +14,18 @@
 using namespace std::chrono_literals;
 using Call = SimulatedProgrammer::Call;
 
-class TestReadJob : public TransferModeTest
+namespace {
+
+enum Opening { NoneSelected, NotAttached, NoPermission };
+
+}  // namespace
+
+class TestReadJob : public ProgrammerTest
 {
     Q_OBJECT
 
 public:
-    using TransferModeTest::TransferModeTest;
+    using ProgrammerTest::ProgrammerTest;
 
 private:
     std::unique_ptr<SimulatorFixture> sim;
@@ -38,12 +44,12 @@ private:
 private slots:
     void init()
     {
-        sim = std::make_unique<SimulatorFixture>();
+        sim = std::make_unique<SimulatorFixture>(kind());
         sim->fillPattern(0x50, 11);
         sim->fillPattern(0x51, 200);
         worker = std::make_unique<SFPThread>();
-        worker->setSerialNumber(SimulatorFixture::kSerial);
-        worker->setTransferMode(transferMode);
+        worker->setSerialNumber(sim->identity());
+        worker->setTransferMode(transferMode());
         job = std::make_unique<JobRunner>(*worker);
     }
 
@@ -51,7 +57,7 @@ private slots:
     {
         job.reset();
         worker.reset();
-        QVERIFY(!sim->programmer->isOpen());  // every job releases the programmer
+        QVERIFY(!sim->programmerOpen());  // every job releases the programmer
         sim.reset();
     }
 
@@ -60,17 +66,19 @@ private slots:
         readTable(0x50, 5, 5);
         QCOMPARE(job->order, QStringList{"log"});
         QCOMPARE(job->logs[0].data, sim->memory(0x50, 5, 6));
-        const std::vector<int> flushes = sim->programmer->record().flushSizes;
-        if (compatible())
-            QCOMPARE(flushes, (std::vector<int>{390, 8, 344, 8, 64, 360, 8, 24, 32, 32, 32, 32, 32, 32, 32, 48, 64}));
-        else  // only the two selections and the end of the read wait for the chip
-            QCOMPARE(QList<int>(flushes.begin(), flushes.end()), (QList<int>{398, 784, 360}));
+        if (ftdi()) {
+            const std::vector<int> flushes = sim->programmer->record().flushSizes;
+            if (compatible())
+                QCOMPARE(flushes, (std::vector<int>{390, 8, 344, 8, 64, 360, 8, 24, 32, 32, 32, 32, 32, 32, 32, 48, 64}));
+            else  // only the two selections and the end of the read wait for the chip
+                QCOMPARE(QList<int>(flushes.begin(), flushes.end()), (QList<int>{398, 784, 360}));
+        }
 
         // An empty range still addresses the module, and reads nothing.
         readTable(0x50, 10, 8);
         QCOMPARE(job->logs[0].data, QByteArray());
         QCOMPARE(job->logs[0].checksum, quint16(0));
-        QVERIFY(sim->programmer->record().transactions.back().selected);
+        QVERIFY(sim->transactions().back().selected);
     }
 
     void readsATableWithItsRecordAndChecksum_data()
@@ -98,110 +106,165 @@ private slots:
         for (int i = 0; i < checksummed; ++i)
             sum = static_cast<quint16>(sum + static_cast<quint8>(report.data[i]));
         QCOMPARE(report.checksum, sum);
-        QVERIFY2(QRegularExpression(QString("^Time \\d\\d:\\d\\d:\\d\\d, Read\\(SIM0001\\) from 0x%1\\n$").arg(device, 0, 16))
-                     .match(report.record).hasMatch(),
-                 qPrintable(report.record));
-        // A random read: word address, stop, then a fresh start for reading.
-        const auto transactions = sim->programmer->record().transactions;
+        const QString pattern = QString("^Time \\d\\d:\\d\\d:\\d\\d, Read\\(%1\\) from 0x%2\\n$")
+                                    .arg(QRegularExpression::escape(sim->identity()))
+                                    .arg(device, 0, 16);
+        QVERIFY2(QRegularExpression(pattern).match(report.record).hasMatch(), qPrintable(report.record));
+        // A random read: the word address, then a start for reading; an
+        // i2c-dev adapter makes it one transfer, with a repeated start.
+        const auto transactions = sim->transactions();
         QCOMPARE(transactions.size(), size_t(2));
         QCOMPARE(transactions[0].byteAddress(), first);
-        QVERIFY(transactions[0].stopped && transactions[1].read);
+        QVERIFY(transactions[1].read);
+        QCOMPARE(transactions[0].stopped, kind() != SimulatorFixture::Kind::I2cDev);
         QCOMPARE(transactions[1].acknowledged, [] { std::vector<bool> a(128, true); a.back() = false; return a; }());
     }
 
-    void missingOrUnknownProgrammer()
+    void programmerThatCannotBeOpened_data()
     {
-        worker->setSerialNumber(QString());
-        readTable(0x50, 0, 127);
-        QCOMPARE(job->errors, QStringList{"SFP programmer not selected"});
-        QVERIFY(sim->programmer->record().calls.empty());
+        QTest::addColumn<int>("opening");
+        QTest::addColumn<QStringList>("errors");  // by kind: the start of the message
+        const QString none = "SFP programmer not selected";
+        QTest::newRow("none selected") << int(NoneSelected) << QStringList{none, none, none};
+        QTest::newRow("not attached")
+            << int(NotAttached)
+            << QStringList{"Couldn't open ftdi with serial number: GONE42",
+                           "Couldn't open programmer i2c-9: /dev/i2c-9 does not exist; the adapter was unplugged",
+                           "Couldn't open programmer CH341A@9-9: not attached"};
+        QTest::newRow("no permission")
+            << int(NoPermission)
+            << QStringList{"Couldn't open ftdi with serial number: SIM0001",
+                           "Couldn't open programmer i2c-3: no permission to use /dev/i2c-3; add your user to the i2c group",
+                           "Couldn't open programmer CH341A@3-1.4: no permission to use the CH341A 3-1.4; install the udev rule"};
+    }
 
+    void programmerThatCannotBeOpened()
+    {
+        QFETCH(int, opening);
+        QFETCH(QStringList, errors);
         DiagnosticCapture out;
-        worker->setSerialNumber("GONE42");
+        if (opening == NoPermission)
+            sim->denyAccess();
+        worker->setSerialNumber(opening == NoneSelected  ? QString()
+                                : opening == NotAttached ? ofKind({"GONE42", "i2c-9", "CH341A@9-9"})
+                                                         : sim->identity());
         readTable(0x50, 0, 127);
-        QCOMPARE(job->errors, QStringList{"Couldn't open ftdi with serial number: GONE42"});
-        QCOMPARE(out.lines(), QStringList({"FT_Open(GONE42) failed (error 2).",
-                                           "Use lsmod to check if ftdi_sio (and usbserial) are present.",
-                                           "If so, unload them using rmmod, as they conflict with ftd2xx."}));
+        QCOMPARE(job->order, QStringList{"error"});
+        QVERIFY2(job->errors[0].startsWith(ofKind(errors)), qPrintable(job->errors[0]));
+        QCOMPARE(sim->programmerUsed(), opening == NoPermission);
+        if (ftdi() && opening == NotAttached)
+            QCOMPARE(out.lines(), QStringList({"FT_Open(GONE42) failed (error 2).",
+                                               "Use lsmod to check if ftdi_sio (and usbserial) are present.",
+                                               "If so, unload them using rmmod, as they conflict with ftd2xx."}));
     }
 
     void unansweredSelections_data()
     {
         QTest::addColumn<int>("refused");
         QTest::addColumn<int>("after");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<int>("starts");
-        QTest::newRow("no module") << -1 << 0 << "i2c: couldn't select read address" << 5;
-        QTest::newRow("answers the third") << 2 << 0 << "" << 4;
-        QTest::newRow("never for reading") << 5 << 1 << "i2c: couldn't start reading" << 6;
+        QTest::addColumn<QStringList>("errors");  // by kind
+        QTest::addColumn<QList<int>>("starts");   // by kind
+        const QString noSelection = "i2c: couldn't select read address";
+        QTest::newRow("no module") << -1 << 0 << QStringList{noSelection, noSelection, noSelection}
+                                   << QList<int>{5, 6, 5};
+        QTest::newRow("answers the third") << 2 << 0 << QStringList{"", "", ""} << QList<int>{4, 4, 4};
+        // An i2c-dev adapter, once the combined transfers are spent, reads
+        // the word address and the bytes apart, and the module answers.
+        const QString noReading = "i2c: couldn't start reading";
+        QTest::newRow("never for reading") << 5 << 1 << QStringList{noReading, "", noReading} << QList<int>{6, 8, 6};
     }
 
     void unansweredSelections()
     {
         QFETCH(int, refused);
         QFETCH(int, after);
-        QFETCH(QString, error);
-        QFETCH(int, starts);
+        QFETCH(QStringList, errors);
+        QFETCH(QList<int>, starts);
         if (refused < 0)
-            sim->programmer->setModule(nullptr);
+            sim->setModule(nullptr);
         else
             sim->module->refuseSelections(0x50, refused, after);
         readTable(0x50, 0, 127);
+        const QString error = ofKind(errors);
         QCOMPARE(job->errors, error.isEmpty() ? QStringList() : QStringList{error});
         QCOMPARE(job->logs.size(), error.isEmpty() ? 1 : 0);
-        QCOMPARE(sim->programmer->record().startConditions, starts);
+        QCOMPARE(sim->startConditions(), starts.value(static_cast<int>(kind())));
     }
 
     void heldClockLine_data()
     {
         QTest::addColumn<int>("stretchUs");
         QTest::addColumn<bool>("stuck");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("short stretches waited out") << 50 << false << "";
-        QTest::newRow("stretches of milliseconds waited out") << 5000 << false << "";
-        QTest::newRow("stretch over 100 ms") << 150000 << false << "i2c: couldn't set SCL";
-        QTest::newRow("SCL stuck low") << 0 << true << "i2c: couldn't set SCL";
+        QTest::addColumn<QStringList>("errors");  // by kind
+        const QString held = "i2c: couldn't set SCL";
+        QTest::newRow("short stretches waited out") << 50 << false << QStringList{"", "", ""};
+        QTest::newRow("stretches of milliseconds waited out") << 5000 << false << QStringList{"", "", ""};
+        // The CH341A waits longer; it cannot see a stuck line, only a module
+        // that answers nothing.
+        QTest::newRow("stretch over 100 ms") << 150000 << false << QStringList{held, held, ""};
+        QTest::newRow("SCL stuck low") << 0 << true << QStringList{held, held, "i2c: couldn't select read address"};
     }
 
     void heldClockLine()
     {
         QFETCH(int, stretchUs);
         QFETCH(bool, stuck);
-        QFETCH(QString, error);
+        QFETCH(QStringList, errors);
+        const QString error = ofKind(errors);
         sim->module->setClockStretch(std::chrono::microseconds(stretchUs), stretchUs > 100000 ? 1 : -1);
-        sim->programmer->setSclStuckLow(stuck);
+        sim->setSclStuckLow(stuck);
         readTable(0x50, 0, 15);
         QCOMPARE(job->errors, error.isEmpty() ? QStringList() : QStringList{error});
         if (error.isEmpty())
             QCOMPARE(job->logs[0].data, sim->memory(0x50, 0, 16));
     }
 
-    // A failed exchange with the chip ends the job: nothing read back before
-    // it may pass for the module's answer.
-    void failedExchangeWithTheChip_data()
+    // A programmer pulled out ends the job: nothing read before may pass for
+    // the module's answer.
+    void pulledProgrammer_data()
     {
-        QTest::addColumn<int>("call");
-        QTest::addColumn<int>("successes");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("write") << int(Call::Write) << 1 << "Programmer transfer failed: FT_Write: FT_IO_ERROR (4)";
-        QTest::newRow("read-back") << int(Call::Read) << 1 << "Programmer transfer failed: FT_Read: FT_IO_ERROR (4)";
-        QTest::newRow("first read-back") << int(Call::Read) << 0 << "Programmer transfer failed: FT_Read: FT_IO_ERROR (4)";
+        // By kind: the exchanges that still work. The CH341A's first sets
+        // its speed; an i2c-dev adapter reads a table in one transfer.
+        QTest::addColumn<QList<int>>("exchanges");
+        QTest::newRow("at the first transfer") << QList<int>{0, 0, 1};
+        QTest::newRow("during the read") << QList<int>{1, 0, 3};
     }
 
-    void failedExchangeWithTheChip()
+    void pulledProgrammer()
     {
-        QFETCH(int, call);
-        QFETCH(int, successes);
-        QFETCH(QString, error);
+        QFETCH(QList<int>, exchanges);
         DiagnosticCapture out;
-        sim->programmer->failCall(Call(call), FT_IO_ERROR, successes);
+        sim->unplugAfter(exchanges.value(static_cast<int>(kind())));
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"error"});
-        QCOMPARE(job->errors, QStringList{error});
+        QCOMPARE(job->errors, QStringList{"Programmer transfer failed: "
+                                          + ofKind({"FT_Write: FT_IO_ERROR (4)", "/dev/i2c-3: No such device",
+                                                    "CH341A: No such device (it may have been disconnected)"})});
+    }
+
+    void failedReadBackFromTheChip_data()
+    {
+        QTest::addColumn<int>("successes");
+        QTest::newRow("a later one") << 1;
+        QTest::newRow("the first") << 0;
+    }
+
+    void failedReadBackFromTheChip()
+    {
+        if (!ftdi())
+            QSKIP("FTDI chips only");
+        QFETCH(int, successes);
+        DiagnosticCapture out;
+        sim->programmer->failCall(Call::Read, FT_IO_ERROR, successes);
+        readTable(0x50, 0, 127);
+        QCOMPARE(job->order, QStringList{"error"});
+        QCOMPARE(job->errors, QStringList{"Programmer transfer failed: FT_Read: FT_IO_ERROR (4)"});
     }
 
     void pinReadFailingWhileTheClockIsHeld()
     {
+        if (!ftdi())
+            QSKIP("FTDI chips only");
         sim->module->setClockStretch(5ms, -1);
         sim->programmer->failCall(Call::GetBitMode, FT_IO_ERROR);
         readTable(0x50, 0, 15);
@@ -214,16 +277,18 @@ private slots:
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"canceled"});
         QCOMPARE(job->cancels, QStringList{"Canceled read\n"});
-        const I2cTransaction read = sim->programmer->record().transactions.back();
+        const I2cTransaction read = sim->transactions().back();
         QVERIFY(read.read && read.selected && read.stopped);
-        QCOMPARE(read.acknowledged, std::vector<bool>{false});
+        // An i2c-dev adapter finishes a transfer it began.
+        if (kind() != SimulatorFixture::Kind::I2cDev)
+            QCOMPARE(read.acknowledged, std::vector<bool>{false});
     }
 
     void timeoutIsAnErrorNotACancel()
     {
         worker->setTimeBudget(1000);
         // The budget runs out, in the programmer's time, while addressing for reading.
-        sim->atReadSelection(1, [this] { sim->programmer->advance(2s); });
+        sim->atReadSelection(1, [this] { sim->advance(2s); });
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{"Timeout read"});
@@ -234,7 +299,7 @@ private slots:
         for (int mode : {0, 3, 4, 7}) {
             readTable(0x50, 0, 127, mode);
             QVERIFY(job->order.isEmpty());
-            QVERIFY(sim->programmer->record().calls.empty());
+            QVERIFY(!sim->programmerUsed());
         }
     }
 
@@ -245,10 +310,10 @@ private slots:
             worker->setAddressStop(3);
         });
         readTable(0x50, 0, 127);
-        QVERIFY(job->logs[0].record.contains("Read(SIM0001)"));
+        QVERIFY(job->logs[0].record.contains("Read(" + sim->identity() + ")"));
         QCOMPARE(job->logs[0].data.size(), 128);
     }
 };
 
-VEXA_TEST_IN_BOTH_TRANSFER_MODES(TestReadJob)
+VEXA_TEST_ON_EVERY_PROGRAMMER(TestReadJob)
 #include "tst_readjob.moc"

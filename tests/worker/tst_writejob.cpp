@@ -1,6 +1,6 @@
-// The write job against the simulated programmer, in both transfer modes:
-// password entry, 8-byte pages, the EEPROM's write cycle waited out by time,
-// the verify pass and every way a write ends.
+// The write job against every kind of simulated programmer, and FTDI chips
+// in both transfer modes: password entry, 8-byte pages, the EEPROM's write
+// cycle waited out by time, the verify pass and every way a write ends.
 
 #include "jobrunner.h"
 #include "simulatorfixture.h"
@@ -34,12 +34,12 @@ quint16 sum(const QByteArray &bytes, int count)
 
 }  // namespace
 
-class TestWriteJob : public TransferModeTest
+class TestWriteJob : public ProgrammerTest
 {
     Q_OBJECT
 
 public:
-    using TransferModeTest::TransferModeTest;
+    using ProgrammerTest::ProgrammerTest;
 
 private:
     std::unique_ptr<SimulatorFixture> sim;
@@ -59,13 +59,13 @@ private:
 private slots:
     void init()
     {
-        sim = std::make_unique<SimulatorFixture>();
+        sim = std::make_unique<SimulatorFixture>(kind());
         sim->fillPattern(0x50, 1);
         sim->fillPattern(0x51, 2);
         worker = std::make_unique<SFPThread>();
-        worker->setSerialNumber(SimulatorFixture::kSerial);
+        worker->setSerialNumber(sim->identity());
         worker->setVerify(false);
-        worker->setTransferMode(transferMode);
+        worker->setTransferMode(transferMode());
         job = std::make_unique<JobRunner>(*worker);
     }
 
@@ -73,14 +73,14 @@ private slots:
     {
         job.reset();
         worker.reset();
-        QVERIFY(!sim->programmer->isOpen());
+        QVERIFY(!sim->programmerOpen());
         sim.reset();
     }
 
     void pagesAndPasswordBytesMakeTheDocumentedFlushes()
     {
-        if (!compatible())
-            QSKIP("the flushes of the fast exchange follow from its decisions only");
+        if (!ftdi() || !compatible())
+            QSKIP("the flushes of the FTDI chip's fast exchange follow from its decisions only");
         sim->module->setWriteCycle(0us);
         worker->setWritePassword(QByteArray(4, 'p'));
         write(table(5));
@@ -104,7 +104,7 @@ private slots:
         const QByteArray data = table(9);
         write(data);
         QCOMPARE(job->order, QStringList{"log"});
-        const auto transactions = sim->programmer->record().transactions;
+        const auto transactions = sim->transactions();
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(transactions[i].device, 0x51);
             QCOMPARE(transactions[i].byteAddress(), 0x7B + i);
@@ -124,18 +124,20 @@ private slots:
         QCOMPARE(sim->memory(0x50, 0, 128), before);
         QCOMPARE(job->logs[1].type, SFPThread::kLogVerify);
         QCOMPARE(job->logs[1].data, before);
-        QCOMPARE(sim->programmer->record().transactions.front().device, 0x50);  // nothing went to 0x51 first
-        QVERIFY(QRegularExpression("^Time \\d\\d:\\d\\d:\\d\\d, Write\\(SIM0001\\) to 0x50\\n$").match(job->logs[0].record).hasMatch());
+        QCOMPARE(sim->transactions().front().device, 0x50);  // nothing went to 0x51 first
+        const QString pattern = QString("^Time \\d\\d:\\d\\d:\\d\\d, Write\\(%1\\) to 0x50\\n$")
+                                    .arg(QRegularExpression::escape(sim->identity()));
+        QVERIFY(QRegularExpression(pattern).match(job->logs[0].record).hasMatch());
     }
 
     void pagesGoToTheTablesAddresses()
     {
         for (int first : {128, 200}) {  // a High table, and one wrapping past 255
-            sim->programmer->clearRecord();
+            sim->clearRecord();
             const QByteArray data = table(first);
             write(data, 0x50, first);
             std::vector<int> pageAddresses, expected;
-            for (const I2cTransaction &t : sim->programmer->record().transactions)
+            for (const I2cTransaction &t : sim->transactions())
                 if (t.selected && !t.data().empty())
                     pageAddresses.push_back(t.byteAddress());
             for (int page = 0; page < 16; ++page)
@@ -162,14 +164,16 @@ private slots:
         const QByteArray before = sim->memory(0x50, 0, 128);
         const QByteArray data = table(4);
         write(data);
-        const int selections = sim->programmer->record().startConditions;
+        const int selections = sim->startConditions();
         if (cycleMs <= SFPThread::kWriteCycleWaitMs) {
             QCOMPARE(job->order, QStringList({"log", "log"}));
             QCOMPARE(job->logs[1].data, data);
-            // Polled about once per USB transfer of the chip, never thousands of times.
-            QVERIFY2(selections < 17 * (cycleMs / 3 + 3), qPrintable(QString::number(selections)));
+            // Polled about once per exchange with the programmer (3 ms for
+            // the FTDI chip, 2 ms for the others), never thousands of times.
+            const int pollMs = ftdi() ? 3 : 2;
+            QVERIFY2(selections < 17 * (cycleMs / pollMs + 3), qPrintable(QString::number(selections)));
         } else {
-            QCOMPARE(job->errors, QStringList{"Couldn't write to: SIM0001"});
+            QCOMPARE(job->errors, QStringList{"Couldn't write to: " + sim->identity()});
             // The first page stays written; nothing is rolled back.
             QCOMPARE(sim->memory(0x50, 0, 128), data.left(8) + before.mid(8));
         }
@@ -182,7 +186,7 @@ private slots:
         sim->module->refuseSelections(0x50, 1000, 16);
         write(table(6));
         QCOMPARE(job->order, QStringList{"error"});
-        QCOMPARE(job->errors, QStringList{"Couldn't write to: SIM0001"});
+        QCOMPARE(job->errors, QStringList{"Couldn't write to: " + sim->identity()});
     }
 
     void verifyReadsTheTableBackWithTheTablesChecksumRule()
@@ -197,11 +201,11 @@ private slots:
         QCOMPARE(job->logs[1].data, data);
         QCOMPARE(job->logs[0].checksum, sum(data, 119));
         QCOMPARE(job->logs[1].checksum, sum(data, 119));
-        QVERIFY(job->logs[1].record.endsWith("Read(SIM0001) from 0x51\n"));
+        QVERIFY(job->logs[1].record.endsWith("Read(" + sim->identity() + ") from 0x51\n"));
     }
 
-    // A byte the module refuses fails the job, after the page's stop, and
-    // says which one it was.
+    // A byte the module keeps refusing fails the job, after the page's stop,
+    // and says which one it was.
     void refusedBytesFailTheWrite_data()
     {
         QTest::addColumn<int>("device");
@@ -220,15 +224,16 @@ private slots:
         QFETCH(int, transactions);
         QFETCH(QString, error);
         // Pages before the refused one are taken whole.
+        constexpr int kEveryTime = 1000;
         if (transactions > 1)
-            sim->atStop(transactions - 1, [this] { sim->module->refuseDataAfter(0x50, 0); });
+            sim->atStop(transactions - 1, [this] { sim->module->refuseDataAfter(0x50, 0, kEveryTime); });
         else
-            sim->module->refuseDataAfter(std::uint8_t(device), acknowledged);
+            sim->module->refuseDataAfter(std::uint8_t(device), acknowledged, kEveryTime);
         worker->setWritePassword(device == 0x51 ? QByteArray(4, 'p') : QByteArray());
         write(table(10));
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{error});
-        const I2cTransaction last = sim->programmer->record().transactions.back();
+        const I2cTransaction last = sim->transactions().back();
         QVERIFY(last.stopped);
         QCOMPARE(last.acknowledged.back(), false);
     }
@@ -252,7 +257,7 @@ private slots:
     void budgetCoversTheWriteAndAgainTheVerify()
     {
         // Time passes on the programmer's clock, whatever the machine's speed.
-        sim->atStop(3, [this] { sim->programmer->advance(16s); });
+        sim->atStop(3, [this] { sim->advance(16s); });
         write(table(13));
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{"Timeout write"});
@@ -261,9 +266,9 @@ private slots:
         // still has a budget of its own.
         worker->setVerify(true);
         auto pages = std::make_shared<int>(0);
-        sim->programmer->setBusHook([this, pages](const SimulatorFixture::BusEvent &e) {
+        sim->setBusHook([this, pages](const SimulatorFixture::BusEvent &e) {
             if (e.kind == e.Stop && e.transaction.selected && (++*pages == 8 || *pages == 16))
-                sim->programmer->advance(8s);
+                sim->advance(8s);
         });
         write(table(14));
         QCOMPARE(job->order, QStringList({"log", "log"}));
@@ -273,9 +278,9 @@ private slots:
     {
         write(QByteArray(100, '\x55'));
         QCOMPARE(job->errors, QStringList{"Nothing written: the table holds 100 bytes, 128 are needed"});
-        QVERIFY(sim->programmer->record().calls.empty());
+        QVERIFY(!sim->programmerUsed());
     }
 };
 
-VEXA_TEST_IN_BOTH_TRANSFER_MODES(TestWriteJob)
+VEXA_TEST_ON_EVERY_PROGRAMMER(TestWriteJob)
 #include "tst_writejob.moc"
