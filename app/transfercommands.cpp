@@ -165,7 +165,8 @@ void MainWindow::judgeVerify(const QByteArray &data, ushort checksum)
     const int covered = TableViewModel::checksummedBytes(table, qMin(data.size(), written.size()));
     for (int i = 0; i < covered; ++i) {
         if (data[i] != written[i]) {
-            appendPlain(tr("Bytes read back don't match\n"));
+            appendPlain(tr("Bytes read back don't match, the first at 0x%1\n")
+                            .arg(hexText(unsigned(ui->sb_addr_start->value() + i), 2)));
             error(tr("Verify failed: the bytes read back differ from the buffer"));
             return;
         }

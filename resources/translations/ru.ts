@@ -283,9 +283,9 @@
         <translation>Контрольная сумма не совпадает</translation>
     </message>
     <message>
-        <source>Bytes read back don&apos;t match
+        <source>Bytes read back don&apos;t match, the first at 0x%1
 </source>
-        <translation>Прочитанные байты не совпадают с записанными
+        <translation>Прочитанные байты не совпадают с записанными, первый по адресу 0x%1
 </translation>
     </message>
     <message>

@@ -211,7 +211,7 @@ private slots:
             << "Checksum doesn't match\nChecksum expect: 0x0004\nChecksum calculate: 0x0006\n"
             << "Checksum doesn't match";
         // One byte gains 2, another loses 2: the sums agree, the bytes do not.
-        QTest::newRow("same checksum") << QVector<int>{0x01, 0x02} << "Bytes read back don't match\n"
+        QTest::newRow("same checksum") << QVector<int>{0x01, 0x02} << "Bytes read back don't match, the first at 0x01\n"
                                        << "Verify failed: the bytes read back differ from the buffer";
     }
 

@@ -112,18 +112,19 @@ private slots:
     {
         QTest::addColumn<int>("bufferSize");
         QTest::addColumn<QVector<int>>("flippedBytes");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("a buffer of a whole device") << 256 << QVector<int>() << "";
+        QTest::addColumn<QString>("verdict");
+        const QString differ = "Verify failed: the bytes read back differ from the buffer";
+        QTest::newRow("a buffer of a whole device") << 256 << QVector<int>() << "Succesfull write\n";
         // One byte gains 2, another loses 2: the sums agree, the bytes do not.
-        QTest::newRow("first byte") << 128 << QVector<int>{0x00, 0x05} << "Verify failed: the bytes read back differ from the buffer";
-        QTest::newRow("bytes past 118 of an A0 table") << 128 << QVector<int>{120, 125} << "Verify failed: the bytes read back differ from the buffer";
+        QTest::newRow("first byte") << 128 << QVector<int>{0x00, 0x05} << "Bytes read back don't match, the first at 0x00\n" + differ;
+        QTest::newRow("bytes past 118 of an A0 table") << 128 << QVector<int>{120, 125} << "Bytes read back don't match, the first at 0x78\n" + differ;
     }
 
     void verifyJudgesTheBytesWritten()
     {
         QFETCH(int, bufferSize);
         QFETCH(QVector<int>, flippedBytes);
-        QFETCH(QString, message);
+        QFETCH(QString, verdict);
         openWindow();
         QByteArray bytes(bufferSize, '\0');
         for (int i = 0; i < bufferSize; ++i)
@@ -135,8 +136,8 @@ private slots:
         }
         ui->currentModel()->setBuffer(bytes);
         QVERIFY(ui->transfer(ui->writeButton));
-        QCOMPARE(answers->boxTexts, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(ui->log->toPlainText().endsWith("Succesfull write\n\n"), message.isEmpty());
+        QCOMPARE(answers->boxTexts.size(), flippedBytes.isEmpty() ? 0 : 1);
+        QVERIFY2(ui->log->toPlainText().contains(verdict), qPrintable(ui->log->toPlainText().right(200)));
         QCOMPARE(ui->currentModel()->buffer().size(), bufferSize);
     }
 };
