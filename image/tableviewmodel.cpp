@@ -78,6 +78,7 @@ void TableViewModel::setTable(int table)
 
 void TableViewModel::setBuffer(const QByteArray &data)
 {
+    loaded_ = data;
     beginResetModel();
     if (data.size() > buffer_.size())
         buffer_ = data;
@@ -96,6 +97,7 @@ void TableViewModel::pasteBuffer(const QByteArray &data)
 
 void TableViewModel::clear()
 {
+    loaded_.clear();
     beginResetModel();
     buffer_.fill('\0');
     updateChecksum();

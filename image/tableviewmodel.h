@@ -49,6 +49,9 @@ public:
     quint16 checksum() const { return checksum_; }
 
     QByteArray &buffer() { return buffer_; }
+    // The bytes as they were last read, opened or pasted, before the field
+    // mappers put the check codes right.
+    const QByteArray &loaded() const { return loaded_; }
     void setBuffer(const QByteArray &data);
     void pasteBuffer(const QByteArray &data);
     void clear();
@@ -71,4 +74,5 @@ private:
     quint16 checksum_ = 0;
     int addressStart_ = 0;
     QByteArray buffer_;
+    QByteArray loaded_;
 };

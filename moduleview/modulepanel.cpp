@@ -33,6 +33,11 @@ QString shownValue(const sff::Field &field)
     return text;
 }
 
+QString hexByte(char byte)
+{
+    return QStringLiteral("%1").arg(quint8(byte), 2, 16, QLatin1Char('0')).toUpper();
+}
+
 QString deviceName(quint8 device)
 {
     return device == sff::kDeviceA0 ? QStringLiteral("A0h") : QStringLiteral("A2h");
@@ -89,8 +94,39 @@ void ModulePanel::refresh()
 {
     refreshTimer_.stop();
     decoded_ = model_ ? sff::decodeTable(model_->table(), model_->buffer()) : sff::Decoded();
+    addCheckCodesAsLoaded();
     showFindings();
     showFields();
+}
+
+void ModulePanel::addCheckCodesAsLoaded()
+{
+    // The buffer's check codes are kept right, so a module (or file) whose
+    // codes were wrong would look sound: say what it held.
+    if (!model_)
+        return;
+    const int table = model_->table();
+    const QByteArray &loaded = model_->loaded();
+    const QByteArray &buffer = model_->buffer();
+    const struct {
+        sff::CheckCodeSpan span;
+        const char *name;
+    } codes[] = {{sff::kCcBase, "CC_BASE"}, {sff::kCcExt, "CC_EXT"}, {sff::kCcDmi, "CC_DMI"}};
+    for (const auto &code : codes) {
+        if (sff::tableDevice(table) != code.span.device || sff::tableFirstByte(table) != 0
+            || code.span.at >= qMin(loaded.size(), buffer.size()) || loaded.at(code.span.at) == buffer.at(code.span.at))
+            continue;
+        sff::Finding finding;
+        finding.key = QStringLiteral("loaded_") + QString::fromLatin1(code.name).toLower();
+        finding.status = sff::Status::Warning;
+        finding.device = code.span.device;
+        finding.offset = code.span.at;
+        finding.text = tr("As read or opened, %1 was %2h, not %3h. The buffer holds the right one; a Write "
+                          "puts it into the module.")
+                           .arg(QString::fromLatin1(code.name), hexByte(loaded.at(code.span.at)),
+                                hexByte(buffer.at(code.span.at)));
+        decoded_.findings.prepend(finding);
+    }
 }
 
 void ModulePanel::showFindings()

@@ -58,6 +58,7 @@ private:
     void fitColumns();
     void fitFindings();
     void refresh();
+    void addCheckCodesAsLoaded();
     void showFindings();
     void showFields();
     void showField(QTreeWidgetItem *item, const sff::Field &field);

@@ -381,6 +381,10 @@
         <source>%1 bytes %2 (%3h): %4</source>
         <translation>%1, байты %2 (%3h): %4</translation>
     </message>
+    <message>
+        <source>As read or opened, %1 was %2h, not %3h. The buffer holds the right one; a Write puts it into the module.</source>
+        <translation>При чтении или открытии %1 был %2h, а не %3h. В буфере верное значение; запись перенесёт его в модуль.</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammerWarning</name>

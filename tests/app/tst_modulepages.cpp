@@ -213,6 +213,19 @@ private slots:
         QCOMPARE(shown("cc_base"), "1Ah (correct)");
     }
 
+    // The buffer's check codes are kept right; what the module held is
+    // still told.
+    void wrongCheckCodeOfTheModuleIsToldAfterARead()
+    {
+        plugModuleWith(63, QByteArray(1, '\x00'));
+        QVERIFY(ui->transfer(ui->readButton));
+        QTRY_VERIFY(window->findChild<QFrame *>("finding:loaded_cc_base"));
+        QVERIFY(!window->findChild<QFrame *>("finding:loaded_cc_ext"));
+        QVERIFY(shown("cc_base").endsWith("(correct)"));
+        ui->newButton->click();
+        QTRY_VERIFY(!window->findChild<QFrame *>("finding:loaded_cc_base"));
+    }
+
     void monitorShowsTheModuleLetsReadThroughAndStopsWhenPulled()
     {
         monitorCommand()->trigger();
