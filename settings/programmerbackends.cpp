@@ -5,7 +5,9 @@
 #include "i2cdevadapters.h"
 #include "libftdibackendfactory.h"
 #include "realch341ausb.h"
+#ifdef VEXA_HAVE_I2CDEV
 #include "reali2cdevsystem.h"
+#endif
 #include "simulatedbackend.h"
 #include "simulatedch341a.h"
 #include "simulatorenvironment.h"
@@ -19,7 +21,9 @@ bool installProgrammerBackends(QString *problem)
     }
     // Real programmers first, so that they lead the programmer list.
     d2xx::installBackend(makeLibFtdiBackend());
+#ifdef VEXA_HAVE_I2CDEV
     i2cdev::installSystem(std::make_shared<RealI2cDevSystem>());
+#endif
     ch341a::removeAllUsb();
     ch341a::installUsb(std::make_shared<RealCh341aUsb>());
     if (simulator.backend)
