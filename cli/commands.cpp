@@ -7,6 +7,7 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(std::make_unique<ReadCommand>());
     commands.push_back(std::make_unique<WriteCommand>());
     commands.push_back(std::make_unique<VerifyCommand>());
+    commands.push_back(std::make_unique<DecodeCommand>());
     commands.push_back(std::make_unique<DiffCommand>());
     return commands;
 }

@@ -64,6 +64,25 @@ public:
     int run(const QCommandLineParser &parser, Console &console) override;
 };
 
+class DecodeCommand : public Command
+{
+    Q_DECLARE_TR_FUNCTIONS(DecodeCommand)
+
+public:
+    QString name() const override { return QStringLiteral("decode"); }
+    QString synopsis() const override { return QStringLiteral("decode [FILE | -p SERIAL] [--json]"); }
+    QString summary() const override;
+    QString description() const override;
+    QList<QCommandLineOption> options() const override;
+    int maxArguments() const override { return 1; }
+    int run(const QCommandLineParser &parser, Console &console) override;
+
+private:
+    // The module's tables as a whole-module image, or A0h alone for a module
+    // without diagnostics; returns an exit code, 0 when they are read.
+    static int readModule(const QString &requested, Console &console, QByteArray *bytes);
+};
+
 class DiffCommand : public Command
 {
     Q_DECLARE_TR_FUNCTIONS(DiffCommand)

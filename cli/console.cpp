@@ -2,9 +2,14 @@
 
 #include <QIODevice>
 
-Console::Console(QIODevice *out, QIODevice *err, bool errIsTerminal)
-    : out_(out), err_(err), errIsTerminal_(errIsTerminal)
+Console::Console(QIODevice *out, QIODevice *err, bool errIsTerminal, bool outIsTerminal)
+    : out_(out), err_(err), errIsTerminal_(errIsTerminal), outIsTerminal_(outIsTerminal)
 {
+}
+
+bool Console::colourOut() const
+{
+    return outIsTerminal_ && qEnvironmentVariableIsEmpty("NO_COLOR") && qgetenv("TERM") != "dumb";
 }
 
 void Console::data(const QByteArray &bytes)

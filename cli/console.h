@@ -11,7 +11,11 @@ class QIODevice;
 class Console
 {
 public:
-    Console(QIODevice *out, QIODevice *err, bool errIsTerminal);
+    Console(QIODevice *out, QIODevice *err, bool errIsTerminal, bool outIsTerminal = false);
+
+    // Whether data may carry colours: standard output is a terminal that
+    // shows them, and the user has not asked for none (NO_COLOR).
+    bool colourOut() const;
 
     // Data: raw bytes, or text as UTF-8.
     void data(const QByteArray &bytes);
@@ -28,5 +32,6 @@ private:
     QIODevice *out_;
     QIODevice *err_;
     bool errIsTerminal_;
+    bool outIsTerminal_;
     int progressWidth_ = 0;  // characters of the bar line shown, 0 without one
 };

@@ -1,6 +1,8 @@
 #include "fieldnames.h"
 
-QString fieldName(quint8, int)
+#include "memorymap.h"
+
+QString fieldName(quint8 device, int offset)
 {
-    return QString();
+    return sff::fieldNameAt(device, offset);
 }

@@ -2,31 +2,13 @@
 
 #include "command.h"
 #include "commandoptions.h"
+#include "textwrap.h"
 
 #include <QStringList>
 
 namespace {
 
 constexpr int kLineWidth = 80;
-
-// Breaks text into lines of at most `width` characters at spaces; every line
-// after the first starts with `indent` spaces. Line breaks in it are kept.
-QString wrapped(const QString &text, int width, int indent = 0)
-{
-    QStringList lines;
-    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
-        QString line;
-        for (const QString &word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
-                lines.append(line);
-                line.clear();
-            }
-            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-        }
-        lines.append(line);
-    }
-    return lines.join(QLatin1Char('\n') + QString(indent, QLatin1Char(' ')));
-}
 
 QString aligned(const QList<QPair<QString, QString>> &rows)
 {

@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     QFile err;
     out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    Console console(&out, &err, ::isatty(STDERR_FILENO) == 1);
+    Console console(&out, &err, ::isatty(STDERR_FILENO) == 1, ::isatty(STDOUT_FILENO) == 1);
 
     QString problem;
     if (!installProgrammerBackends(&problem)) {

@@ -5,24 +5,12 @@
 #include "exitcodes.h"
 #include "imagefile.h"
 #include "programmerchoice.h"
+#include "tablereader.h"
 #include "tables.h"
-#include "tableviewmodel.h"
 #include "textdump.h"
 #include "transfersession.h"
 
 #include <QMap>
-
-namespace {
-
-// A0h byte 92, bit 6: the module implements diagnostics, and so answers at A2h.
-bool announcesDiagnostics(const QByteArray &a0Low)
-{
-    constexpr int kDiagnosticType = 92;
-    constexpr quint8 kDiagnosticsImplemented = 0x40;
-    return a0Low.size() > kDiagnosticType && (quint8(a0Low.at(kDiagnosticType)) & kDiagnosticsImplemented);
-}
-
-}  // namespace
 
 QString ReadCommand::summary() const
 {
@@ -68,32 +56,11 @@ int ReadCommand::run(const QCommandLineParser &parser, Console &console)
 
     TransferSession session(console, serial, tables.size());
     QMap<int, QByteArray> read;
-    bool withoutA2 = false;
-    for (int table : tables) {
-        if (withoutA2 && TableViewModel::isA2Table(table))
-            continue;
-        session.starting(table);
-        QByteArray bytes;
-        const ModuleTransfer::Outcome outcome = session.transfer().read(table, &bytes);
-        if (outcome == ModuleTransfer::Outcome::Failed) {
-            // A module that says it has no diagnostics need not answer at A2h.
-            const auto a0Low = read.constFind(TableViewModel::kTableA0Low);
-            if (TableViewModel::isA2Table(table) && a0Low != read.constEnd() && !announcesDiagnostics(*a0Low)) {
-                withoutA2 = true;
-                console.message(tr("The module has no diagnostics (A2h): only its A0h tables were read."));
-                session.finished();
-                continue;
-            }
-            console.message(tr("Couldn't read %1: %2").arg(Tables::title(table), session.transfer().error()));
-            return kExitFailure;
-        }
-        if (outcome == ModuleTransfer::Outcome::Canceled || session.interrupted()) {
-            console.message(tr("Interrupted: nothing was written."));
-            return kExitInterrupted;
-        }
-        read.insert(table, bytes);
-        session.finished();
-    }
+    const int outcome = TableReader::read(session, console, tables, &read);
+    if (outcome == kExitInterrupted)
+        console.message(tr("Interrupted: nothing was written."));
+    if (outcome != kExitSuccess)
+        return outcome;
 
     if (output == QLatin1String("-")) {
         console.data(Tables::assemble(read));

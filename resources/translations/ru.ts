@@ -1504,6 +1504,56 @@
     </message>
 </context>
 <context>
+    <name>DecodeCommand</name>
+    <message>
+        <source>Decode an image or the module</source>
+        <translation>Расшифровать образ или модуль</translation>
+    </message>
+    <message>
+        <source>Decodes the identification and diagnostics of a module as the window&apos;s Module panel does: of the image FILE, or, without FILE, of the module in the programmer (-p may be left out when one programmer is attached). The findings come first, then every field with its value and unit; warnings and errors are spelt out. With --json the decode is one JSON object instead, in English whatever the language.
+
+A one-table or one-device image is taken as A0h. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h.</source>
+        <translation>Расшифровывает идентификационные данные и диагностику модуля так же, как панель «Модуль» в окне программы: образа FILE или, без FILE, модуля в программаторе (-p можно не указывать, если подключён только один программатор). Сначала выводятся замечания, затем каждое поле со значением и единицей измерения; предупреждения и ошибки названы словами. С --json расшифровка выводится одним объектом JSON — на английском при любом языке.
+
+Образ одной таблицы или одного устройства считается образом A0h. Код завершения 3, если неверна контрольная сумма: CC_BASE, CC_EXT или, если есть A2h, CC_DMI.</translation>
+    </message>
+    <message>
+        <source>One JSON object instead of text, for other programs.</source>
+        <translation>Один объект JSON вместо текста, для других программ.</translation>
+    </message>
+    <message>
+        <source>Decode a file or the module, not both: give FILE or -p SERIAL</source>
+        <translation>Расшифровать можно файл или модуль, но не оба сразу: укажите FILE или -p SERIAL</translation>
+    </message>
+    <message>
+        <source>Check codes that are wrong: %1</source>
+        <translation>Неверные контрольные суммы: %1</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Прервано.</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeListing</name>
+    <message>
+        <source>[warning]</source>
+        <translation>[предупреждение]</translation>
+    </message>
+    <message>
+        <source>[error]</source>
+        <translation>[ошибка]</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Замечания</translation>
+    </message>
+    <message>
+        <source>Not in the image</source>
+        <translation>Нет в образе</translation>
+    </message>
+</context>
+<context>
     <name>DiffCommand</name>
     <message>
         <source>Compare two images byte by byte</source>
@@ -1696,14 +1746,6 @@ A module without diagnostics (no answer at A2h, and A0h byte 92 says so) gives i
         <translation>Двоичный образ содержит одну таблицу, одно устройство или весь модуль, а не %1</translation>
     </message>
     <message>
-        <source>The module has no diagnostics (A2h): only its A0h tables were read.</source>
-        <translation>У модуля нет диагностики (A2h): прочитаны только таблицы A0h.</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Не удалось прочитать %1: %2</translation>
-    </message>
-    <message>
         <source>Interrupted: nothing was written.</source>
         <translation>Прервано: ничего не записано.</translation>
     </message>
@@ -1737,6 +1779,17 @@ A module without diagnostics (no answer at A2h, and A0h byte 92 says so) gives i
     <message>
         <source>The image holds one device (256 bytes); name tables of A0h or of A2h with -t, not %1</source>
         <translation>Образ содержит одно устройство (256 байт); укажите в -t таблицы A0h или A2h, а не %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableReader</name>
+    <message>
+        <source>The module has no diagnostics (A2h): only its A0h tables were read.</source>
+        <translation>У модуля нет диагностики (A2h): прочитаны только таблицы A0h.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
     </message>
 </context>
 <context>

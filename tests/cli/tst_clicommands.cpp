@@ -4,6 +4,9 @@
 
 #include "samplemodule.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -43,6 +46,45 @@ QByteArray i2cdump(const QByteArray &device)
     return text;
 }
 
+// `ethtool -m eth0 hex on` of a 1000BASE-LX module with internally calibrated
+// diagnostics, made up for the test with correct check codes: 41.25 degrees C,
+// 3.28 V, 12.5 mA, TX -6 dBm, RX -10 dBm.
+const char kEthtoolDump[] =
+    "Offset\t\tValues\n"
+    "------\t\t------\n"
+    "0x0000:\t\t03 04 07 00 00 00 02 00 00 00 00 01 0d 00 0a 64 \n"
+    "0x0010:\t\t00 00 00 00 4b 4f 52 56 41 4c 20 50 48 4f 54 4f \n"
+    "0x0020:\t\t4e 49 43 53 00 00 00 00 4b 50 2d 53 46 50 2d 31 \n"
+    "0x0030:\t\t47 2d 4c 58 31 30 20 20 31 2e 30 20 05 1e 00 cc \n"
+    "0x0040:\t\t00 1a 00 00 4b 50 32 33 31 31 30 34 35 37 20 20 \n"
+    "0x0050:\t\t20 20 20 20 32 33 31 31 30 37 20 20 68 f0 05 d7 \n"
+    "0x0060:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x0070:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x0080:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x0090:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x00a0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x00b0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x00c0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x00d0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x00e0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x00f0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x0100:\t\t50 00 f6 00 4b 00 fb 00 8c a0 75 30 88 b8 79 18 \n"
+    "0x0110:\t\t9c 40 03 e8 88 b8 05 dc 27 10 03 1a 1f 07 03 e8 \n"
+    "0x0120:\t\t27 10 00 20 1f 07 00 28 00 00 00 00 00 00 00 00 \n"
+    "0x0130:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x0140:\t\t00 00 00 00 3f 80 00 00 00 00 00 00 01 00 00 00 \n"
+    "0x0150:\t\t01 00 00 00 01 00 00 00 01 00 00 00 00 00 00 e3 \n"
+    "0x0160:\t\t29 40 80 20 18 6a 09 d0 03 e8 00 00 00 00 00 00 \n"
+    "0x0170:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x0180:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x0190:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x01a0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x01b0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x01c0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x01d0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x01e0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
+    "0x01f0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n";
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -53,6 +95,14 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A value in JSON by its path, "checksums/base/ok" or "fields/0/name".
+QJsonValue valueAt(QJsonValue value, const QString &path)
+{
+    for (const QString &key : path.split('/'))
+        value = value.isArray() ? value.toArray().at(key.toInt()) : value.toObject().value(key);
+    return value;
 }
 
 }  // namespace
@@ -104,6 +154,10 @@ private slots:
         QVERIFY(writeFile(path("sample.bin"), sample));
         QVERIFY(writeFile(path("a0.txt"), i2cdump(image.left(256))));
         QVERIFY(writeFile(path("broken.txt"), "03 04\n07 zz\n"));
+        QVERIFY(writeFile(path("ethtool.txt"), kEthtoolDump));
+        QVERIFY(writeFile(path("badbase.bin"), replaced(sample, 63, QByteArray(1, char(sample.at(63) + 1)))));
+        QVERIFY(writeFile(path("baddmi.bin"), replaced(sample, 256 + 95, QByteArray(1, char(sample.at(351) + 1)))));
+        QVERIFY(writeFile(path("dark.bin"), replaced(sample, 256 + 104, QByteArray(2, '\0'))));  // RX power 0
     }
 
     void init()
@@ -167,19 +221,32 @@ private slots:
                                       << "The module matches the image: A0 Low, A0 High, A2 Low, A2 High" << sample
                                       << none;
         QTest::newRow("verify, different")
-            << QStringList{"verify", path("image.bin")} << 3 << QByteArray("image.bin  Module  Field\n0x00")
+            << QStringList{"verify", path("image.bin")} << 3 << QByteArray("Extended identifier\n0x0002  A0h 2")
             << QString("Bytes that differ: %1").arg(differing(image, sample, 0, 128)) << sample << none;
         QTest::newRow("verify a broken dump") << QStringList{"verify", path("broken.txt")} << 1 << none
                                               << "Line 2: \"zz\" is not a hexadecimal byte" << sample << none;
 
         QTest::newRow("diff") << QStringList{"diff", path("image.bin"), path("sample.bin")} << 3
-                              << QByteArray("image.bin  sample.bin  Field\n0x00")
+                              << QByteArray("00          Vendor control functions\n")
                               << QString("Bytes that differ: %1").arg(differing(image, sample, 0, 512)) << sample
                               << none;
         QTest::newRow("diff, same") << QStringList{"diff", path("sample.bin"), path("sample.bin")} << 0 << none
                                     << "The images are the same." << sample << none;
         QTest::newRow("diff, sizes") << QStringList{"diff", path("image.bin"), path("table.bin")} << 1 << none
                                      << "The images differ in size" << sample << none;
+
+        QTest::newRow("decode a file") << QStringList{"decode", path("sample.bin")} << 0
+                                       << QByteArray("0.2818 mW (-5.50 dBm)\n") << "" << sample << none;
+        QTest::newRow("decode the module") << QStringList{"decode", "-p", "VEXASIM1"} << 0
+                                           << QByteArray("VX2612060001\n") << "" << sample << none;
+        QTest::newRow("decode in Russian") << QStringList{"--lang", "ru", "decode", path("sample.bin")} << 0
+                                           << QByteArray("Идентификация\n  Идентификатор") << "" << sample << none;
+        QTest::newRow("decode, wrong CC_BASE")
+            << QStringList{"decode", path("badbase.bin")} << 3 << QByteArray("Findings\n  [error] CC_BASE is 39h")
+            << "Check codes that are wrong: CC_BASE" << sample << none;
+        QTest::newRow("decode a file or the module")
+            << QStringList{"decode", path("sample.bin"), "-p", "VEXASIM1"} << 2 << none
+            << "Decode a file or the module, not both" << sample << none;
 
         QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("vexa-modulant-cli 0.18\n") << ""
                                  << sample << none;
@@ -210,9 +277,60 @@ private slots:
             QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
         else
             QVERIFY2(result.err.contains(err), qPrintable(result.err));
+        QVERIFY2(!result.out.contains("\x1b["), "colours though not on a terminal");
         QCOMPARE(readFile(path("module.bin")), module);
         QCOMPARE(QFile::exists(path("out.bin")), !written.isEmpty());
         QCOMPARE(readFile(path("out.bin")), written);
+    }
+
+    void decodeJson_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<int>("exitCode");
+        const auto row = [](const char *name, const QStringList &arguments, const char *key, const QJsonValue &value,
+                            int exitCode = 0) {
+            QTest::newRow(name) << arguments + QStringList{"--json"} << QString(key) << value << exitCode;
+        };
+        const QStringList sampleFile = {"decode", path("sample.bin")};
+        row("vendor", sampleFile, "vendor_name", "VEXA");
+        row("part number", sampleFile, "part_number", "VX-SFP10G-LR");
+        row("wavelength", sampleFile, "wavelength_nm", 1310);
+        row("lengths", sampleFile, "lengths/smf_km", 10);
+        row("check code", sampleFile, "checksums/ext/ok", true);
+        row("TX power", sampleFile, "diagnostics/tx_power_dbm", -2.0);
+        row("threshold", sampleFile, "diagnostics/thresholds/temperature_c/high_alarm", 85.0);
+        row("no light", {"decode", path("dark.bin")}, "diagnostics/rx_power_dbm", QJsonValue::Null);
+        row("wrong CC_DMI", {"decode", path("baddmi.bin")}, "checksums/dmi/ok", false, 3);
+        row("English in Russian", {"--lang", "ru", "decode", path("sample.bin")}, "fields/0/name", "Identifier");
+        row("the module", {"decode", "-p", "VEXASIM1"}, "diagnostics/temperature_c", 35.5);
+
+        const QStringList ethtool = {"decode", path("ethtool.txt")};
+        row("ethtool: vendor", ethtool, "vendor_name", "KORVAL PHOTONICS");
+        row("ethtool: part number", ethtool, "part_number", "KP-SFP-1G-LX10");
+        row("ethtool: serial number", ethtool, "serial_number", "KP23110457");
+        row("ethtool: wavelength", ethtool, "wavelength_nm", 1310);
+        row("ethtool: transceiver", ethtool, "transceiver", QJsonArray{"1000BASE-LX"});
+        row("ethtool: temperature", ethtool, "diagnostics/temperature_c", 41.25);
+        row("ethtool: supply", ethtool, "diagnostics/vcc_v", 3.28);
+        row("ethtool: bias", ethtool, "diagnostics/tx_bias_ma", 12.5);
+        row("ethtool: TX power", ethtool, "diagnostics/tx_power_dbm", -6.0);
+        row("ethtool: RX power", ethtool, "diagnostics/rx_power_dbm", -10.0);
+        row("ethtool: CC_DMI", ethtool, "checksums/dmi/ok", true);
+    }
+    void decodeJson()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, key);
+        QFETCH(QJsonValue, value);
+        QFETCH(int, exitCode);
+        const Run result = run(arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        QJsonParseError error;
+        const QJsonDocument json = QJsonDocument::fromJson(result.out, &error);
+        QVERIFY2(json.isObject(), qPrintable(error.errorString()));
+        QCOMPARE(valueAt(json.object(), key), value);
     }
 
     // Messages in the window's language, unless --lang says otherwise.

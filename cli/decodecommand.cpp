@@ -1,0 +1,106 @@
+#include "commands.h"
+
+#include "checkcodes.h"
+#include "commandoptions.h"
+#include "console.h"
+#include "decodelisting.h"
+#include "exitcodes.h"
+#include "imagefile.h"
+#include "json.h"
+#include "programmerchoice.h"
+#include "tablereader.h"
+#include "tables.h"
+#include "transfersession.h"
+
+#include <QJsonDocument>
+
+namespace {
+
+// The check codes that the image holds with their bytes and that are wrong.
+QStringList wrongCheckCodes(const sff::ModuleImage &image)
+{
+    const QPair<const char *, sff::CheckCodeSpan> codes[] = {
+        {"CC_BASE", sff::kCcBase}, {"CC_EXT", sff::kCcExt}, {"CC_DMI", sff::kCcDmi}};
+    QStringList wrong;
+    for (const auto &code : codes) {
+        const sff::CheckCodeState state = sff::checkCode(image, code.second);
+        if (state.held && !state.ok())
+            wrong.append(QLatin1String(code.first));
+    }
+    return wrong;
+}
+
+}  // namespace
+
+QString DecodeCommand::summary() const
+{
+    return tr("Decode an image or the module");
+}
+
+QString DecodeCommand::description() const
+{
+    return tr("Decodes the identification and diagnostics of a module as the window's Module panel does: of the "
+              "image FILE, or, without FILE, of the module in the programmer (-p may be left out when one "
+              "programmer is attached). The findings come first, then every field with its value and unit; "
+              "warnings and errors are spelt out. With --json the decode is one JSON object instead, in English "
+              "whatever the language.\n\n"
+              "A one-table or one-device image is taken as A0h. The exit status is 3 when a check code is wrong: "
+              "CC_BASE, CC_EXT, or CC_DMI when there is A2h.");
+}
+
+QList<QCommandLineOption> DecodeCommand::options() const
+{
+    return {CommandOptions::programmer(),
+            QCommandLineOption(QStringLiteral("json"), tr("One JSON object instead of text, for other programs."))};
+}
+
+int DecodeCommand::run(const QCommandLineParser &parser, Console &console)
+{
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty() && parser.isSet(QStringLiteral("p"))) {
+        console.message(tr("Decode a file or the module, not both: give FILE or -p SERIAL"));
+        return kExitUsage;
+    }
+    QByteArray bytes;
+    if (files.isEmpty()) {
+        if (const int failed = readModule(parser.value(QStringLiteral("p")), console, &bytes))
+            return failed;
+    } else {
+        LoadedImage loaded;
+        QString problem;
+        if (!ImageFile::readImage(files.first(), &loaded, &problem)) {
+            console.message(problem);
+            return kExitFailure;
+        }
+        bytes = loaded.bytes();
+    }
+
+    const sff::ModuleImage image = sff::ModuleImage::fromBytes(bytes);
+    if (parser.isSet(QStringLiteral("json")))
+        console.data(QJsonDocument(sff::toJson(image)).toJson(QJsonDocument::Indented));
+    else
+        console.print(DecodeListing::text(sff::decode(image), console.colourOut()));
+    const QStringList wrong = wrongCheckCodes(image);
+    if (wrong.isEmpty())
+        return kExitSuccess;
+    console.message(tr("Check codes that are wrong: %1").arg(wrong.join(QStringLiteral(", "))));
+    return kExitDifferences;
+}
+
+int DecodeCommand::readModule(const QString &requested, Console &console, QByteArray *bytes)
+{
+    QString serial;
+    QString problem;
+    if (const int refused = ProgrammerChoice::choose(requested, &serial, &problem)) {
+        console.message(problem);
+        return refused;
+    }
+    TransferSession session(console, serial, Tables::all().size());
+    QMap<int, QByteArray> read;
+    const int outcome = TableReader::read(session, console, Tables::all(), &read);
+    if (outcome == kExitInterrupted)
+        console.message(tr("Interrupted."));
+    if (outcome == kExitSuccess)
+        *bytes = Tables::assemble(read);  // A0h, then A2h when the module has it
+    return outcome;
+}
