@@ -11,22 +11,24 @@ QString ListCommand::summary() const
 
 QString ListCommand::description() const
 {
-    return tr("Prints one line for each programmer found: its serial number and its description. The simulated "
-              "programmer is listed when VEXA_SIMULATOR is set.");
+    return tr("Prints one line for each programmer found: what selects it with -p (an FTDI chip's serial number, an "
+              "I2C adapter's \"i2c-N\", a CH341A's USB port), its kind and its description. The simulated "
+              "programmers are listed when VEXA_SIMULATOR is set.");
 }
 
 int ListCommand::run(const QCommandLineParser &, Console &console)
 {
     const QVector<ProgrammerInfo> programmers = discoverProgrammers();
-    int width = 0;
-    for (const ProgrammerInfo &programmer : programmers)
-        width = qMax(width, programmer.serialNumber().size());
+    int identityWidth = 0, kindWidth = 0;
     for (const ProgrammerInfo &programmer : programmers) {
-        const char *description = programmer.node().Description;
-        console.print(QStringLiteral("%1  %2\n")
-                          .arg(programmer.serialNumber().leftJustified(width),
-                               QString::fromUtf8(description, int(qstrnlen(description, sizeof programmer.node().Description)))));
+        identityWidth = qMax(identityWidth, programmer.identity().size());
+        kindWidth = qMax(kindWidth, int(programmerKindName(programmer.kind()).size()));
     }
+    for (const ProgrammerInfo &programmer : programmers)
+        console.print(QStringLiteral("%1  %2  %3\n")
+                          .arg(programmer.identity().leftJustified(identityWidth),
+                               QString::fromStdString(programmerKindName(programmer.kind())).leftJustified(kindWidth),
+                               programmer.description()));
     if (programmers.isEmpty())
         console.message(tr("No programmer found."));
     return kExitSuccess;

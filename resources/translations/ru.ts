@@ -1685,8 +1685,8 @@ A one-table or one-device image is taken as A0h. The exit status is 3 when a che
         <translation>Показать подключённые программаторы</translation>
     </message>
     <message>
-        <source>Prints one line for each programmer found: its serial number and its description. The simulated programmer is listed when VEXA_SIMULATOR is set.</source>
-        <translation>Выводит по строке на каждый найденный программатор: серийный номер и описание. Имитатор программатора показывается, если задана переменная VEXA_SIMULATOR.</translation>
+        <source>Prints one line for each programmer found: what selects it with -p (an FTDI chip&apos;s serial number, an I2C adapter&apos;s &quot;i2c-N&quot;, a CH341A&apos;s USB port), its kind and its description. The simulated programmers are listed when VEXA_SIMULATOR is set.</source>
+        <translation>Выводит по строке на каждый найденный программатор: то, что выбирает его ключом -p (серийный номер микросхемы FTDI, «i2c-N» адаптера I2C, порт USB у CH341A), его тип и описание. Имитаторы программаторов показываются, если задана переменная VEXA_SIMULATOR.</translation>
     </message>
     <message>
         <source>No programmer found.</source>

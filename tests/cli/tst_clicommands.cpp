@@ -177,7 +177,7 @@ private slots:
 
         const QString out = path("out.bin");
         const QByteArray none;
-        QTest::newRow("list") << QStringList{"list"} << 0 << QByteArray("VEXASIM1  Vexa simulated programmer\n")
+        QTest::newRow("list") << QStringList{"list"} << 0 << QByteArray("VEXASIM1  FTDI    Vexa simulated programmer\nVEXASIM2  CH341A  CH341A VEXASIM2\n")
                               << "" << sample << none;
         QTest::newRow("read as a hex dump")
             << QStringList{"read"} << 0 << "\n0x0100:\t\t" + sample.mid(256, 16).toHex(' ') + " \n0x0110:" << ""

@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY2(message.isEmpty() ? result.err.isEmpty() : result.err.startsWith(message), qPrintable(result.err));
         if (arguments.first() == "list")
-            QCOMPARE(result.out, QByteArray("SIM1  Vexa simulated programmer\nSIM2  Vexa simulated programmer\n"));
+            QCOMPARE(result.out, QByteArray("SIM1  FTDI  Vexa simulated programmer\nSIM2  FTDI  Vexa simulated programmer\n"));
     }
 
     // A bar redrawn in place on a terminal, for more than one table; nothing
