@@ -1,4 +1,5 @@
 #include "tableviewmodel.h"
+#include "testbytes.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -7,24 +8,6 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
-
-namespace {
-
-QByteArray pattern(int size, int seed)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(i * 7 + seed);
-    return bytes;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 class TstImageFile : public QObject
 {
@@ -133,9 +116,7 @@ private slots:
         QCOMPARE(errors.count(), 1);
         QVERIFY2(errors.at(0).at(0).toString().startsWith(message), qPrintable(errors.at(0).at(0).toString()));
         QVERIFY(errors.at(0).at(0).toString().size() > QString("Couldn't write file: ").size());
-        QFile kept(file);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), pattern(128, 8));
+        QCOMPARE(readFile(file), pattern(128, 8));
     }
 };
 

@@ -1,4 +1,7 @@
 #include "simulatorfixture.h"
+#include "testbytes.h"
+
+#include <algorithm>
 
 SimulatorFixture::SimulatorFixture()
     : backend(std::make_shared<SimulatedBackend>()), module(std::make_shared<SimulatedModule>())
@@ -29,7 +32,6 @@ QByteArray SimulatorFixture::readable(std::uint8_t device, int from, int to) con
 
 void SimulatorFixture::fillPattern(std::uint8_t device, int seed)
 {
-    auto &bytes = module->memory(device);
-    for (int i = 0; i < SimulatedModule::kDeviceSize; ++i)
-        bytes[i] = static_cast<std::uint8_t>(i * 7 + seed);
+    const QByteArray bytes = pattern(SimulatedModule::kDeviceSize, seed);
+    std::copy(bytes.begin(), bytes.end(), module->memory(device).begin());
 }
