@@ -2,11 +2,12 @@
 // under way behind the logo, quitting, and a refused simulator setting.
 
 #include "isolatedsettings.h"
-#include "logowindow.h"
-#include "mainwindow.h"
 #include "programmerbackends.h"
+#include "programmerdiscovery.h"
 #include "simulatorfixture.h"
 #include "startup.h"
+#include "testbytes.h"
+#include "windowdriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,18 +18,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-QWidget *topLevel(const char *className)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->inherits(className))
-            return w;
-    return nullptr;
-}
-
-}  // namespace
 
 class TestStartup : public QObject
 {
@@ -49,8 +38,7 @@ private slots:
     void identity()
     {
         QCOMPARE(QCoreApplication::applicationName(), QString("Vexa Modulant"));
-        QCOMPARE(QCoreApplication::organizationName(), QString("Zorvik"));
-        QCOMPARE(QCoreApplication::applicationVersion(), QString("0.18"));
+        QCOMPARE(QCoreApplication::organizationName(), QString("Zorvik"));  // the settings' place
         setApplicationIcon();
         QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
     }
@@ -66,16 +54,19 @@ private slots:
         window.initSettings();
         QCOMPARE(window.windowTitle(), QString("Vexa Modulant v0.18"));
 
-        QWidget *logo = topLevel("LogoWindow");
+        QWidget *logo = topLevelWidget("LogoWindow");
         QVERIFY(logo && logo->isVisible());
+        // Only the picture is seen: no frame, no title bar, no background.
+        QVERIFY(logo->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(logo->testAttribute(Qt::WA_TranslucentBackground));
         QVERIFY(!window.isVisible());
         // Discovery is already under way while the logo is up.
-        QWidget *settings = topLevel("SettingsDialog");
+        QWidget *settings = topLevelWidget("SettingsDialog");
         QVERIFY(!settings->findChild<QProgressBar *>("prog_bar_connection")->isHidden());
 
         listingMayEnd.release();
         QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
-        QVERIFY(!topLevel("LogoWindow"));
+        QVERIFY(!topLevelWidget("LogoWindow"));
         QTRY_COMPARE(settings->findChild<QComboBox *>("cb_connection")->currentText(), QString("SIM0001"));
     }
 
@@ -91,22 +82,17 @@ private slots:
 
     void simulatedProgrammerOnlyWhenAskedFor()
     {
-        const auto listedSerials = [] {
-            std::uint32_t count = 0;
-            FT_CreateDeviceInfoList(&count);
-            std::vector<FT_DEVICE_LIST_INFO_NODE> nodes(count);
-            FT_GetDeviceInfoList(nodes.data(), &count);
-            QStringList serials;
-            for (std::uint32_t i = 0; i < count; ++i)
-                serials.append(QString::fromLatin1(nodes[i].SerialNumber));
-            return serials;
+        const auto simulatorListed = [] {
+            const QVector<ProgrammerInfo> found = discoverProgrammers();
+            return std::any_of(found.begin(), found.end(),
+                               [](const ProgrammerInfo &info) { return info.serialNumber() == "VEXASIM1"; });
         };
         QString problem;
         for (const char *setting : {"", "0", "1"}) {
             d2xx::removeAllBackends();
             qputenv("VEXA_SIMULATOR", setting);
             QVERIFY(installProgrammerBackends(&problem));
-            QCOMPARE(listedSerials().contains("VEXASIM1"), QByteArray(setting) == "1");
+            QCOMPARE(simulatorListed(), QByteArray(setting) == "1");
             QCOMPARE(d2xx::installedBackends().size(), QByteArray(setting) == "1" ? size_t(2) : size_t(1));
         }
         d2xx::removeAllBackends();
@@ -117,10 +103,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("short.bin");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(128, '\0'));
-        file.close();
+        QVERIFY(writeFile(path, QByteArray(128, '\0')));
 
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

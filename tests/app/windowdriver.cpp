@@ -57,16 +57,15 @@ T *child(QObject &parent, const char *name)
     return found;
 }
 
-QWidget *topLevel(const char *className)
+}  // namespace
+
+QWidget *topLevelWidget(const char *className)
 {
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->inherits(className))
             return w;
-    qFatal("no %s", className);
     return nullptr;
 }
-
-}  // namespace
 
 WindowDriver::WindowDriver(MainWindow &mainWindow)
     : window(mainWindow)
@@ -81,7 +80,7 @@ WindowDriver::WindowDriver(MainWindow &mainWindow)
     , newButton(child<QToolButton>(window, "tb_new"))
     , openButton(child<QToolButton>(window, "tb_open"))
     , saveButton(child<QToolButton>(window, "tb_save"))
-    , progressDialog(topLevel("ProgressDialog"))
+    , progressDialog(topLevelWidget("ProgressDialog"))
     , watch(new TransferWatch(progressDialog))
 {
 }
@@ -103,7 +102,7 @@ QString WindowDriver::status() const
 
 bool WindowDriver::waitForProgrammers(int count)
 {
-    QWidget *settings = topLevel("SettingsDialog");
+    QWidget *settings = topLevelWidget("SettingsDialog");
     auto *list = child<QComboBox>(*settings, "cb_connection");
     auto *busy = child<QProgressBar>(*settings, "prog_bar_connection");
     return QTest::qWaitFor([&] { return busy->isHidden() && list->count() == count; }, 5000)

@@ -19,6 +19,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+// The first top-level widget of that class; null if there is none.
+QWidget *topLevelWidget(const char *className);
+
 // Answers every message box and file dialog that comes up while it lives.
 class ModalAnswerer : public QObject
 {

@@ -1,4 +1,3 @@
-#include "spinboxhidezero.h"
 #include "spinboxuppercase.h"
 #include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
@@ -55,26 +54,6 @@ private slots:
         QTRY_VERIFY(open.isNull());
         emit delegate_.forceApply();  // the closed editor no longer listens
         QCOMPARE(model_.buffer().at(0x45), char(0x3C));
-    }
-
-    // Each shows a value; clearing it and pressing Enter gives a blank zero.
-    void zeroHidingBoxes()
-    {
-        SpinBoxHideZero box;
-        DoubleSpinBoxHideZero speed;
-        QDoubleSpinBox plain;
-        box.setValue(42);
-        speed.setValue(0.1);
-        plain.setValue(0.1);
-        QCOMPARE(box.text(), QString("42"));
-        QCOMPARE(speed.text(), plain.text());
-        for (QAbstractSpinBox *edited : std::initializer_list<QAbstractSpinBox *>{&box, &speed}) {
-            edited->selectAll();
-            QTest::keyClick(edited, Qt::Key_Backspace);
-            QTest::keyClick(edited, Qt::Key_Return);
-            QCOMPARE(edited->text(), QString());
-            QCOMPARE(edited->property("value").toDouble(), 0.0);
-        }
     }
 };
 

@@ -2,20 +2,13 @@
 #include "sfpdatamapperinteger.h"
 #include "spinboxhidezero.h"
 #include "tableviewmodel.h"
+#include "testbytes.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
-
-quint8 sum8(const QByteArray &bytes, int begin, int end)
-{
-    quint8 sum = 0;
-    for (int i = begin; i < end; ++i)
-        sum += quint8(bytes.at(i));
-    return sum;
-}
 
 // Any table: no zero bytes, and check codes that are wrong.
 const QByteArray kSample(128, 'Z');
@@ -85,6 +78,7 @@ private slots:
         QTest::newRow("MMF in tens") << 19 << hex("1E") << "300" << "305" << hex("1E") << "300";
         QTest::newRow("speed") << 12 << hex("67") << "10.3" << "1.4" << hex("0E") << "1.4";
         QTest::newRow("top speed") << 12 << hex("FF") << "25.5" << "0.7" << hex("07") << "0.7";
+        QTest::newRow("speed cleared") << 12 << hex("67") << "10.3" << "" << hex("00") << "";
         QTest::newRow("SMF cleared") << 14 << hex("09") << "9" << "" << hex("00") << "";
         QTest::newRow("blank copper") << 18 << hex("00") << "" << "40" << hex("28") << "40";
     }
@@ -105,8 +99,8 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Return);
         QCOMPARE(model_.buffer().mid(offset, stored.size()), stored);
         QCOMPARE(editor->property("text").toString(), shownAfter);
-        QCOMPARE(quint8(model_.buffer().at(63)), sum8(model_.buffer(), 0, 63));
-        QCOMPARE(quint8(model_.buffer().at(95)), sum8(model_.buffer(), 64, 95));
+        QCOMPARE(quint8(model_.buffer().at(63)), checkCode(model_.buffer(), 0, 63));
+        QCOMPARE(quint8(model_.buffer().at(95)), checkCode(model_.buffer(), 64, 95));
     }
 
     void typingInsideATextFieldKeepsTheCursor()
@@ -138,8 +132,8 @@ private slots:
         QFETCH(int, sumInto63From);
         QFETCH(int, sumInto95From);
         const auto withCheckCodes = [=](QByteArray bytes) {
-            bytes[63] = sumInto63From < 0 ? bytes.at(63) : char(sum8(bytes, sumInto63From, 63));
-            bytes[95] = sumInto95From < 0 ? bytes.at(95) : char(sum8(bytes, sumInto95From, 95));
+            bytes[63] = sumInto63From < 0 ? bytes.at(63) : char(checkCode(bytes, sumInto63From, 63));
+            bytes[95] = sumInto95From < 0 ? bytes.at(95) : char(checkCode(bytes, sumInto95From, 95));
             return bytes;
         };
         bind(table);

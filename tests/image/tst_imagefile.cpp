@@ -1,4 +1,5 @@
 #include "tableviewmodel.h"
+#include "testbytes.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -9,20 +10,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray pattern(int size, int seed)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(i * 7 + seed);
-    return bytes;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Bytes as plain hex text, sixteen a line.
 QByteArray hexText(const QByteArray &bytes)
@@ -111,50 +98,34 @@ private slots:
         QCOMPARE(model.buffer(), pattern(size, 4).mid(from, 128));
     }
 
-    void refusedLoadKeepsTheBuffer_data()
+    // A refused load keeps the buffer, a refused save the file it would
+    // replace; the message names the file or carries the system's reason.
+    void refusedFileChangesNothing_data()
     {
+        QTest::addColumn<bool>("saving");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("message");
         QFile missing(path("no-such.bin"));
         QVERIFY(!missing.open(QIODevice::ReadOnly));
-        QTest::newRow("missing") << missing.fileName() << "Couldn't open file: " + missing.errorString();
+        QTest::newRow("load missing") << false << missing.fileName() << "Couldn't open file: " + missing.errorString();
         const QString tooLarge = "File is too large for an EEPROM image (more than 65536 bytes): ";
-        QTest::newRow("64 KiB and one byte") << path("huge.bin") << tooLarge + path("huge.bin");
-        QTest::newRow("device") << "/dev/zero" << "Not a regular file: /dev/zero";
-        QTest::newRow("FIFO") << fifo() << "Not a regular file: " + fifo();
+        QTest::newRow("load 64 KiB and one byte") << false << path("huge.bin") << tooLarge + path("huge.bin");
+        QTest::newRow("load a device") << false << "/dev/zero" << "Not a regular file: /dev/zero";
+        QTest::newRow("load a FIFO") << false << fifo() << "Not a regular file: " + fifo();
         QVERIFY(writeFile(path("broken.txt"), "03 04\nzz\n"));
-        QTest::newRow("broken dump") << path("broken.txt")
-                                     << "Not a module dump: " + path("broken.txt") + "\nLine 2: \"zz\" is not";
+        QTest::newRow("load a broken dump") << false << path("broken.txt")
+                                            << "Not a module dump: " + path("broken.txt") + "\nLine 2: \"zz\" is not";
         // Opens fine, but offset 0 of a process's memory cannot be read.
-        QTest::newRow("read error") << "/proc/self/mem" << "Couldn't read file: ";
+        QTest::newRow("load, read error") << false << "/proc/self/mem" << "Couldn't read file: ";
+        QTest::newRow("save, disk full") << true << path("keep.bin") << "Couldn't write file: ";
+        QTest::newRow("save to a FIFO") << true << fifo() << "Not a regular file: " + fifo();
     }
-    void refusedLoadKeepsTheBuffer()
+    void refusedFileChangesNothing()
     {
+        QFETCH(bool, saving);
         QFETCH(QString, file);
         QFETCH(QString, message);
-        TableViewModel model;
-        model.setBuffer(pattern(128, 7));
-        QSignalSpy errors(&model, &TableViewModel::error);
-        QVERIFY(!model.load(file));
-        QCOMPARE(errors.count(), 1);
-        QVERIFY2(errors.at(0).at(0).toString().startsWith(message), qPrintable(errors.at(0).at(0).toString()));
-        QCOMPARE(model.buffer(), pattern(128, 7));
-    }
-
-    void failedSaveKeepsThePreviousFile_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("disk full") << path("keep.bin") << "Couldn't write file: ";
-        QTest::newRow("FIFO") << fifo() << "Not a regular file: " + fifo();
-    }
-
-    void failedSaveKeepsThePreviousFile()
-    {
-        QFETCH(QString, target);
-        QFETCH(QString, message);
-        const QString file = path("keep.bin");
-        QVERIFY(writeFile(file, pattern(128, 8)));
+        QVERIFY(writeFile(path("keep.bin"), pattern(128, 8)));
         TableViewModel model;
         model.setBuffer(pattern(256, 9));
         QSignalSpy errors(&model, &TableViewModel::error);
@@ -165,16 +136,15 @@ private slots:
         const rlimit limit{100, previous.rlim_max};
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const bool saved = model.save(target);
+        const bool done = saving ? model.save(file) : model.load(file);
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, handler);
-        QVERIFY(!saved);
+        QVERIFY(!done);
         QCOMPARE(errors.count(), 1);
-        QVERIFY2(errors.at(0).at(0).toString().startsWith(message), qPrintable(errors.at(0).at(0).toString()));
-        QVERIFY(errors.at(0).at(0).toString().size() > QString("Couldn't write file: ").size());
-        QFile kept(file);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), pattern(128, 8));
+        const QString shown = errors.at(0).at(0).toString();
+        QVERIFY2(shown.startsWith(message) && !shown.endsWith(": "), qPrintable(shown));
+        QCOMPARE(model.buffer(), pattern(256, 9));
+        QCOMPARE(readFile(path("keep.bin")), pattern(128, 8));
     }
 };
 

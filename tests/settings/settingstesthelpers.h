@@ -40,11 +40,6 @@ inline QVariant lastSent(const QSignalSpy &spy) { return spy.isEmpty() ? QVarian
 struct SettingsForm {
     explicit SettingsForm(SettingsDialog &dialog) : dialog(dialog) {}
 
-    bool complete() const
-    {
-        return language && password && customPassword && connection && busyBar && refresh && verify && buttons;
-    }
-
     bool discovering() const { return !busyBar->isHidden() && connection->isHidden() && refresh->isHidden(); }
 
     // True once the connection row is back to its idle state.

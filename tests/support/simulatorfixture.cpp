@@ -1,4 +1,7 @@
 #include "simulatorfixture.h"
+#include "testbytes.h"
+
+#include <algorithm>
 
 #include "ch341adevices.h"
 #include "i2cdevadapters.h"
@@ -67,9 +70,8 @@ QByteArray SimulatorFixture::readable(std::uint8_t device, int from, int to) con
 
 void SimulatorFixture::fillPattern(std::uint8_t device, int seed)
 {
-    auto &bytes = module->memory(device);
-    for (int i = 0; i < SimulatedModule::kDeviceSize; ++i)
-        bytes[i] = static_cast<std::uint8_t>(i * 7 + seed);
+    const QByteArray bytes = pattern(SimulatedModule::kDeviceSize, seed);
+    std::copy(bytes.begin(), bytes.end(), module->memory(device).begin());
 }
 
 LineDriver *SimulatorFixture::lines() const

@@ -46,7 +46,7 @@ public:
     QByteArray memory(std::uint8_t device, int from = 0, int to = 256) const;
     // Bytes from..to-1 of one device, as a read over the bus returns them.
     QByteArray readable(std::uint8_t device, int from = 0, int to = 256) const;
-    // Fills a device with a recognisable pattern: byte i = (i * 7 + seed) mod 256.
+    // Fills a device with pattern(size, seed) of testbytes.h.
     void fillPattern(std::uint8_t device, int seed);
 
     // The programmer in use, whatever its kind.
