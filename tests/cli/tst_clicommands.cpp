@@ -3,6 +3,7 @@
 // and the module's memory (the simulator's file) afterwards.
 
 #include "samplemodule.h"
+#include "testbytes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,14 +14,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray pattern(int size, int seed)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(i * 7 + seed);
-    return bytes;
-}
 
 // The bytes of `bytes` from `at` replaced by `part`.
 QByteArray replaced(QByteArray bytes, int at, const QByteArray &part)
@@ -84,18 +77,6 @@ const char kEthtoolDump[] =
     "0x01d0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
     "0x01e0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
     "0x01f0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n";
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A value in JSON by its path, "checksums/base/ok" or "fields/0/name".
 QJsonValue valueAt(QJsonValue value, const QString &path)

@@ -9,6 +9,7 @@
 #include "simulatedbackend.h"
 #include "simulatedch341a.h"
 #include "simulatorenvironment.h"
+#include "testbytes.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,27 +19,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-quint8 checkCode(const QByteArray &bytes, int from, int to)
-{
-    quint8 sum = 0;
-    for (int i = from; i < to; ++i)
-        sum = static_cast<quint8>(sum + static_cast<quint8>(bytes[i]));
-    return sum;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Writes one byte to the simulated module through the D2XX calls, as a job would.
 void writeOneByte(const SimulatorSetup &setup, std::uint8_t device, std::uint8_t address, std::uint8_t value)
@@ -125,7 +105,7 @@ private slots:
         const QString path = dir.filePath("kept.bin");
         QByteArray image = sampleModuleImage();
         image[256 + 200] = 'k';
-        writeFile(path, image);
+        QVERIFY(writeFile(path, image));
         const SimulatorSetup setup = simulatorFor(path);
         QCOMPARE(moduleImage(*setup.backend->programmers()[0]->module()), image);
         writeOneByte(setup, 0x50, 0x7F, 0xA5);
@@ -187,7 +167,7 @@ private slots:
         QFETCH(QString, where);
         const QString path = where == "gone" ? dir.filePath("gone/module.bin") : dir.filePath("full.bin");
         if (where != "gone")
-            writeFile(path, sampleModuleImage());
+            QVERIFY(writeFile(path, sampleModuleImage()));
         const SimulatorSetup setup = simulatorFor(path);
         QVERIFY(setup.backend);
         // Files stop growing at 100 bytes, as on a full disk (root included).
@@ -222,7 +202,7 @@ private slots:
         if (size < 0)
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else
-            writeFile(path, QByteArray(size, 'x'));
+            QVERIFY(writeFile(path, QByteArray(size, 'x')));
         const SimulatorSetup setup = simulatorFor(path);
         QVERIFY(!setup.backend);
         QVERIFY(setup.error.contains(path) && setup.error.contains(why));

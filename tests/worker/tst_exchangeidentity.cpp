@@ -5,6 +5,7 @@
 
 #include "jobrunner.h"
 #include "simulatorfixture.h"
+#include "testbytes.h"
 
 #include <QRegularExpression>
 
@@ -13,14 +14,6 @@
 namespace {
 
 const std::array<std::uint8_t, 4> kPassword = {0x12, 0xAB, 0x00, 0xFE};
-
-QByteArray table(int seed)
-{
-    QByteArray bytes(128, '\0');
-    for (int i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(i * 13 + seed);
-    return bytes;
-}
 
 struct Outcome {
     std::vector<std::uint8_t> samples;
@@ -45,7 +38,7 @@ Outcome runJob(int transferMode, int mode, const Setup &setup)
     worker.setAddress(mode & SFPThread::kModeA2Table ? 0x51 : 0x50);
     worker.setAddressStart(0);
     worker.setAddressStop(127);
-    worker.setWriteData(table(7));
+    worker.setWriteData(pattern(128, 7, 13));
     worker.setVerify(true);
     setup(sim, worker);
     JobRunner job(worker);

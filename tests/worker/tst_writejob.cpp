@@ -4,6 +4,7 @@
 
 #include "jobrunner.h"
 #include "simulatorfixture.h"
+#include "testbytes.h"
 
 #include <QRegularExpression>
 
@@ -18,18 +19,7 @@ const std::array<std::uint8_t, 4> kPassword = {0x12, 0xAB, 0x00, 0xFE};
 
 QByteArray table(int seed)
 {
-    QByteArray bytes(128, '\0');
-    for (int i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(i * 13 + seed);
-    return bytes;
-}
-
-quint16 sum(const QByteArray &bytes, int count)
-{
-    quint16 total = 0;
-    for (int i = 0; i < count; ++i)
-        total = static_cast<quint16>(total + static_cast<quint8>(bytes[i]));
-    return total;
+    return pattern(128, seed, 13);
 }
 
 }  // namespace
