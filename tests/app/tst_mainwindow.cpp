@@ -46,47 +46,21 @@ QString withoutTimes(const QString &log)
 
 }  // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public WindowTestBed
 {
     Q_OBJECT
 
-    QTemporaryDir store;
     QTemporaryDir files;
-    std::unique_ptr<SimulatorFixture> sim;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowDriver> ui;
-    std::unique_ptr<ModalAnswerer> answers;
-
-    void openWindow(int programmers = 1)
-    {
-        window = std::make_unique<MainWindow>();
-        ui = std::make_unique<WindowDriver>(*window);
-        window->show();
-        window->initSettings();
-        QVERIFY(ui->waitForProgrammers(programmers));
-    }
 
     void chooseTable(int table) { ui->table->setCurrentIndex(table); }
 
 private slots:
-    void initTestCase() { QVERIFY(isolateSettings(store)); }
-    void cleanupTestCase() { letWidgetAnimationsEnd(); }
-
     void init()
     {
-        QSettings().clear();
-        sim = std::make_unique<SimulatorFixture>();
-        setModuleImage(*sim->module, sampleModuleImage());
-        answers = std::make_unique<ModalAnswerer>();
+        fresh();
     }
 
-    void cleanup()
-    {
-        ui.reset();
-        window.reset();
-        answers.reset();
-        sim.reset();
-    }
+    void cleanup() { drop(); }
 
     void buffersAndTablesFollowEachOther()
     {

@@ -26,25 +26,11 @@ enum Change { kRead, kOpen, kCell, kTyped, kPaste, kNew, kTable, kTab };
 
 }  // namespace
 
-class TestModulePages : public QObject
+class TestModulePages : public WindowTestBed
 {
     Q_OBJECT
 
-    QTemporaryDir store;
     QTemporaryDir files;
-    std::unique_ptr<SimulatorFixture> sim;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowDriver> ui;
-    std::unique_ptr<ModalAnswerer> answers;
-
-    void openWindow()
-    {
-        window = std::make_unique<MainWindow>();
-        ui = std::make_unique<WindowDriver>(*window);
-        window->show();
-        window->initSettings();
-        QVERIFY(ui->waitForProgrammers(1));
-    }
 
     QTreeWidget *fields() const { return window->findChild<QTreeWidget *>("tw_fields"); }
 
@@ -73,25 +59,13 @@ class TestModulePages : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY(isolateSettings(store)); }
-    void cleanupTestCase() { letWidgetAnimationsEnd(); }
-
     void init()
     {
-        QSettings().clear();
-        sim = std::make_unique<SimulatorFixture>();
-        setModuleImage(*sim->module, sampleModuleImage());
-        answers = std::make_unique<ModalAnswerer>();
+        fresh();
         openWindow();
     }
 
-    void cleanup()
-    {
-        ui.reset();
-        window.reset();
-        answers.reset();
-        sim.reset();
-    }
+    void cleanup() { drop(); }
 
     void panelFollowsEveryChangeOfTheBuffer_data()
     {

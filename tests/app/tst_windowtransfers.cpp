@@ -28,44 +28,18 @@ QWidget *settingsDialog()
 
 }  // namespace
 
-class TestWindowTransfers : public QObject
+class TestWindowTransfers : public WindowTestBed
 {
     Q_OBJECT
 
-    QTemporaryDir store;
-    std::unique_ptr<SimulatorFixture> sim;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowDriver> ui;
-    std::unique_ptr<ModalAnswerer> answers;
-
-    void openWindow()
-    {
-        window = std::make_unique<MainWindow>();
-        ui = std::make_unique<WindowDriver>(*window);
-        window->show();
-        window->initSettings();
-        QVERIFY(ui->waitForProgrammers(1));
-    }
 
 private slots:
-    void initTestCase() { QVERIFY(isolateSettings(store)); }
-    void cleanupTestCase() { letWidgetAnimationsEnd(); }
-
     void init()
     {
-        QSettings().clear();
-        sim = std::make_unique<SimulatorFixture>();
-        setModuleImage(*sim->module, sampleModuleImage());
-        answers = std::make_unique<ModalAnswerer>();
+        fresh();
     }
 
-    void cleanup()
-    {
-        ui.reset();
-        window.reset();
-        answers.reset();
-        sim.reset();
-    }
+    void cleanup() { drop(); }
 
     void settingsReachTheWorker_data()
     {

@@ -1,5 +1,8 @@
 #include "windowdriver.h"
 
+#include "isolatedsettings.h"
+#include "samplemodule.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QProgressBar>
@@ -114,4 +117,40 @@ bool WindowDriver::transfer(QToolButton *button)
     const int before = watch->ended;
     button->click();
     return QTest::qWaitFor([&] { return watch->ended > before; }, 20000);
+}
+
+WindowTestBed::WindowTestBed()
+{
+    if (!isolateSettings(store))
+        qFatal("the settings could not be kept apart from the operator's");
+}
+
+WindowTestBed::~WindowTestBed()
+{
+    letWidgetAnimationsEnd();
+}
+
+void WindowTestBed::fresh()
+{
+    QSettings().clear();
+    sim = std::make_unique<SimulatorFixture>();
+    setModuleImage(*sim->module, sampleModuleImage());
+    answers = std::make_unique<ModalAnswerer>();
+}
+
+void WindowTestBed::drop()
+{
+    ui.reset();
+    window.reset();
+    answers.reset();
+    sim.reset();
+}
+
+void WindowTestBed::openWindow(int programmers)
+{
+    window = std::make_unique<MainWindow>();
+    ui = std::make_unique<WindowDriver>(*window);
+    window->show();
+    window->initSettings();
+    QVERIFY(ui->waitForProgrammers(programmers));
 }

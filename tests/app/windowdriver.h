@@ -16,8 +16,13 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+
+#include <memory>
+
+#include "simulatorfixture.h"
 
 // The first top-level widget of that class; null if there is none.
 QWidget *topLevelWidget(const char *className);
@@ -81,4 +86,26 @@ public:
     bool waitForProgrammers(int count);
     // Clicks a transfer button and waits until the transfer has ended.
     bool transfer(QToolButton *button);
+};
+
+// The main window against a simulated programmer holding the sample module,
+// with every box answered, made afresh for every test function. A window
+// test derives from it and calls fresh() in init() and drop() in cleanup().
+class WindowTestBed : public QObject
+{
+protected:
+    WindowTestBed();
+    ~WindowTestBed() override;
+
+    // Clears the settings and plugs a fresh sample module in.
+    void fresh();
+    void drop();
+    // Shows the window, loads the settings and waits for the programmers.
+    void openWindow(int programmers = 1);
+
+    QTemporaryDir store;
+    std::unique_ptr<SimulatorFixture> sim;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<WindowDriver> ui;
+    std::unique_ptr<ModalAnswerer> answers;
 };
