@@ -90,11 +90,8 @@ int DecodeCommand::run(const QCommandLineParser &parser, Console &console)
 int DecodeCommand::readModule(const QString &requested, Console &console, QByteArray *bytes)
 {
     QString serial;
-    QString problem;
-    if (const int refused = ProgrammerChoice::choose(requested, &serial, &problem)) {
-        console.message(problem);
+    if (const int refused = ProgrammerChoice::choose(requested, &serial, console))
         return refused;
-    }
     TransferSession session(console, serial, Tables::all().size());
     QMap<int, QByteArray> read;
     const int outcome = TableReader::read(session, console, Tables::all(), &read);

@@ -1,5 +1,6 @@
 #include "programmerchoice.h"
 
+#include "console.h"
 #include "exitcodes.h"
 #include "programmerdiscovery.h"
 
@@ -39,4 +40,13 @@ int ProgrammerChoice::choose(const QString &requested, QString *serial, QString 
     }
     *serial = sockets.first();
     return kExitSuccess;
+}
+
+int ProgrammerChoice::choose(const QString &requested, QString *serial, Console &console)
+{
+    QString problem;
+    const int refused = choose(requested, serial, &problem);
+    if (refused)
+        console.message(problem);
+    return refused;
 }

@@ -3,6 +3,8 @@
 // attached.
 
 #include <QCoreApplication>
+
+class Console;
 #include <QString>
 
 class ProgrammerChoice
@@ -12,4 +14,6 @@ class ProgrammerChoice
 public:
     // The serial number to use, or an exit code other than 0 and a message.
     static int choose(const QString &requested, QString *serial, QString *error);
+    // The same, the message told on the console.
+    static int choose(const QString &requested, QString *serial, Console &console);
 };

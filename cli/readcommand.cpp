@@ -49,10 +49,8 @@ int ReadCommand::run(const QCommandLineParser &parser, Console &console)
         return kExitUsage;
     }
     QString serial;
-    if (const int refused = ProgrammerChoice::choose(parser.value(QStringLiteral("p")), &serial, &problem)) {
-        console.message(problem);
+    if (const int refused = ProgrammerChoice::choose(parser.value(QStringLiteral("p")), &serial, console))
         return refused;
-    }
 
     TransferSession session(console, serial, tables.size());
     QMap<int, QByteArray> read;

@@ -1,5 +1,8 @@
 #include "tables.h"
 
+#include "console.h"
+#include "exitcodes.h"
+#include "imagefile.h"
 #include "loadedimage.h"
 #include "tableviewmodel.h"
 
@@ -129,4 +132,18 @@ bool Tables::supplies(const LoadedImage &image, const QList<int> &tables, QStrin
         return false;
     }
     return true;
+}
+
+int Tables::load(const QString &file, const QList<int> &tables, LoadedImage *image, Console &console)
+{
+    QString problem;
+    if (!ImageFile::readImage(file, image, &problem)) {
+        console.message(problem);
+        return kExitFailure;
+    }
+    if (!supplies(*image, tables, &problem)) {
+        console.message(problem);
+        return kExitUsage;
+    }
+    return kExitSuccess;
 }

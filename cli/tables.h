@@ -10,6 +10,8 @@
 
 class LoadedImage;
 
+class Console;
+
 class Tables
 {
     Q_DECLARE_TR_FUNCTIONS(Tables)
@@ -41,4 +43,7 @@ public:
     // Whether the image can give these tables: a one-table image gives one,
     // a device image the tables of one device.
     static bool supplies(const LoadedImage &image, const QList<int> &tables, QString *error);
+    // Reads an image file that gives these tables; 0, or the exit code after
+    // the message is told on the console.
+    static int load(const QString &file, const QList<int> &tables, LoadedImage *image, Console &console);
 };

@@ -40,19 +40,11 @@ int VerifyCommand::run(const QCommandLineParser &parser, Console &console)
         return kExitUsage;
     }
     LoadedImage image;
-    if (!ImageFile::readImage(file, &image, &problem)) {
-        console.message(problem);
-        return kExitFailure;
-    }
-    if (!Tables::supplies(image, tables, &problem)) {
-        console.message(problem);
-        return kExitUsage;
-    }
-    QString serial;
-    if (const int refused = ProgrammerChoice::choose(parser.value(QStringLiteral("p")), &serial, &problem)) {
-        console.message(problem);
+    if (const int refused = Tables::load(file, tables, &image, console))
         return refused;
-    }
+    QString serial;
+    if (const int refused = ProgrammerChoice::choose(parser.value(QStringLiteral("p")), &serial, console))
+        return refused;
 
     TransferSession session(console, serial, tables.size());
     Differences differences;
