@@ -8,5 +8,6 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(std::make_unique<WriteCommand>());
     commands.push_back(std::make_unique<VerifyCommand>());
     commands.push_back(std::make_unique<DiffCommand>());
+    commands.push_back(std::make_unique<SeriesCommand>());
     return commands;
 }
