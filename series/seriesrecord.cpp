@@ -33,6 +33,15 @@ QString SeriesRecord::outcomeTitle(Outcome outcome)
     return QString();
 }
 
+QString SeriesRecord::outcomeTitle(const QString &name)
+{
+    for (Outcome outcome :
+         {Outcome::Passed, Outcome::VerifyFailed, Outcome::Failed, Outcome::Pulled, Outcome::Refused})
+        if (outcomeName(outcome) == name)
+            return outcomeTitle(outcome);
+    return name;
+}
+
 QStringList SeriesRecord::fields() const
 {
     return {time.toUTC().toString(Qt::ISODate), programmer,   serial,

@@ -36,8 +36,9 @@ public:
     static QStringList columns();
     // The journal's word for an outcome, "passed", the same in every language.
     static QString outcomeName(Outcome outcome);
-    // The outcome for the operator, translated.
+    // The outcome for the operator, translated; also of a journal's word.
     static QString outcomeTitle(Outcome outcome);
+    static QString outcomeTitle(const QString &name);
     QStringList fields() const;
 };
 

@@ -30,6 +30,7 @@ void TestResources::pictures_data()
     QTest::newRow("read") << ":/icons/read.png" << QSize(48, 48);
     QTest::newRow("write") << ":/icons/write.png" << QSize(48, 48);
     QTest::newRow("monitor") << ":/icons/monitor.png" << QSize(48, 48);
+    QTest::newRow("series") << ":/icons/series.png" << QSize(48, 48);
     QTest::newRow("refresh") << ":/icons/refresh.png" << QSize(24, 24);
     QTest::newRow("window icon") << ":/icons/zorvik_vexa.png" << QSize(35, 32);
     QTest::newRow("logo") << ":/images/zorvik_vexa_logo.png" << QSize(320, 320);
