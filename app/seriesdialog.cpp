@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QSettings>
 
 namespace {
@@ -40,6 +41,8 @@ QString styleOf(int look)
 SeriesDialog::SeriesDialog(QWidget *parent) : QDialog(parent), ui(new Ui::SeriesDialog)
 {
     ui->setupUi(this);
+    for (int column = 0; column < ui->tw_journal->columnCount() - 1; ++column)
+        ui->tw_journal->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     ui->tw_journal->header()->setStretchLastSection(true);
     connect(ui->pb_start, &QPushButton::clicked, this, &SeriesDialog::start);
     connect(ui->pb_stop, &QPushButton::clicked, this, &SeriesDialog::stop);
@@ -139,7 +142,7 @@ void SeriesDialog::moduleDone(const SeriesRecord &record)
     if (record.passed())
         showStatus([serial] { return tr("Done: %1, pull the module").arg(serial); }, Look::Passed);
     else
-        showStatus([message] { return tr("Failed: %1").arg(message); }, Look::Failed);
+        showStatus([message] { return tr("Module failed: %1").arg(message); }, Look::Failed);
 }
 
 void SeriesDialog::finished(SeriesRun::End end, const QString &message)
@@ -193,8 +196,6 @@ void SeriesDialog::addJournalLine(const QStringList &fields)
     ui->tw_journal->addTopLevelItem(item);
     while (ui->tw_journal->topLevelItemCount() > kShownLines)
         delete ui->tw_journal->takeTopLevelItem(0);
-    for (int column = 0; column < 3; ++column)
-        ui->tw_journal->resizeColumnToContents(column);
     ui->tw_journal->scrollToItem(item);
 }
 
