@@ -24,7 +24,6 @@
 #include <QObject>
 #include <QTimer>
 
-#include <atomic>
 
 struct SeriesPlan {
     QString programmer;  // the programmer's identity
@@ -131,6 +130,6 @@ private:
     QByteArray jobRead_;
     QByteArray jobVerified_;
     bool jobWritten_ = false;
-    std::atomic<bool> jobReached_{false};
+    bool jobReached_ = false;
     bool jobAnswered_ = false;
 };
