@@ -9,6 +9,7 @@
 #include "fieldmappers.h"
 #include "memorymap.h"
 #include "modulepages.h"
+#include "seriesdialog.h"
 #include "sfpdatamapper.h"
 #include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
@@ -84,6 +85,24 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
                                   ui->action_monitor, &sfpThread, this);
     connect(&settingsDialog, &SettingsDialog::serialNumberChanged, ui->diagnostics_monitor,
             &DiagnosticsMonitor::setSerialNumber);
+
+    // The series dialog works with the settings' programmer and password;
+    // while it runs, Read, Write and the monitor keep off the programmer.
+    seriesDialog = new SeriesDialog(this);
+    connect(&settingsDialog, &SettingsDialog::serialNumberChanged, seriesDialog, &SeriesDialog::setProgrammer);
+    connect(&settingsDialog, &SettingsDialog::passwordChanged, seriesDialog, &SeriesDialog::setPassword);
+    connect(&settingsDialog, &SettingsDialog::verifyChanged, seriesDialog, &SeriesDialog::setVerify);
+    connect(&settingsDialog, &SettingsDialog::transferModeChanged, seriesDialog, &SeriesDialog::setTransferMode);
+    connect(ui->action_series, &QAction::triggered, this, &MainWindow::showSeries);
+    connect(ui->tb_series, &QToolButton::clicked, this, &MainWindow::showSeries);
+    connect(seriesDialog, &SeriesDialog::runningChanged, this, [this](bool running) {
+        ui->tb_sfp_read->setEnabled(!running);
+        ui->tb_sfp_write->setEnabled(!running);
+        if (running)
+            modulePages->holdMonitor();
+        else
+            modulePages->releaseMonitor();
+    });
 }
 
 MainWindow::~MainWindow()
@@ -244,6 +263,13 @@ void MainWindow::showSettings()
         settingsDialog.saveSettings();
     else
         settingsDialog.loadSettings();
+}
+
+void MainWindow::showSeries()
+{
+    seriesDialog->show();
+    seriesDialog->raise();
+    seriesDialog->activateWindow();
 }
 
 void MainWindow::showAbout()

@@ -15,6 +15,7 @@ namespace Ui {
 class MainWindow;
 }
 class ModulePages;
+class SeriesDialog;
 class QAction;
 class QTableView;
 class SFPDataMapper;
@@ -48,6 +49,7 @@ private slots:
     void log(SFPThread::LogType log_type, QString msg, QByteArray data, ushort checksum);
     void showSettings();
     void showAbout();
+    void showSeries();
     void cancelTransfer();
     void reportCanceled(QString message);
 
@@ -77,4 +79,5 @@ private:
     QAction *aboutAction = nullptr;
     QList<SFPDataMapper *> mappers;
     ModulePages *modulePages = nullptr;
+    SeriesDialog *seriesDialog = nullptr;
 };

@@ -49,6 +49,11 @@ void ModulePages::holdMonitor()
     monitor_->poller()->hold();
 }
 
+void ModulePages::releaseMonitor()
+{
+    monitor_->poller()->release();
+}
+
 QTableView *ModulePages::currentView() const
 {
     return qobject_cast<QTableView *>(buffers_->currentWidget());

@@ -26,6 +26,8 @@ public:
     // Just before the window's worker starts a transfer: the monitor leaves
     // the bus to it until it has finished.
     void holdMonitor();
+    // Lets the monitor go on after a series, which holds it while it runs.
+    void releaseMonitor();
 
 private:
     QTableView *currentView() const;

@@ -2,6 +2,7 @@
 // The commands of vexa-modulant-cli, each in its own source file.
 
 #include "command.h"
+#include "seriescommand.h"
 
 #include <QCoreApplication>
 

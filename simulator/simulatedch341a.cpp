@@ -93,8 +93,21 @@ bool SimulatedCh341a::present() const
     return !unplugged;
 }
 
+void SimulatedCh341a::setOpenHook(std::function<void()> hook)
+{
+    Lock lock(mutex);
+    openHook = std::move(hook);
+}
+
 int SimulatedCh341a::open()
 {
+    std::function<void()> hook;
+    {
+        Lock lock(mutex);
+        hook = openHook;
+    }
+    if (hook)
+        hook();
     Lock lock(mutex);
     callLog.push_back("open");
     if (unplugged)

@@ -13,6 +13,7 @@
 #include "linedriver.h"
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -34,6 +35,9 @@ public:
 
     // Faults.
     void denyAccess(bool denied);
+    // Runs at the start of every open, before the board is locked: a socket
+    // operator plugs and pulls modules there.
+    void setOpenHook(std::function<void()> hook);
     // A kernel driver holds the interface until it is detached.
     void bindKernelDriver(bool bound);
     void claimElsewhere(bool claimed);
@@ -66,6 +70,7 @@ private:
     const Ch341aUsb::Device usbDevice;
     LineDriver driver;
     bool accessDenied = false;
+    std::function<void()> openHook;
     bool driverBound = false;
     bool claimedElsewhere = false;
     int transfersLeft = -1;

@@ -62,8 +62,21 @@ bool SimulatedI2cAdapter::present() const
     return !unplugged;
 }
 
+void SimulatedI2cAdapter::setOpenHook(std::function<void()> hook)
+{
+    Lock lock(mutex);
+    openHook = std::move(hook);
+}
+
 int SimulatedI2cAdapter::open()
 {
+    std::function<void()> hook;
+    {
+        Lock lock(mutex);
+        hook = openHook;
+    }
+    if (hook)
+        hook();
     Lock lock(mutex);
     ++openCalls;
     if (unplugged)

@@ -12,6 +12,7 @@
 #include "i2cdevsystem.h"
 #include "linedriver.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -33,6 +34,9 @@ public:
 
     // Faults.
     void denyAccess(bool denied);
+    // Runs at the start of every open, before the board is locked: a socket
+    // operator plugs and pulls modules there.
+    void setOpenHook(std::function<void()> hook);
     void setFunctionality(unsigned long functions);
     // Reads longer than `length` fail with `error` (a negative errno) before
     // anything reaches the bus, as a driver's message limits make them.
@@ -62,6 +66,7 @@ private:
     const std::string adapterName;
     LineDriver driver;
     bool accessDenied = false;
+    std::function<void()> openHook;
     unsigned long functionBits = I2cDevSystem::kFunctionI2c;
     int readLimit = 0;
     int readLimitError = 0;

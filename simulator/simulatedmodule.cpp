@@ -188,6 +188,7 @@ void SimulatedModule::finishByteReceived(Time now)
     DeviceState &d = device(selected);
     ++receivedBytes;
     if (receivedBytes == 1) {
+        ++exchangeCount;
         wordAddress = shift;
         d.pointer = shift;
         acknowledging = true;

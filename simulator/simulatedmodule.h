@@ -65,6 +65,11 @@ public:
     std::function<bool()> onStored;
     bool isAnswering() const { return !dead; }
 
+    // Transactions that gave the module a word address: every random read
+    // and every write count, a probe does not (a bare selection, or the
+    // one-byte read that i2c-dev adapters probe with).
+    int exchanges() const { return exchangeCount; }
+
     // Line interface used by the programmer model.
     bool pullsSdaLow() const { return sdaLow; }
     bool pullsSclLow(Time now) const { return now < sclHeldUntil; }
@@ -117,6 +122,7 @@ private:
     std::array<std::uint8_t, kPageSize> pageData{};
     std::array<bool, kPageSize> pageWritten{};
     bool refusingData = false;
+    int exchangeCount = 0;
 
     // Lines
     bool sdaLow = false;

@@ -59,6 +59,12 @@ void SimulatedProgrammer::setWriteHook(std::function<void(int)> hook)
     writeHook = std::move(hook);
 }
 
+void SimulatedProgrammer::setOpenHook(std::function<void()> hook)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    openHook = std::move(hook);
+}
+
 void SimulatedProgrammer::setBusHook(std::function<void(const BusEvent &)> hook)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
@@ -134,6 +140,13 @@ FT_STATUS SimulatedProgrammer::injectedFailure(Call call)
 
 FT_STATUS SimulatedProgrammer::open()
 {
+    std::function<void()> hook;
+    {
+        std::lock_guard<std::recursive_mutex> lock(mutex);
+        hook = openHook;
+    }
+    if (hook)
+        hook();
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_OpenEx(" + serial + ")");
     if (FT_STATUS status = injectedFailure(Call::OpenEx))

@@ -69,6 +69,9 @@ public:
     // Runs at the start of every FT_Write with its sample count, on the
     // writing thread.
     void setWriteHook(std::function<void(int count)> hook);
+    // Runs at the start of every FT_OpenEx, before the programmer is
+    // locked: a socket operator plugs and pulls modules there.
+    void setOpenHook(std::function<void()> hook);
 
     // What the lines just did, as seen while recording. Tests act at a known
     // point of a transfer through it, whatever the exchange with the chip;
@@ -120,6 +123,7 @@ private:
     std::map<Call, Failure> failures;
     bool sclStuckLow = false;
     std::function<void(int)> writeHook;
+    std::function<void()> openHook;
     std::function<void(const BusEvent &)> busHook;
 
     bool opened = false;

@@ -3,6 +3,7 @@
 #include "samplemodule.h"
 #include "simulatedbackend.h"
 #include "simulatedch341a.h"
+#include "socketoperator.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,21 +29,48 @@ bool saveImage(const SimulatedModule &module, const QString &path)
     return false;
 }
 
+// A fresh module holding `image`, kept in the file at `path` if there is one.
+std::shared_ptr<SimulatedModule> makeModule(const QByteArray &image, const QString &path)
+{
+    auto module = std::make_shared<SimulatedModule>();
+    setModuleImage(*module, image);
+    if (!path.isEmpty()) {
+        SimulatedModule *raw = module.get();
+        module->onStored = [raw, path] { return saveImage(*raw, path); };
+    }
+    return module;
+}
+
+// How many modules the socket operator has in the tray; -1 for a refused value.
+int trayModules(const QString &setting)
+{
+    if (setting.isEmpty())
+        return 0;
+    bool number = false;
+    const int count = setting.toInt(&number);
+    return number && count >= 0 ? count : -1;
+}
+
 }  // namespace
 
 SimulatorSetup simulatorFromEnvironment()
 {
-    return simulatorFor(qEnvironmentVariable(kSimulatorVariable));
+    return simulatorFor(qEnvironmentVariable(kSimulatorVariable), qEnvironmentVariable(kSimulatorModulesVariable));
 }
 
-SimulatorSetup simulatorFor(const QString &setting)
+SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
 {
     SimulatorSetup setup;
     if (setting.isEmpty() || setting == QLatin1String("0"))
         return setup;
+    const int trayCount = trayModules(modules);
+    if (trayCount < 0) {
+        setup.error = QStringLiteral("%1: \"%2\" is not a number of modules").arg(kSimulatorModulesVariable, modules);
+        return setup;
+    }
 
-    auto module = std::make_shared<SimulatedModule>();
     QByteArray image = sampleModuleImage();
+    QString path;
     if (setting != QLatin1String("1")) {
         QFile file(setting);
         // A FIFO or a device would hang the program at start or at the first
@@ -67,11 +95,9 @@ SimulatorSetup simulatorFor(const QString &setting)
                 return setup;
             }
         }
-        const QString path = setting;
-        SimulatedModule *raw = module.get();
-        module->onStored = [raw, path] { return saveImage(*raw, path); };
+        path = setting;
     }
-    setModuleImage(*module, image);
+    const std::shared_ptr<SimulatedModule> module = makeModule(image, path);
 
     // The sample module's diagnostics live; a module kept in a file keeps the file's values.
     setup.backend = setting == QLatin1String("1") ? std::make_shared<LiveDiagnosticsBackend>()
@@ -80,6 +106,27 @@ SimulatorSetup simulatorFor(const QString &setting)
     // An interactive session would only pile records up.
     programmer->setRecording(false);
     setup.ch341a = std::make_shared<SimulatedCh341aUsb>();
-    setup.ch341a->addBoard(kSimulatedCh341aName, module, kSimulatorSerialNumber)->lines().setRecording(false);
+    auto board = setup.ch341a->addBoard(kSimulatedCh341aName, module, kSimulatorSerialNumber);
+    board->lines().setRecording(false);
+
+    if (trayCount > 0) {
+        auto tray = [image, path, left = trayCount]() mutable -> std::shared_ptr<SimulatedModule> {
+            return left-- > 0 ? makeModule(image, path) : nullptr;
+        };
+        setup.socketOperator = std::make_shared<SocketOperator>(tray);
+        std::weak_ptr<SimulatedProgrammer> weakProgrammer = programmer;
+        std::weak_ptr<SimulatedCh341a> weakBoard = board;
+        setup.socketOperator->addPlug([weakProgrammer](std::shared_ptr<SimulatedModule> plugged) {
+            if (auto p = weakProgrammer.lock())
+                p->setModule(std::move(plugged));
+        });
+        setup.socketOperator->addPlug([weakBoard](std::shared_ptr<SimulatedModule> plugged) {
+            if (auto b = weakBoard.lock())
+                b->lines().setModule(std::move(plugged));
+        });
+        const std::shared_ptr<SocketOperator> socketOperator = setup.socketOperator;
+        programmer->setOpenHook([socketOperator] { socketOperator->jobStarting(); });
+        board->setOpenHook([socketOperator] { socketOperator->jobStarting(); });
+    }
     return setup;
 }

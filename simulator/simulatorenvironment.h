@@ -9,6 +9,11 @@
 //                             missing file starts as the sample module) and
 //                             saved back atomically after every stored write.
 // Unset, empty or 0 leaves the simulator off.
+//
+// With it on, VEXA_SIMULATOR_MODULES=N starts with an empty socket, where an
+// imagined operator plugs N modules one after another, each a fresh copy of
+// the module above (kept in the same file, if one is named), and pulls each
+// once the tool is done with it: series programming without hardware.
 
 #include <QString>
 
@@ -16,16 +21,20 @@
 
 class SimulatedBackend;
 class SimulatedCh341aUsb;
+class SocketOperator;
 
 struct SimulatorSetup {
     std::shared_ptr<SimulatedBackend> backend;  // null when off or refused
     std::shared_ptr<SimulatedCh341aUsb> ch341a;  // beside it when on
+    std::shared_ptr<SocketOperator> socketOperator;  // with VEXA_SIMULATOR_MODULES
     QString error;                               // why the setting was refused
 };
 
 inline constexpr char kSimulatorVariable[] = "VEXA_SIMULATOR";
+inline constexpr char kSimulatorModulesVariable[] = "VEXA_SIMULATOR_MODULES";
 inline constexpr char kSimulatorSerialNumber[] = "VEXASIM1";
 inline constexpr char kSimulatedCh341aName[] = "VEXASIM2";
 
 SimulatorSetup simulatorFromEnvironment();
-SimulatorSetup simulatorFor(const QString &setting);
+// `modules`: the value of VEXA_SIMULATOR_MODULES.
+SimulatorSetup simulatorFor(const QString &setting, const QString &modules = QString());

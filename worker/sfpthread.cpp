@@ -1,6 +1,6 @@
 // The worker's settings, job dispatch, the budget and stop checks, and what a
 // failure is reported as. The jobs themselves are in readjob.cpp and
-// writejob.cpp.
+// writejob.cpp, the probe in probejob.cpp.
 
 #include "sfpthread.h"
 
@@ -108,6 +108,9 @@ void SFPThread::run()
     case kModeWrite:
     case kModeWrite | kModeA2Table:
         writeJob(job);
+        break;
+    case kModeProbe:
+        probeJob(job);
         break;
     default:
         break;

@@ -23,7 +23,9 @@ public:
     enum LogType { kLogReaded = 0, kLogWrited = 1, kLogVerify = 2 };
     Q_ENUM(LogType)
 
-    enum Mode { kModeRead = 1, kModeWrite = 2, kModeA2Table = 4 };
+    // A probe selects the device once and reports through `probed` whether
+    // it answered: is a module in the socket?
+    enum Mode { kModeRead = 1, kModeWrite = 2, kModeA2Table = 4, kModeProbe = 8 };
 
     // Fast: FTDI programmers batch their samples at about 1 MHz.
     // Compatible: the exchange of the original tool, a flush per bit at 9600
@@ -62,6 +64,10 @@ signals:
     void error(QString message);
     void log(SFPThread::LogType log_type, QString message, QByteArray data, ushort checksum);
     void canceled(QString message);
+    void probed(bool answered);
+    // A write job's first page went out, wholly or in part: from here on the
+    // table may differ from what the module held before. At most once a job.
+    void writeReachedModule();
 
 protected:
     void run() override;
@@ -92,11 +98,13 @@ private:
     void startBudget(ModuleBus &bus, const Job &job);
     void readJob(const Job &job);
     void writeJob(const Job &job);
+    void probeJob(const Job &job);
     bool enterPassword(ModuleBus &bus, const Job &job);
     bool writePages(ModuleBus &bus, const Job &job, quint16 &checksum);
     void readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts);
     // Closes the bus and reports why a job ended early.
     void fail(ModuleBus &bus, const Job &job, LogType kind, const BusFailure &failure, const QString &refusal);
+    static bool mayHaveStored(const BusFailure &failure);
     QString refusedWriteByte(const Job &job, const BusFailure &failure, int page) const;
     static QString refusal(const Job &job);
     static QString recordTime();

@@ -88,7 +88,10 @@ bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
         const std::vector<std::uint8_t> page(job.writeData.constData() + first,
                                              job.writeData.constData() + first + kPageSize);
         const quint8 pageAddress = static_cast<quint8>(job.addrStart + first);
-        if (const BusFailure failure = bus.writePage(job.address, pageAddress, page, writeCycleAttempts())) {
+        const BusFailure failure = bus.writePage(job.address, pageAddress, page, writeCycleAttempts());
+        if (first == 0 && mayHaveStored(failure))
+            emit writeReachedModule();
+        if (failure) {
             fail(bus, job, kLogWrited, failure,
                  failure.kind == BusFailure::RefusedByte ? refusedWriteByte(job, failure, first / kPageSize)
                                                          : refusal(job));
@@ -99,6 +102,24 @@ bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
                 checksum = static_cast<quint16>(checksum + static_cast<quint8>(job.writeData.at(i)));
     }
     return true;
+}
+
+bool SFPThread::mayHaveStored(const BusFailure &failure)
+{
+    // A module stores nothing of a page whose address it refused, nor of one
+    // whose word address or first data byte it refused. Of any other failure
+    // the bytes may have got through before it.
+    switch (failure.kind) {
+    case BusFailure::None:
+        return true;
+    case BusFailure::RefusedSelection:
+    case BusFailure::NoProgrammer:
+        return false;
+    case BusFailure::RefusedByte:
+        return failure.index > 1;
+    default:
+        return true;
+    }
 }
 
 QString SFPThread::refusedWriteByte(const Job &job, const BusFailure &failure, int page) const

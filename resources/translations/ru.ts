@@ -346,6 +346,18 @@
         <source>&amp;Monitor</source>
         <translation>&amp;Монитор</translation>
     </message>
+    <message>
+        <source>Program a series of modules, each with its own serial number</source>
+        <translation>Запрограммировать серию модулей, каждый со своим серийным номером</translation>
+    </message>
+    <message>
+        <source>Ser&amp;ies</source>
+        <translation>Се&amp;рия</translation>
+    </message>
+    <message>
+        <source>Se&amp;ries...</source>
+        <translation>&amp;Серия...</translation>
+    </message>
 </context>
 <context>
     <name>ModulePanel</name>
@@ -1892,6 +1904,448 @@ A2 Low holds the diagnostics&apos; thresholds and calibration; it is written onl
     <message>
         <source>%1 written, but reading it back failed: %2</source>
         <translation>%1 записана, но обратное чтение не удалось: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPattern</name>
+    <message>
+        <source>The serial numbers &quot;%1&quot; lack the counter: write PREFIX+FIRST or PREFIX+FIRST..LAST, for example VX2612+0001..0500</source>
+        <translation>В серийных номерах «%1» нет счётчика: укажите ПРЕФИКС+ПЕРВЫЙ или ПРЕФИКС+ПЕРВЫЙ..ПОСЛЕДНИЙ, например VX2612+0001..0500</translation>
+    </message>
+    <message>
+        <source>The serial number prefix &quot;%1&quot; holds characters other than printable ASCII</source>
+        <translation>В префиксе серийного номера «%1» есть символы помимо печатных ASCII</translation>
+    </message>
+    <message>
+        <source>The counter &quot;%1&quot; must be decimal digits, its last value too</source>
+        <translation>Счётчик «%1» должен состоять из десятичных цифр, его последнее значение тоже</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and a counter of %2 digits do not fit in the %3 characters of the serial number</source>
+        <translation>«%1» и счётчик из %2 цифр не помещаются в %3 символов серийного номера</translation>
+    </message>
+    <message>
+        <source>The last value %1 has more digits than the counter&apos;s %2</source>
+        <translation>В последнем значении %1 больше цифр, чем в счётчике (%2)</translation>
+    </message>
+    <message>
+        <source>The last value %1 comes before the first, %2</source>
+        <translation>Последнее значение %1 меньше первого, %2</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesCommand</name>
+    <message>
+        <source>Program a series of modules, each with its own serial number</source>
+        <translation>Запрограммировать серию модулей, каждый со своим серийным номером</translation>
+    </message>
+    <message>
+        <source>Writes the image TEMPLATE into one module after another: it waits until a module answers in the socket, puts the next serial number and the date code into A0 Low, makes the check codes right, writes and verifies, adds a line to the journal and prints it, and waits until the module is pulled. A template of 128 bytes gives A0 Low, of 256 bytes A0h, of 512 bytes also the user area of A2h.
+
+The serial numbers are PREFIX followed by a counter as wide as START, up to LAST or the largest the counter holds: VX2612+0001..0500. A journal that holds numbers of the series already is continued after the highest. A number is used up once it reached a module, even when the verify fails; a module that already carries a number of the series is refused unless --allow-reprogram is given, which writes it again with its own number.
+
+The series ends after --count modules (without waiting for the last to be pulled), after the counter&apos;s last value, or with Ctrl+C once the module under way is done. Exit status 0 when every module passed, 3 when some failed only their verify, 1 when any other failed.</source>
+        <translation>Записывает образ TEMPLATE в модули один за другим: ждёт, пока модуль в разъёме ответит, вписывает в A0 Low следующий серийный номер и дату изготовления, пересчитывает контрольные суммы, записывает и проверяет, добавляет строку в журнал и выводит её, затем ждёт, пока модуль извлекут. Шаблон из 128 байт даёт A0 Low, из 256 байт — A0h, из 512 байт — ещё и пользовательскую область A2h.
+
+Серийные номера — это ПРЕФИКС и счётчик той же ширины, что START, до LAST или до наибольшего значения счётчика: VX2612+0001..0500. Если в журнале уже есть номера этой серии, счёт продолжается после наибольшего. Номер считается израсходованным, как только попал в модуль, даже если проверка не прошла; модуль, у которого уже есть номер этой серии, отклоняется, если не задан --allow-reprogram — тогда он записывается заново со своим номером.
+
+Серия заканчивается после --count модулей (не дожидаясь извлечения последнего), после последнего значения счётчика или по Ctrl+C, когда текущий модуль готов. Код завершения 0, если все модули прошли, 3, если у некоторых не прошла только проверка, 1 при любой другой ошибке.</translation>
+    </message>
+    <message>
+        <source>The serial numbers: PREFIX+START or PREFIX+START..LAST.</source>
+        <translation>Серийные номера: PREFIX+START или PREFIX+START..LAST.</translation>
+    </message>
+    <message>
+        <source>today (default) sets the date code to the day of programming, keep leaves the template&apos;s.</source>
+        <translation>today (по умолчанию) ставит датой изготовления день программирования, keep оставляет дату из шаблона.</translation>
+    </message>
+    <message>
+        <source>The journal, a CSV file. Default: %1.</source>
+        <translation>Журнал, файл CSV. По умолчанию: %1.</translation>
+    </message>
+    <message>
+        <source>The module password: none (default), preset1, preset2, custom (the one stored in the settings) or eight hexadecimal digits.</source>
+        <translation>Пароль модуля: none (по умолчанию), preset1, preset2, custom (сохранённый в настройках) или восемь шестнадцатеричных цифр.</translation>
+    </message>
+    <message>
+        <source>End after this many modules.</source>
+        <translation>Закончить после стольких модулей.</translation>
+    </message>
+    <message>
+        <source>Do not read the tables back.</source>
+        <translation>Не проверять таблицы обратным чтением.</translation>
+    </message>
+    <message>
+        <source>Write a module that carries a number of the series again, with that number.</source>
+        <translation>Записывать модуль с номером этой серии заново, с тем же номером.</translation>
+    </message>
+    <message>
+        <source>The serial numbers are missing: give --serial PREFIX+START[..LAST]</source>
+        <translation>Не заданы серийные номера: укажите --serial PREFIX+START[..LAST]</translation>
+    </message>
+    <message>
+        <source>Unknown --date &quot;%1&quot;: give today or keep</source>
+        <translation>Неизвестное значение --date «%1»: укажите today или keep</translation>
+    </message>
+    <message>
+        <source>--count needs a number of modules greater than 0</source>
+        <translation>После --count нужно число модулей больше 0</translation>
+    </message>
+    <message>
+        <source>Insert a module (next serial number %1)</source>
+        <translation>Вставьте модуль (следующий серийный номер %1)</translation>
+    </message>
+    <message>
+        <source>Pull the module</source>
+        <translation>Извлеките модуль</translation>
+    </message>
+    <message>
+        <source>The series stopped: %1</source>
+        <translation>Серия остановлена: %1</translation>
+    </message>
+    <message>
+        <source>Done: %1 modules</source>
+        <translation>Готово, модулей: %1</translation>
+    </message>
+    <message>
+        <source>Done: the last serial number, %1, is used</source>
+        <translation>Готово: последний серийный номер, %1, израсходован</translation>
+    </message>
+    <message>
+        <source>Interrupted between two modules</source>
+        <translation>Прервано между модулями</translation>
+    </message>
+    <message>
+        <source>Passed: %1, failed: %2</source>
+        <translation>Прошли: %1, с ошибкой: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDialog</name>
+    <message>
+        <source>Vexa Modulant - Series</source>
+        <translation>Vexa Modulant - Серия</translation>
+    </message>
+    <message>
+        <source>What to write</source>
+        <translation>Что записывать</translation>
+    </message>
+    <message>
+        <source>&amp;Template:</source>
+        <translation>&amp;Шаблон:</translation>
+    </message>
+    <message>
+        <source>An image of 128 bytes (A0 Low), 256 bytes (A0h) or 512 bytes (also the user area of A2h), or a text dump</source>
+        <translation>Образ из 128 байт (A0 Low), 256 байт (A0h) или 512 байт (ещё и пользовательская область A2h) либо текстовый дамп</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Обзор...</translation>
+    </message>
+    <message>
+        <source>Serial &amp;number:</source>
+        <translation>Серийный &amp;номер:</translation>
+    </message>
+    <message>
+        <source>The fixed part at the start of every serial number</source>
+        <translation>Постоянная часть в начале каждого серийного номера</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Префикс</translation>
+    </message>
+    <message>
+        <source>&amp;from</source>
+        <translation>&amp;с</translation>
+    </message>
+    <message>
+        <source>The counter&apos;s first value; its digits give the counter&apos;s width</source>
+        <translation>Первое значение счётчика; число его цифр задаёт ширину счётчика</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;по</translation>
+    </message>
+    <message>
+        <source>The counter&apos;s last value; empty for the largest the counter holds</source>
+        <translation>Последнее значение счётчика; пусто — наибольшее, какое помещается</translation>
+    </message>
+    <message>
+        <source>&amp;Date code:</source>
+        <translation>&amp;Дата изготовления:</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сегодняшняя</translation>
+    </message>
+    <message>
+        <source>As in the template</source>
+        <translation>Как в шаблоне</translation>
+    </message>
+    <message>
+        <source>&amp;Journal:</source>
+        <translation>&amp;Журнал:</translation>
+    </message>
+    <message>
+        <source>A CSV file with one line per module; an existing journal is continued after its highest number</source>
+        <translation>Файл CSV, по строке на модуль; существующий журнал продолжается после его наибольшего номера</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Об&amp;зор...</translation>
+    </message>
+    <message>
+        <source>&amp;Modules:</source>
+        <translation>&amp;Модулей:</translation>
+    </message>
+    <message>
+        <source>The series ends after this many modules</source>
+        <translation>Серия заканчивается после стольких модулей</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Без ограничения</translation>
+    </message>
+    <message>
+        <source>&amp;Verify every module</source>
+        <translation>&amp;Проверять каждый модуль</translation>
+    </message>
+    <message>
+        <source>Re-program a module that carries a number of this series &amp;already</source>
+        <translation>Перепрограммировать модуль, у которого &amp;уже есть номер этой серии</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Сообщение</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Старт</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>Ст&amp;оп</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Waiting for a module</source>
+        <translation>Ожидание модуля</translation>
+    </message>
+    <message>
+        <source>Programming %1</source>
+        <translation>Программирование %1</translation>
+    </message>
+    <message>
+        <source>Choose the template and the serial numbers, then Start</source>
+        <translation>Выберите шаблон и серийные номера и нажмите «Старт»</translation>
+    </message>
+    <message>
+        <source>Stopping once this module is done</source>
+        <translation>Остановка после этого модуля</translation>
+    </message>
+    <message>
+        <source>Done: %1, pull the module</source>
+        <translation>Готово: %1, извлеките модуль</translation>
+    </message>
+    <message>
+        <source>Module failed: %1</source>
+        <translation>Модуль не прошёл: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>С ошибкой: %1</translation>
+    </message>
+    <message>
+        <source>Series complete: pull the last module</source>
+        <translation>Серия завершена: извлеките последний модуль</translation>
+    </message>
+    <message>
+        <source>Series complete: the last serial number is used</source>
+        <translation>Серия завершена: последний серийный номер израсходован</translation>
+    </message>
+    <message>
+        <source>Series stopped</source>
+        <translation>Серия остановлена</translation>
+    </message>
+    <message>
+        <source>Series stopped: %1</source>
+        <translation>Серия остановлена: %1</translation>
+    </message>
+    <message>
+        <source>Passed: %1</source>
+        <translation>Прошли: %1</translation>
+    </message>
+    <message>
+        <source>Next serial number: %1</source>
+        <translation>Следующий серийный номер: %1</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>не выбран</translation>
+    </message>
+    <message>
+        <source>Programmer %1, without password, as in the Settings</source>
+        <translation>Программатор %1, без пароля, как в настройках</translation>
+    </message>
+    <message>
+        <source>Programmer %1, with password, as in the Settings</source>
+        <translation>Программатор %1, с паролем, как в настройках</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Шаблон</translation>
+    </message>
+    <message>
+        <source>Module images (*.bin *.txt *)</source>
+        <translation>Образы модулей (*.bin *.txt *)</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesJournal</name>
+    <message>
+        <source>Couldn&apos;t read the journal %1: %2</source>
+        <translation>Не удалось прочитать журнал %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a series journal: its first line is not the journal&apos;s header</source>
+        <translation>%1 — не журнал серии: его первая строка не заголовок журнала</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open the journal %1: %2</source>
+        <translation>Не удалось открыть журнал %1: %2</translation>
+    </message>
+    <message>
+        <source>The journal is not open</source>
+        <translation>Журнал не открыт</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write the journal %1: %2</source>
+        <translation>Не удалось записать журнал %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesRecord</name>
+    <message>
+        <source>Passed</source>
+        <translation>Прошёл</translation>
+    </message>
+    <message>
+        <source>Verify failed</source>
+        <translation>Проверка не прошла</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Pulled</source>
+        <translation>Извлечён</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>Отклонён</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesRun</name>
+    <message>
+        <source>A series is running already</source>
+        <translation>Серия уже идёт</translation>
+    </message>
+    <message>
+        <source>No programmer is chosen</source>
+        <translation>Программатор не выбран</translation>
+    </message>
+    <message>
+        <source>The series has no template image</source>
+        <translation>У серии нет образа-шаблона</translation>
+    </message>
+    <message>
+        <source>The series has no serial numbers</source>
+        <translation>У серии нет серийных номеров</translation>
+    </message>
+    <message>
+        <source>Every serial number up to %1 is used already (journal %2)</source>
+        <translation>Все серийные номера до %1 уже израсходованы (журнал %2)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read A2 High: %1</source>
+        <translation>Не удалось прочитать A2 Верхнюю: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read A0 Low: %1</source>
+        <translation>Не удалось прочитать A0 Нижнюю: %1</translation>
+    </message>
+    <message>
+        <source>The module carries %1 of this series already; pull it</source>
+        <translation>У модуля уже есть номер этой серии %1; извлеките его</translation>
+    </message>
+    <message>
+        <source>%1 written, but reading it back failed: %2</source>
+        <translation>%1 записана, но обратное чтение не удалось: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Written and verified</source>
+        <translation>Записан и проверен</translation>
+    </message>
+    <message>
+        <source>Written, not verified</source>
+        <translation>Записан, не проверен</translation>
+    </message>
+    <message>
+        <source>%1 read back differs from what was written: bytes that differ: %2, the first %3</source>
+        <translation>%1 при обратном чтении отличается от записанного: различающихся байт: %2, первый — %3</translation>
+    </message>
+    <message>
+        <source>The module was pulled while it was written; %1 is used up: %2</source>
+        <translation>Модуль извлекли во время записи; номер %1 израсходован: %2</translation>
+    </message>
+    <message>
+        <source>The module was pulled before anything was written: %1</source>
+        <translation>Модуль извлекли до начала записи: %1</translation>
+    </message>
+    <message>
+        <source>A0 Low</source>
+        <translation>A0 Нижняя</translation>
+    </message>
+    <message>
+        <source>A0 High</source>
+        <translation>A0 Верхняя</translation>
+    </message>
+    <message>
+        <source>A2 Low</source>
+        <translation>A2 Нижняя</translation>
+    </message>
+    <message>
+        <source>A2 High</source>
+        <translation>A2 Верхняя</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
-        for (const char *name : {"new", "open", "save", "read", "write", "monitor"})
+        for (const char *name : {"new", "open", "save", "read", "write", "monitor", "series"})
             QTest::newRow(name) << QString(":/icons/%1.png").arg(name) << QSize(48, 48);
         QTest::newRow("refresh") << ":/icons/refresh.png" << QSize(24, 24);
         QTest::newRow("window icon") << ":/icons/zorvik_vexa.png" << QSize(35, 32);

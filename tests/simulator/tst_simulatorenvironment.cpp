@@ -9,6 +9,7 @@
 #include "simulatedbackend.h"
 #include "simulatedch341a.h"
 #include "simulatorenvironment.h"
+#include "socketoperator.h"
 #include "testbytes.h"
 
 #include <QTemporaryDir>
@@ -98,6 +99,26 @@ private slots:
             previous = now.mid(256 + 96, 10);
         }
         QVERIFY(changed);
+    }
+
+    // VEXA_SIMULATOR_MODULES: the socket starts empty, and a module comes
+    // into both programmers' sockets as jobs keep finding it empty.
+    void anOperatorAtTheSocket()
+    {
+        QVERIFY(simulatorFor("1", "two").error.contains("\"two\" is not a number of modules"));
+        const SimulatorSetup setup = simulatorFor("1", "2");
+        const auto programmer = setup.backend->programmers()[0];
+        QVERIFY(!programmer->module());
+        d2xx::installBackend(setup.backend);
+        for (int job = 1; job <= SocketOperator::kDefaultEmptyJobs; ++job) {
+            BitBangPort port;
+            QVERIFY(port.open(kSimulatorSerialNumber, BitBangPort::Speed::Fast));
+            port.close();
+            QCOMPARE(bool(programmer->module()), job == SocketOperator::kDefaultEmptyJobs);
+        }
+        d2xx::removeAllBackends();
+        QCOMPARE(moduleImage(*programmer->module()).left(256), sampleModuleImage().left(256));
+        QCOMPARE(setup.ch341a->boards()[0]->lines().module(), programmer->module());
     }
 
     void moduleKeptInAFile()

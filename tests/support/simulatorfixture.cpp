@@ -125,6 +125,16 @@ void SimulatorFixture::setModule(std::shared_ptr<SimulatedModule> plugged)
         lines()->setModule(std::move(plugged));
 }
 
+void SimulatorFixture::setOpenHook(std::function<void()> hook)
+{
+    if (programmer)
+        programmer->setOpenHook(std::move(hook));
+    else if (adapter)
+        adapter->setOpenHook(std::move(hook));
+    else
+        board->setOpenHook(std::move(hook));
+}
+
 void SimulatorFixture::setSclStuckLow(bool stuck)
 {
     if (programmer)

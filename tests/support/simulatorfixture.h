@@ -59,6 +59,8 @@ public:
     void advance(std::chrono::nanoseconds duration);
     // Plugs a module in, or takes it out with nullptr.
     void setModule(std::shared_ptr<SimulatedModule> module);
+    // Runs at every opening of the programmer, before it is locked.
+    void setOpenHook(std::function<void()> hook);
     void setSclStuckLow(bool stuck);
     // Opening fails as for a user without access to the programmer.
     void denyAccess();

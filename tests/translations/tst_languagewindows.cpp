@@ -5,6 +5,7 @@
 #include "../app/windowdriver.h"
 #include "aboutdialog.h"
 #include "samplemodule.h"
+#include "seriesdialog.h"
 #include "simulatorfixture.h"
 
 #include <QAction>
@@ -61,11 +62,14 @@ class TestLanguageWindows : public QObject
     // the checksum, the range and the decoded fields.
     QStringList moduleView() const
     {
+        // Of the window itself, not of the dialogs it owns.
         QStringList shown = {QString::number(ui->table->currentIndex())};
         for (QLineEdit *edit : window->findChildren<QLineEdit *>(QRegularExpression("^le_")))
-            shown.append(edit->objectName() + " " + edit->text());
+            if (edit->window() == window.get())
+                shown.append(edit->objectName() + " " + edit->text());
         for (QAbstractSpinBox *box : window->findChildren<QAbstractSpinBox *>())
-            shown.append(box->objectName() + " " + box->text());
+            if (box->window() == window.get())
+                shown.append(box->objectName() + " " + box->text());
         return shown;
     }
 
@@ -130,6 +134,11 @@ private slots:
             QCOMPARE(form->password->itemText(0), QString("Без пароля"));
             QCOMPARE(about.windowTitle(), QString("Vexa Modulant - О программе"));
             QCOMPARE(about.findChild<QLabel *>("l_version")->text(), QString("Версия программы:\n0.18"));
+            // The series dialog, its status included.
+            auto *series = window->findChild<SeriesDialog *>();
+            QCOMPARE(series->windowTitle(), QString("Vexa Modulant - Серия"));
+            QCOMPARE(series->findChild<QLabel *>("lb_status")->text(),
+                     QString("Выберите шаблон и серийные номера и нажмите «Старт»"));
             // "Custom" stays chosen, and its password is the last one sent to the worker.
             QCOMPARE(form->password->currentIndex(), int(SettingsDialog::kPasswordCustom));
             QVERIFY(form->customPassword->isVisible());
@@ -148,6 +157,8 @@ private slots:
         QCOMPARE(about.windowTitle(), QString("Vexa Modulant - About"));
         about.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         QVERIFY(about.isHidden());
+        QCOMPARE(window->findChild<SeriesDialog *>()->findChild<QLabel *>("lb_status")->text(),
+                 QString("Choose the template and the serial numbers, then Start"));
     }
 };
 

@@ -1,0 +1,47 @@
+#pragma once
+// The journal of a series: a CSV file with a header line and one line per
+// module. Each line is on the disk (flushed and synced) before append()
+// returns, so that a crash or a power cut loses no module that was done.
+// A series started on an existing journal goes on after the highest serial
+// number of its pattern found there.
+
+#include "seriesrecord.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QList>
+#include <QStringList>
+
+class SerialPattern;
+
+class SeriesJournal
+{
+    Q_DECLARE_TR_FUNCTIONS(SeriesJournal)
+
+public:
+    // Opens the journal for appending, creating it with its header; an
+    // existing file must be a journal. False with a message otherwise.
+    bool open(const QString &path, QString *error);
+    void close();
+    bool isOpen() const { return file_.isOpen(); }
+
+    // The highest counter of `pattern` among the serial numbers written so
+    // far; -1 when there is none.
+    qint64 lastUsed(const SerialPattern &pattern) const;
+    // The fields of the last `count` lines, oldest first.
+    QList<QStringList> lastLines(int count) const;
+
+    bool append(const SeriesRecord &record, QString *error);
+
+    // One CSV line, quoted where needed, without the line break.
+    static QString csvLine(const QStringList &fields);
+    static QStringList parseCsvLine(const QString &line);
+
+private:
+    bool writeSynced(const QByteArray &bytes, QString *error);
+
+    QFile file_;
+    QStringList serials_;  // every serial number column so far
+    QList<QStringList> lines_;
+    bool endsInLineBreak_ = true;
+};

@@ -1,0 +1,135 @@
+#pragma once
+// Programs one image into module after module: the series engine that the
+// command line and the series dialog drive. It never blocks: each step is a
+// job of its own worker, and the next step starts when the job has finished.
+//
+// For each module it waits until one answers in the socket (a probe of
+// device 0x50, polled), reads A0 Low, puts the next serial number and the
+// date code into the template, writes the template's tables with the
+// password, verifies them, writes one line to the journal and then waits
+// until the module is pulled. A number stays unused only when nothing was
+// written to the module; a module that already carries a serial number of
+// the series is refused, or with re-programming allowed written again with
+// that same number.
+//
+// stop() ends the series between modules, never in the middle of one: at
+// once while waiting, otherwise once the module under way is on the journal.
+
+#include "serialpattern.h"
+#include "seriesjournal.h"
+#include "seriesrecord.h"
+#include "seriestemplate.h"
+#include "sfpthread.h"
+
+#include <QObject>
+#include <QTimer>
+
+
+struct SeriesPlan {
+    QString programmer;  // the programmer's identity
+    int transferMode = SFPThread::kTransferFast;
+    SeriesTemplate image;
+    SerialPattern serials;
+    bool todaysDate = true;  // else the template's date code is kept
+    QByteArray password;     // empty: none
+    bool verify = true;
+    bool allowReprogram = false;
+    int count = 0;  // the modules to take before it ends; 0 for no limit
+    QString journal;
+};
+
+class SeriesRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class State { Idle, WaitingForModule, Programming, WaitingForPull };
+    enum class End {
+        Count,       // the modules asked for are done
+        LastNumber,  // the counter's last value is used
+        Stopped,     // stop()
+        Failed,      // the programmer or the journal failed
+    };
+    Q_ENUM(End)
+
+    static constexpr int kDefaultPollMs = 200;
+
+    explicit SeriesRun(QObject *parent = nullptr);
+    ~SeriesRun() override;
+
+    // Checks the plan, opens the journal and starts waiting for a module;
+    // false with a message when it cannot start.
+    bool start(const SeriesPlan &plan, QString *error);
+    void stop();
+    // How long between two looks into the socket; tests shorten it.
+    void setPollInterval(int milliseconds) { pollMs_ = milliseconds; }
+
+    bool isRunning() const { return state_ != State::Idle; }
+    State state() const { return state_; }
+    int passed() const { return passed_; }
+    int failed() const { return failed_; }
+    // The serial number the next new module gets.
+    QString nextSerial() const { return plan_.serials.serial(next_); }
+    const SeriesJournal &journal() const { return journal_; }
+
+signals:
+    void waitingForModule(const QString &nextSerial);
+    void programming(const QString &serial);
+    // The module's line is on the journal; the module may be pulled.
+    void moduleDone(const SeriesRecord &record);
+    // The series goes on once the module is out of the socket.
+    void waitingForPull();
+    void finished(SeriesRun::End end, const QString &message);
+
+private:
+    enum class Step { ProbeArrival, ReadA0Low, ReadA2High, Write, ProbeAfterFailure, ProbeDeparture };
+
+    // What the series knows of the module under way.
+    struct Module {
+        SeriesRecord record;
+        QByteArray a2HighBefore;
+        bool ownSerial = false;  // re-programmed with the number it carries
+        int table = 0;           // index into the template's tables
+        QByteArray writing;      // the table under way
+        bool reached = false;    // A0 Low, with the serial number, may have changed
+        QString failure;         // why it failed, told once the socket is checked
+    };
+
+    void runJob(Step step, int mode, int table = 0, const QByteArray &data = QByteArray());
+    void jobFinished();
+    void lookForModule();
+    void pollAgain();
+    void arrivalProbed();
+    void a0LowRead();
+    void writeNextTable();
+    void tableWritten();
+    void failureProbed();
+    void departureProbed();
+    void fail(const QString &message);
+    void finishModule(SeriesRecord::Outcome outcome, const QString &message, bool moduleGone);
+    void end(End end, const QString &message);
+    static QString tableTitle(int table);
+    static QString firstDifference(const QByteArray &written, const QByteArray &readBack, int table);
+
+    SFPThread worker_;
+    QTimer pollTimer_;
+    int pollMs_ = kDefaultPollMs;
+    SeriesPlan plan_;
+    SeriesJournal journal_;
+    State state_ = State::Idle;
+    Step step_ = Step::ProbeArrival;
+    qint64 next_ = 0;
+    int handled_ = 0;
+    int passed_ = 0;
+    int failed_ = 0;
+    bool stopRequested_ = false;
+    Module module_;
+
+    // The job's reports, kept on the worker's thread and read once it has finished.
+    QString jobError_;
+    QByteArray jobRead_;
+    QByteArray jobVerified_;
+    bool jobWritten_ = false;
+    bool jobReached_ = false;
+    bool jobAnswered_ = false;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// The image a series writes into every module, and what it becomes for one
+// module: its serial number and date code put in, the check codes made right.
+//
+// A template of 128 bytes is A0 Low; of 256 bytes the whole of A0h; of 512
+// bytes, a whole module, it also gives the user area of A2h (A2 High but for
+// the vendor's control bytes, which each module keeps). A2 Low, the
+// diagnostics' thresholds and calibration, is never written by a series.
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class LoadedImage;
+
+class SeriesTemplate
+{
+    Q_DECLARE_TR_FUNCTIONS(SeriesTemplate)
+
+public:
+    static bool load(const QString &fileName, SeriesTemplate *loaded, QString *error);
+    static SeriesTemplate fromImage(const LoadedImage &image);
+
+    bool isEmpty() const { return tables_.isEmpty(); }
+    // The tables it writes, A0 Low first (sff::Table values).
+    const QList<int> &tables() const { return tables_; }
+    QByteArray table(int table) const;
+
+    // A0 Low for one module: `serial`, and the date code of `date` when it is
+    // valid (the template's lot code kept), with both check codes recomputed.
+    QByteArray a0LowFor(const QString &serial, const QDate &date) const;
+    // A2 High for one module: the template's user area before the module's
+    // own vendor control bytes.
+    QByteArray a2HighFor(const QByteArray &moduleA2High) const;
+
+private:
+    QByteArray image_;  // A0h from byte 0, then A2h, as far as the template goes
+    QList<int> tables_;
+};
