@@ -74,6 +74,10 @@ bool SeriesJournal::open(const QString &path, QString *error)
                 lines_.removeFirst();
         }
     }
+    QFile claims(claimsPath());
+    if (claims.open(QIODevice::ReadOnly))
+        for (const QByteArray &serial : claims.readAll().split('\n'))
+            serials_.append(QString::fromUtf8(serial).trimmed());
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Append)) {
         *error = tr("Couldn't open the journal %1: %2").arg(path, file_.errorString());
         return false;
@@ -121,6 +125,22 @@ bool SeriesJournal::append(const SeriesRecord &record, QString *error)
     lines_.append(fields);
     if (lines_.size() > kKeptLines)
         lines_.removeFirst();
+    return true;
+}
+
+bool SeriesJournal::claim(const QString &serial, QString *error)
+{
+    QFile claims(claimsPath());
+    const bool existed = claims.exists();
+    const QByteArray line = serial.toUtf8() + '\n';
+    if (!claims.open(QIODevice::WriteOnly | QIODevice::Append) || claims.write(line) != line.size()
+        || !claims.flush() || !syncFile(claims)) {
+        *error = tr("Couldn't write the journal %1: %2").arg(claims.fileName(), claims.errorString());
+        return false;
+    }
+    if (!existed)
+        syncFolderOf(claims.fileName());
+    serials_.append(serial);
     return true;
 }
 

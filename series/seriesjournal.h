@@ -4,6 +4,11 @@
 // returns, so that a crash or a power cut loses no module that was done.
 // A series started on an existing journal goes on after the highest serial
 // number of its pattern found there.
+//
+// Beside it, "<journal>.claims" keeps every number handed to a module before
+// the module is written, synced as well: a crash in the middle of a module
+// leaves no journal line for it, but its number is still never handed out
+// again.
 
 #include "seriesrecord.h"
 
@@ -32,6 +37,8 @@ public:
     QList<QStringList> lastLines(int count) const;
 
     bool append(const SeriesRecord &record, QString *error);
+    // Notes a number about to be written into a module.
+    bool claim(const QString &serial, QString *error);
 
     // One CSV line, quoted where needed, without the line break.
     static QString csvLine(const QStringList &fields);
@@ -39,9 +46,10 @@ public:
 
 private:
     bool writeSynced(const QByteArray &bytes, QString *error);
+    QString claimsPath() const { return file_.fileName() + QStringLiteral(".claims"); }
 
     QFile file_;
-    QStringList serials_;  // every serial number column so far
+    QStringList serials_;  // every serial number column so far, and every claim
     QList<QStringList> lines_;
     bool endsInLineBreak_ = true;
 };

@@ -199,6 +199,11 @@ void SeriesRun::a0LowRead()
         record.serial = carried;
     } else {
         record.serial = nextSerial();
+        QString problem;
+        if (!journal_.claim(record.serial, &problem)) {
+            end(End::Failed, problem);
+            return;
+        }
     }
     emit programming(record.serial);
     if (plan_.image.tables().contains(sff::kTableA2High))

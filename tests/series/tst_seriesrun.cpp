@@ -10,6 +10,7 @@
 #include "seriesrun.h"
 #include "simulatedmodule.h"
 #include "simulatorfixture.h"
+#include "testbytes.h"
 #include "socketoperator.h"
 #include "textfields.h"
 
@@ -103,6 +104,9 @@ private slots:
                "2026-01-05T10:02:00Z,X,OTHER0099,A,B,A,B,passed,\n"
                "2026-01-05T10:03:00Z,X,,A,B,A,B,refus"  // cut short by a crash
             << QStringList{"TS260042 passed"} << count << "";
+        QTest::newRow("a number claimed before a crash is not handed out again")
+            << 128 << "TS26+0001" << three << "claimed before a crash" << 1 << false << ""
+            << QStringList{"TS260006 passed"} << count << "";
         QTest::newRow("stop between modules") << 128 << "TS26+0001" << three << "stop after the first" << 0 << false
                                               << "" << QStringList{"TS260001 passed"}
                                               << int(SeriesRun::End::Stopped) << "";
@@ -134,11 +138,15 @@ private slots:
 
         const QString journalPath = dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".csv");
         QFile::remove(journalPath);
+        QFile::remove(journalPath + ".claims");
         if (!journalBefore.isEmpty()) {
             QFile file(journalPath);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(journalBefore.toUtf8());
         }
+        // A number handed to a module that a crash kept off the journal.
+        if (fault == "claimed before a crash")
+            QVERIFY(writeFile(journalPath + ".claims", "TS260005\n"));
 
         SeriesPlan plan;
         plan.programmer = sim.identity();
