@@ -2,7 +2,7 @@
 
 #include <vector>
 
-LineDriver::LineDriver(std::shared_ptr<SimulatedModule> module) : plugged(std::move(module))
+LineDriver::LineDriver(std::shared_ptr<SimulatedModule> module) : socket(std::move(module))
 {
 }
 
@@ -11,15 +11,13 @@ using Lock = std::lock_guard<std::recursive_mutex>;
 std::shared_ptr<SimulatedModule> LineDriver::module() const
 {
     Lock lock(mutex);
-    return plugged;
+    return socket.module();
 }
 
 void LineDriver::setModule(std::shared_ptr<SimulatedModule> module)
 {
     Lock lock(mutex);
-    plugged = std::move(module);
-    if (plugged)
-        plugged->powerCycle();
+    socket.plug(std::move(module));
     settle();
 }
 
@@ -57,31 +55,31 @@ bool LineDriver::gaveUp() const
 std::vector<I2cTransaction> LineDriver::transactions() const
 {
     Lock lock(mutex);
-    return recorded.transactions();
+    return socket.recorder().transactions();
 }
 
 int LineDriver::startConditions() const
 {
     Lock lock(mutex);
-    return recorded.startConditions();
+    return socket.recorder().startConditions();
 }
 
 void LineDriver::clearRecord()
 {
     Lock lock(mutex);
-    recorded.clear();
+    socket.clearRecord();
 }
 
 void LineDriver::setRecording(bool on)
 {
     Lock lock(mutex);
-    recording = on;
+    socket.setRecording(on);
 }
 
 void LineDriver::setBusHook(std::function<void(const BusEvent &)> hook)
 {
     Lock lock(mutex);
-    busHook = std::move(hook);
+    socket.setBusHook(std::move(hook));
 }
 
 void LineDriver::advance(Time nanoseconds)
@@ -93,61 +91,17 @@ void LineDriver::advance(Time nanoseconds)
 
 bool LineDriver::sdaLevel() const
 {
-    return sdaOut && !(plugged && plugged->pullsSdaLow());
+    return socket.sda(sdaOut);
 }
 
 bool LineDriver::sclLevel() const
 {
-    return sclOut && !sclStuck && !(plugged && plugged->pullsSclLow(clock));
+    return socket.scl(sclOut && !sclStuck, clock);
 }
 
 void LineDriver::settle()
 {
-    // Each change is passed on one at a time, SCL first, as on the FTDI
-    // board; the hook hears of them once the lines have settled.
-    std::vector<BusEvent> events;
-    for (int guard = 0; guard < 8; ++guard) {
-        const bool scl = sclLevel();
-        const bool sda = sdaLevel();
-        if (scl != lastScl) {
-            lastScl = scl;
-            if (scl) {
-                if (recording && recorded.sclRose(sda) && busHook)
-                    events.push_back({BusEvent::Address, recorded.transactions().back()});
-                if (plugged)
-                    plugged->sclRose(sda);
-            } else if (plugged) {
-                plugged->sclFell(clock);
-            }
-            continue;
-        }
-        if (sda != lastSda) {
-            lastSda = sda;
-            if (scl) {
-                if (!sda) {
-                    if (recording) {
-                        recorded.startCondition();
-                        if (busHook)
-                            events.push_back({BusEvent::Start, recorded.transactions().back()});
-                    }
-                    if (plugged)
-                        plugged->startCondition();
-                } else {
-                    if (recording) {
-                        recorded.stopCondition();
-                        if (busHook && !recorded.transactions().empty())
-                            events.push_back({BusEvent::Stop, recorded.transactions().back()});
-                    }
-                    if (plugged)
-                        plugged->stopCondition(clock);
-                }
-            }
-            continue;
-        }
-        break;
-    }
-    for (const BusEvent &event : events)
-        busHook(event);
+    socket.settle(sdaOut, sclOut && !sclStuck, clock);
 }
 
 void LineDriver::releaseScl()

@@ -7,6 +7,7 @@
 // the lines as on the FTDI board, with the same bus events for tests.
 //
 #include "busrecorder.h"
+#include "modulesocket.h"
 #include "simulatedmodule.h"
 
 #include <chrono>
@@ -64,10 +65,7 @@ private:
     bool clockBit(bool sda);
 
     mutable std::recursive_mutex mutex;
-    std::shared_ptr<SimulatedModule> plugged;
-    BusRecorder recorded;
-    bool recording = true;
-    std::function<void(const BusEvent &)> busHook;
+    ModuleSocket socket;
 
     Time clock = 0;
     Time halfBit = 5000;
@@ -78,6 +76,4 @@ private:
 
     bool sclOut = true;
     bool sdaOut = true;
-    bool lastScl = true;
-    bool lastSda = true;
 };

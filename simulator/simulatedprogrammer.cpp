@@ -17,22 +17,20 @@ std::string hex(unsigned value)
 }  // namespace
 
 SimulatedProgrammer::SimulatedProgrammer(std::string serialNumber, std::shared_ptr<SimulatedModule> module)
-    : serial(std::move(serialNumber)), plugged(std::move(module))
+    : serial(std::move(serialNumber)), socket(std::move(module))
 {
 }
 
 std::shared_ptr<SimulatedModule> SimulatedProgrammer::module() const
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
-    return plugged;
+    return socket.module();
 }
 
 void SimulatedProgrammer::setModule(std::shared_ptr<SimulatedModule> module)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
-    plugged = std::move(module);
-    if (plugged)
-        plugged->powerCycle();
+    socket.plug(std::move(module));
 }
 
 void SimulatedProgrammer::failCall(Call call, FT_STATUS status, int successes)
@@ -68,15 +66,15 @@ void SimulatedProgrammer::setOpenHook(std::function<void()> hook)
 void SimulatedProgrammer::setBusHook(std::function<void(const BusEvent &)> hook)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
-    busHook = std::move(hook);
+    socket.setBusHook(std::move(hook));
 }
 
 SimulatedProgrammer::Record SimulatedProgrammer::record() const
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     Record copy = log;
-    copy.transactions = recorder.transactions();
-    copy.startConditions = recorder.startConditions();
+    copy.transactions = socket.recorder().transactions();
+    copy.startConditions = socket.recorder().startConditions();
     return copy;
 }
 
@@ -84,13 +82,14 @@ void SimulatedProgrammer::clearRecord()
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     log = Record();
-    recorder.clear();
+    socket.clearRecord();
 }
 
 void SimulatedProgrammer::setRecording(bool on)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     recording = on;
+    socket.setRecording(on);
 }
 
 void SimulatedProgrammer::note(std::string call)
@@ -272,16 +271,26 @@ void SimulatedProgrammer::drive(std::uint8_t pinState)
     settle();
 }
 
+// What the chip puts on a line: an output drives its level, an input lets
+// the pull-up have it; a shorted SCL stays low whatever is driven.
+bool SimulatedProgrammer::masterSda() const
+{
+    return !(outputMask & kSdaPin) || (driven & kSdaPin);
+}
+
+bool SimulatedProgrammer::masterScl() const
+{
+    return (!(outputMask & kSclPin) || (driven & kSclPin)) && !sclStuckLow;
+}
+
 bool SimulatedProgrammer::sdaLevel() const
 {
-    const bool master = !(outputMask & kSdaPin) || (driven & kSdaPin);
-    return master && !(plugged && plugged->pullsSdaLow());
+    return socket.sda(masterSda());
 }
 
 bool SimulatedProgrammer::sclLevel() const
 {
-    const bool master = !(outputMask & kSclPin) || (driven & kSclPin);
-    return master && !sclStuckLow && !(plugged && plugged->pullsSclLow(clock));
+    return socket.scl(masterScl(), clock);
 }
 
 std::uint8_t SimulatedProgrammer::pins() const
@@ -298,52 +307,5 @@ std::uint8_t SimulatedProgrammer::pins() const
 
 void SimulatedProgrammer::settle()
 {
-    // Each change is passed on one at a time, SCL first: the module may answer
-    // an SCL edge by moving SDA, which is then seen as a change of its own.
-    // The hook hears of them once the lines have settled.
-    std::vector<BusEvent> events;
-    for (int guard = 0; guard < 8; ++guard) {
-        const bool scl = sclLevel();
-        const bool sda = sdaLevel();
-        if (scl != lastScl) {
-            lastScl = scl;
-            if (scl) {
-                if (recording && recorder.sclRose(sda) && busHook)
-                    events.push_back({BusEvent::Address, recorder.transactions().back()});
-                if (plugged)
-                    plugged->sclRose(sda);
-            } else if (plugged) {
-                plugged->sclFell(clock);
-            }
-            continue;
-        }
-        if (sda != lastSda) {
-            lastSda = sda;
-            if (scl) {
-                if (!sda) {
-                    if (recording) {
-                        recorder.startCondition();
-                        if (busHook)
-                            events.push_back({BusEvent::Start, recorder.transactions().back()});
-                    }
-                    if (plugged)
-                        plugged->startCondition();
-                } else {
-                    if (recording) {
-                        recorder.stopCondition();
-                        if (busHook)
-                            events.push_back({BusEvent::Stop, recorder.transactions().empty()
-                                                                  ? I2cTransaction()
-                                                                  : recorder.transactions().back()});
-                    }
-                    if (plugged)
-                        plugged->stopCondition(clock);
-                }
-            }
-            continue;
-        }
-        break;
-    }
-    for (const BusEvent &event : events)
-        busHook(event);
+    socket.settle(masterSda(), masterScl(), clock);
 }

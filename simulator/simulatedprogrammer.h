@@ -16,6 +16,7 @@
 // on how fast the machine runs it.
 
 #include "busrecorder.h"
+#include "modulesocket.h"
 #include "d2xx.h"
 #include "simulatedmodule.h"
 
@@ -105,14 +106,15 @@ private:
     void drive(std::uint8_t pins);
     void settle();
     std::uint8_t pins() const;
+    bool masterSda() const;
+    bool masterScl() const;
     bool sdaLevel() const;
     bool sclLevel() const;
     void spendUsbTransfers(std::uint32_t bytes);
 
     mutable std::recursive_mutex mutex;
     const std::string serial;
-    std::shared_ptr<SimulatedModule> plugged;
-    BusRecorder recorder;
+    ModuleSocket socket;
     Record log;
     bool recording = true;
 
@@ -124,14 +126,11 @@ private:
     bool sclStuckLow = false;
     std::function<void(int)> writeHook;
     std::function<void()> openHook;
-    std::function<void(const BusEvent &)> busHook;
 
     bool opened = false;
     std::uint8_t outputMask = 0;
     std::uint8_t bitMode = 0;
     std::uint8_t driven = 0xFF;
-    bool lastSda = true;
-    bool lastScl = true;
     std::deque<std::uint8_t> readBack;
     Time clock = 0;
     Time samplePeriod = 0;
