@@ -26,16 +26,6 @@ Ink inkOf(sff::Status status)
     return status == sff::Status::Error ? Ink::Error : Ink::Warning;
 }
 
-QString shownValue(const sff::Field &field)
-{
-    QString text = field.value;
-    if (!field.unit.isEmpty())
-        text += QLatin1Char(' ') + field.unit;
-    if (!field.detail.isEmpty())
-        text += QStringLiteral(" (%1)").arg(field.detail);
-    return text;
-}
-
 }  // namespace
 
 QString DecodeListing::marker(sff::Status status)
@@ -88,7 +78,7 @@ QString DecodeListing::text(const sff::Decoded &decoded, bool colour)
         QString block = inked(sff::sectionTitle(section), Ink::Title, colour) + QLatin1Char('\n');
         for (const sff::Field *field : fields) {
             QString line = indent + field->name.leftJustified(nameWidth + 2)
-                           + wrapped(shownValue(*field), qMax(kMinValueWidth, kLineWidth - valueColumn), valueColumn);
+                           + wrapped(sff::shownValue(*field), qMax(kMinValueWidth, kLineWidth - valueColumn), valueColumn);
             if (field->status != sff::Status::Ok)
                 line += QStringLiteral("  ") + inked(marker(field->status) + QLatin1Char(' ') + field->note,
                                                      inkOf(field->status), colour);

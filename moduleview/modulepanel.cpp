@@ -23,16 +23,6 @@ QString byteRange(const sff::Field &field)
     return QStringLiteral("%1-%2").arg(field.offset).arg(field.offset + field.length - 1);
 }
 
-QString shownValue(const sff::Field &field)
-{
-    QString text = field.value;
-    if (!field.unit.isEmpty())
-        text += QLatin1Char(' ') + field.unit;
-    if (!field.detail.isEmpty())
-        text += QStringLiteral(" (%1)").arg(field.detail);
-    return text;
-}
-
 QString hexByte(char byte)
 {
     return QStringLiteral("%1").arg(quint8(byte), 2, 16, QLatin1Char('0')).toUpper();
@@ -255,7 +245,7 @@ bool ModulePanel::eventFilter(QObject *watched, QEvent *event)
 void ModulePanel::showField(QTreeWidgetItem *item, const sff::Field &field)
 {
     item->setText(0, field.name);
-    item->setText(1, shownValue(field));
+    item->setText(1, sff::shownValue(field));
     item->setText(2, byteRange(field));
     item->setText(3, QString::fromLatin1(field.raw.left(kRawShown).toHex(' ').toUpper())
                          + (field.raw.size() > kRawShown ? QStringLiteral(" ...") : QString()));
@@ -264,8 +254,8 @@ void ModulePanel::showField(QTreeWidgetItem *item, const sff::Field &field)
     for (int column = 0; column < item->columnCount(); ++column) {
         item->setData(column, Qt::BackgroundRole, marked ? QVariant(statusBrush(field.status)) : QVariant());
         item->setData(column, Qt::ForegroundRole, marked ? QVariant(QBrush(Qt::black)) : QVariant());
-        item->setToolTip(column, field.note.isEmpty() ? shownValue(field)
-                                                      : shownValue(field) + QLatin1Char('\n') + field.note);
+        item->setToolTip(column, field.note.isEmpty() ? sff::shownValue(field)
+                                                      : sff::shownValue(field) + QLatin1Char('\n') + field.note);
     }
 }
 
@@ -279,7 +269,7 @@ void ModulePanel::showDetails()
         return;
     }
     const sff::Field &field = decoded_.fields[place];
-    QString text = tr("%1: %2").arg(field.name, shownValue(field)) + QLatin1Char('\n')
+    QString text = tr("%1: %2").arg(field.name, sff::shownValue(field)) + QLatin1Char('\n')
                    + tr("%1 bytes %2 (%3h): %4")
                          .arg(deviceName(field.device), byteRange(field),
                               QString::number(field.offset, 16).toUpper(),

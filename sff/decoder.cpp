@@ -387,6 +387,16 @@ QString sectionTitle(Section section, Language language)
     return Words(language)(kTitles[int(section)]);
 }
 
+QString shownValue(const Field &field)
+{
+    QString text = field.value;
+    if (!field.unit.isEmpty())
+        text += QLatin1Char(' ') + field.unit;
+    if (!field.detail.isEmpty())
+        text += QStringLiteral(" (%1)").arg(field.detail);
+    return text;
+}
+
 QString statusKey(Status status)
 {
     switch (status) {

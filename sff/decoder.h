@@ -73,6 +73,8 @@ Decoded decodeTable(int table, const QByteArray &bytes, Language language = Lang
 
 QString sectionTitle(Section section, Language language = Language::Translated);
 QString statusKey(Status status);  // "ok", "warning", "error"
+// The value as the operator reads it: with its unit, and its detail in brackets.
+QString shownValue(const Field &field);
 // Writes the edits into the image where it holds their bytes.
 void applyEdits(ModuleImage &image, const QVector<ByteEdit> &edits);
 
