@@ -32,10 +32,6 @@ public:
     BusFailure waitReady(std::uint8_t device, const Attempts &attempts) override;
     std::int64_t nowUs() const override { return port.nowUs(); }
 
-    // For tests and measurements.
-    const BitBangPort &bitBangPort() const { return port; }
-    bool batched() const { return master.exchange() == I2cMaster::Exchange::Batched; }
-
 private:
     // Repeats an operation per flush for as long as a batch of it is spoilt.
     template <typename Operation>

@@ -9,7 +9,7 @@
 
 namespace sampleclock {
 
-// The rate of the specification-compatible exchange on every chip.
+// The rate of the compatible exchange, as older versions drove every chip.
 constexpr std::uint32_t kCompatibleBaudRate = 9600;
 
 // The fast exchange aims at 1 MHz: its shortest run, 8 samples, then lasts

@@ -9,7 +9,7 @@ void SFPThread::probeJob(const Job &job)
     std::unique_ptr<ModuleBus> bus = openBus(job);
     if (!bus)
         return;
-    startBudget(*bus, job);
+    startBudget(*bus);
     bool answered = false;
     if (const BusFailure failure = bus->probe(job.address, answered)) {
         fail(*bus, job, kLogReaded, failure, QString());

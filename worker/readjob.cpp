@@ -13,7 +13,7 @@ void SFPThread::readJob(const Job &job)
 
 void SFPThread::readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts)
 {
-    startBudget(bus, job);
+    startBudget(bus);
     const QString record = tr("Time %1, Read(%2) from 0x%3\n").arg(recordTime(), job.serialNumber, hexAddress(job.address));
 
     const int count = qMax(0, job.addrEnd - job.addrStart);

@@ -146,7 +146,7 @@ std::unique_ptr<ModuleBus> SFPThread::openBus(const Job &job)
     return bus;
 }
 
-void SFPThread::startBudget(ModuleBus &bus, const Job &)
+void SFPThread::startBudget(ModuleBus &bus)
 {
     budgetStartUs = bus.nowUs();
     stopReason = StopReason::None;

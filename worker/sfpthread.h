@@ -95,7 +95,7 @@ private:
 
     Job snapshot() const;
     std::unique_ptr<ModuleBus> openBus(const Job &job);
-    void startBudget(ModuleBus &bus, const Job &job);
+    void startBudget(ModuleBus &bus);
     void readJob(const Job &job);
     void writeJob(const Job &job);
     void probeJob(const Job &job);

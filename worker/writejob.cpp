@@ -39,7 +39,7 @@ void SFPThread::writeJob(const Job &job)
     std::unique_ptr<ModuleBus> bus = openBus(job);
     if (!bus)
         return;
-    startBudget(*bus, job);  // the budget covers the password and all pages
+    startBudget(*bus);  // the budget covers the password and all pages
 
     const QString record = tr("Time %1, Write(%2) to 0x%3%4\n")
                                .arg(recordTime(), job.serialNumber, hexAddress(job.address),
