@@ -6,6 +6,7 @@
 #include "fieldcatalogue.h"
 #include "findings.h"
 #include "textfields.h"
+#include "tuning.h"
 
 #include <cmath>
 
@@ -311,6 +312,9 @@ void decodeField(Field &field, const FieldEntry &entry, const Context &c)
     case Kind::Opaque:
         showOpaque(field, w);
         break;
+    default:
+        decodeTuningField(field, entry.kind, entry.index, c.image, w);
+        break;
     }
 }
 
@@ -343,16 +347,17 @@ Decoded decode(const ModuleImage &image, Language language)
 
     Decoded decoded;
     for (const FieldEntry &entry : fieldCatalogue()) {
-        if (!image.holds(entry.device, entry.span))
+        if (!image.holds(entry.device, entry.span, Page{entry.page}))
             continue;
         Field field;
         field.device = entry.device;
+        field.page = entry.page;
         field.offset = entry.span.offset;
         field.length = entry.span.length;
         field.key = entry.key;
         field.name = entryName(entry, w);
         field.section = entry.section;
-        field.raw = image.bytes(entry.device, entry.span);
+        field.raw = image.bytes(entry.device, entry.span, Page{entry.page});
         decodeField(field, entry, c);
         decoded.fields.append(field);
     }
@@ -369,6 +374,11 @@ Decoded decode(const ModuleImage &image, Language language)
     return decoded;
 }
 
+Decoded decodeRegion(const Region &region, const QByteArray &bytes, Language language)
+{
+    return decode(ModuleImage::fromRegion(region, bytes), language);
+}
+
 Decoded decodeTable(int table, const QByteArray &bytes, Language language)
 {
     return decode(ModuleImage::fromTable(table, bytes), language);
@@ -383,6 +393,7 @@ QString sectionTitle(Section section, Language language)
         QT_TRANSLATE_NOOP("Sff", "Vendor area"),    QT_TRANSLATE_NOOP("Sff", "Thresholds"),
         QT_TRANSLATE_NOOP("Sff", "External calibration"), QT_TRANSLATE_NOOP("Sff", "Real-time values"),
         QT_TRANSLATE_NOOP("Sff", "Status and flags"), QT_TRANSLATE_NOOP("Sff", "User area"),
+        QT_TRANSLATE_NOOP("Sff", "Tuning"),
     };
     return Words(language)(kTitles[int(section)]);
 }
@@ -411,7 +422,7 @@ void applyEdits(ModuleImage &image, const QVector<ByteEdit> &edits)
 {
     for (const ByteEdit &edit : edits)
         for (int i = 0; i < edit.bytes.size(); ++i)
-            image.write(edit.device, edit.offset + i, edit.bytes.mid(i, 1));
+            image.write(edit.device, edit.offset + i, edit.bytes.mid(i, 1), edit.page);
 }
 
 }  // namespace sff

@@ -21,11 +21,12 @@ enum class Status { Ok, Warning, Error };
 // Groups of fields, in the order the fields are listed.
 enum class Section {
     Identification, Vendor, Link, Compliance, Options, CheckCodes, VendorArea,
-    Thresholds, Calibration, Values, StatusFlags, UserArea
+    Thresholds, Calibration, Values, StatusFlags, UserArea, Tuning
 };
 
 struct Field {
     quint8 device = 0;
+    int page = kNoPage;  // of a field in a page of A2h
     int offset = 0;
     int length = 0;
     QString key;       // stable, e.g. "vendor_name"
@@ -39,13 +40,20 @@ struct Field {
     QString note;      // why the status is not ok
 
     bool covers(quint8 dev, int byte) const { return dev == device && byte >= offset && byte < offset + length; }
+    Address address() const { return Address{device, offset, Page{page}}; }
 };
 
 // Bytes to write, as a fix or any other edit.
 struct ByteEdit {
-    quint8 device = 0;
-    int offset = 0;
+    ByteEdit(quint8 device = 0, int offset = 0, QByteArray bytes = QByteArray(), Page page = Page())
+        : device(device), offset(offset), bytes(std::move(bytes)), page(page)
+    {
+    }
+
+    quint8 device;
+    int offset;
     QByteArray bytes;
+    Page page;  // for bytes of an upper page
 };
 
 // Something a host acts on (refusing the module, ignoring part of it).
@@ -70,6 +78,7 @@ struct Decoded {
 Decoded decode(const ModuleImage &image, Language language = Language::Translated);
 // One table as the window's buffer holds it.
 Decoded decodeTable(int table, const QByteArray &bytes, Language language = Language::Translated);
+Decoded decodeRegion(const Region &region, const QByteArray &bytes, Language language = Language::Translated);
 
 QString sectionTitle(Section section, Language language = Language::Translated);
 QString statusKey(Status status);  // "ok", "warning", "error"

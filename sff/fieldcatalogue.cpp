@@ -151,10 +151,36 @@ QVector<FieldEntry> build()
        S::UserArea, Kind::Opaque);
     a2(a2::kPageSelect, QStringLiteral("page_select"), QT_TRANSLATE_NOOP("Sff", "Page select"), nullptr, S::UserArea,
        Kind::Opaque);
-    a2(a2::kUserEeprom, QStringLiteral("user_eeprom"), QT_TRANSLATE_NOOP("Sff", "User EEPROM"), nullptr, S::UserArea,
-       Kind::Opaque);
-    a2(a2::kVendorControl, QStringLiteral("vendor_control"), QT_TRANSLATE_NOOP("Sff", "Vendor control functions"),
-       nullptr, S::UserArea, Kind::Opaque);
+    // The upper half unpaged, and its user pages 00h and 01h.
+    for (int page : {kNoPage, 0, 1}) {
+        list.append({kDeviceA2, a2::kUserEeprom, QStringLiteral("user_eeprom"), QT_TRANSLATE_NOOP("Sff", "User EEPROM"),
+                     nullptr, S::UserArea, Kind::Opaque, 0, page});
+        list.append({kDeviceA2, a2::kVendorControl, QStringLiteral("vendor_control"),
+                     QT_TRANSLATE_NOOP("Sff", "Vendor control functions"), nullptr, S::UserArea, Kind::Opaque, 0,
+                     page});
+    }
+
+    const auto tuning = [&list](Span span, const char *key, const char *name, Kind kind, int index = 0) {
+        list.append({kDeviceA2, span, QString::fromLatin1(key), name, nullptr, S::Tuning, kind, index, tunable::kPage});
+    };
+    tuning(tunable::kFeatures, "tuning_features", QT_TRANSLATE_NOOP("Sff", "Tuning capabilities"),
+           Kind::TuningFeatures);
+    tuning({tunable::kFirstFrequencyThz.offset, 4}, "first_frequency", QT_TRANSLATE_NOOP("Sff", "First frequency"),
+           Kind::Frequency, 0);
+    tuning({tunable::kLastFrequencyThz.offset, 4}, "last_frequency", QT_TRANSLATE_NOOP("Sff", "Last frequency"),
+           Kind::Frequency, 1);
+    tuning(tunable::kGridSpacing, "grid_spacing", QT_TRANSLATE_NOOP("Sff", "Grid spacing"), Kind::GridSpacing);
+    tuning(tunable::kChannelSet, "channel", QT_TRANSLATE_NOOP("Sff", "Channel"), Kind::ChannelSet);
+    tuning(tunable::kWavelengthSet, "wavelength_set", QT_TRANSLATE_NOOP("Sff", "Wavelength set"),
+           Kind::WavelengthSet);
+    tuning(tunable::kControl, "tuning_control", QT_TRANSLATE_NOOP("Sff", "Transmitter dither"), Kind::TuningControl);
+    tuning(tunable::kFrequencyError, "frequency_error", QT_TRANSLATE_NOOP("Sff", "Frequency error"),
+           Kind::FrequencyError);
+    tuning(tunable::kWavelengthError, "wavelength_error", QT_TRANSLATE_NOOP("Sff", "Wavelength error"),
+           Kind::WavelengthError);
+    tuning(tunable::kStatus, "tuning_status", QT_TRANSLATE_NOOP("Sff", "Tuning status"), Kind::TuningStatus);
+    tuning(tunable::kLatchedStatus, "tuning_latched", QT_TRANSLATE_NOOP("Sff", "Latched tuning status"),
+           Kind::TuningLatched);
     return list;
 }
 
@@ -173,24 +199,37 @@ QString entryName(const FieldEntry &entry, const Words &words)
     return words(QT_TRANSLATE_NOOP("Sff", "%1: %2")).arg(words(entry.name), words(entry.qualifier));
 }
 
-const FieldEntry *entryAt(quint8 device, int offset)
+const FieldEntry *entryAt(const Address &address)
 {
+    // Bytes of the lower half are the same whatever page is selected.
+    const int page = address.offset < kHalfSize ? kNoPage : address.page.number;
     for (const FieldEntry &entry : fieldCatalogue())
-        if (entry.device == device && entry.span.contains(offset))
+        if (entry.device == address.device && entry.page == page && entry.span.contains(address.offset))
             return &entry;
     return nullptr;
 }
 
-QString fieldNameAt(quint8 device, int offset)
+namespace {
+
+QString nameAt(const Address &address, const Words &words)
 {
-    const FieldEntry *entry = entryAt(device, offset);
-    return entry ? entryName(*entry, Words(Language::Translated)) : QString();
+    if (const FieldEntry *entry = entryAt(address))
+        return entryName(*entry, words);
+    if (address.device == kDeviceA2 && address.offset >= kHalfSize && address.page.number >= tunable::kFirstVendorPage)
+        return words(QT_TRANSLATE_NOOP("Sff", "Vendor page"));
+    return QString();
 }
 
-QString fieldNameAtUntranslated(quint8 device, int offset)
+}  // namespace
+
+QString fieldNameAt(const Address &address)
 {
-    const FieldEntry *entry = entryAt(device, offset);
-    return entry ? entryName(*entry, Words(Language::English)) : QString();
+    return nameAt(address, Words(Language::Translated));
+}
+
+QString fieldNameAtUntranslated(const Address &address)
+{
+    return nameAt(address, Words(Language::English));
 }
 
 }  // namespace sff

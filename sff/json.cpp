@@ -4,6 +4,7 @@
 #include "codes.h"
 #include "diagnosticvalues.h"
 #include "textfields.h"
+#include "tuning.h"
 
 #include <QJsonArray>
 
@@ -119,12 +120,37 @@ QJsonObject diagnosticsJson(const ModuleImage &image)
     return json;
 }
 
+QJsonObject tunableJson(const Tuning &t)
+{
+    QJsonObject json{{QStringLiteral("advertised"), t.advertised}};
+    if (!t.held)
+        return json;
+    json.insert(QStringLiteral("by_channel"), bool(t.features & tunable::kTunesByChannel));
+    json.insert(QStringLiteral("by_wavelength"), bool(t.features & tunable::kTunesByWavelength));
+    json.insert(QStringLiteral("first_frequency_thz"), number(t.firstThz, 4));
+    json.insert(QStringLiteral("last_frequency_thz"), number(t.lastThz, 4));
+    json.insert(QStringLiteral("grid_spacing_ghz"), number(t.spacingGhz, 1));
+    json.insert(QStringLiteral("channels"), t.channels());
+    json.insert(QStringLiteral("channel"), t.channel);
+    if (t.hasChannel(t.channel)) {
+        json.insert(QStringLiteral("frequency_thz"), number(t.channelThz(t.channel), 4));
+        json.insert(QStringLiteral("wavelength_nm"), number(wavelengthOfThz(t.channelThz(t.channel)), 2));
+    }
+    json.insert(QStringLiteral("wavelength_set_nm"), number(t.wavelengthSetNm, 2));
+    json.insert(QStringLiteral("frequency_error_ghz"), number(t.frequencyErrorGhz, 1));
+    json.insert(QStringLiteral("wavelength_error_nm"), number(t.wavelengthErrorNm, 3));
+    json.insert(QStringLiteral("status"), QJsonArray::fromStringList(tuningStatusKeys(t.status, false)));
+    json.insert(QStringLiteral("latched"), QJsonArray::fromStringList(tuningStatusKeys(t.latched, true)));
+    return json;
+}
+
 }  // namespace
 
 QJsonObject toJson(const Field &field)
 {
     return {
         {QStringLiteral("device"), field.device == kDeviceA0 ? QStringLiteral("A0h") : QStringLiteral("A2h")},
+        {QStringLiteral("page"), field.page == kNoPage ? QJsonValue(QJsonValue::Null) : QJsonValue(field.page)},
         {QStringLiteral("offset"), field.offset},
         {QStringLiteral("length"), field.length},
         {QStringLiteral("key"), field.key},
@@ -168,6 +194,9 @@ QJsonObject toJson(const ModuleImage &image)
     json.insert(QStringLiteral("checksums"), checksums);
     if (image.holdsAny(kDeviceA2))
         json.insert(QStringLiteral("diagnostics"), diagnosticsJson(image));
+    const Tuning tuning = Tuning::of(image);
+    if (tuning.advertised || tuning.held)
+        json.insert(QStringLiteral("tunable"), tunableJson(tuning));
 
     const Decoded decoded = decode(image, Language::English);
     QJsonArray findings;

@@ -14,9 +14,15 @@
 //     tx_power_dbm, rx_power_mw, rx_power_dbm (null at zero power),
 //     thresholds {<quantity>: {high_alarm, low_alarm, high_warning, low_warning}},
 //     alarms [flag keys], warnings [flag keys]},
+//   tunable (when A0h announces a tunable transmitter or page 02h is held)
+//     {advertised, by_channel, by_wavelength, first_frequency_thz,
+//     last_frequency_thz, grid_spacing_ghz, channels, channel, frequency_thz,
+//     wavelength_nm, wavelength_set_nm, frequency_error_ghz,
+//     wavelength_error_nm, status [keys], latched [keys]},
 //   findings [{key, status, text, fix}],
 //   missing [texts],
-//   fields [{device, offset, length, key, name, raw, value, unit, detail, status, note}].
+//   fields [{device, page (null but for fields of a page), offset, length, key, name, raw, value, unit,
+//     detail, status, note}].
 
 #include "decoder.h"
 

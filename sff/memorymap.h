@@ -98,6 +98,11 @@ constexpr quint8 kInternallyCalibrated = 0x20;
 constexpr quint8 kExternallyCalibrated = 0x10;
 constexpr quint8 kAveragePower = 0x08;
 constexpr quint8 kAddressChangeRequired = 0x04;
+// Options, bytes 64 and 65.
+constexpr int kPagingByte = 64;
+constexpr quint8 kPagingImplemented = 0x10;  // A2h byte 127 selects the page of A2h's upper half
+constexpr int kTunableByte = 65;
+constexpr quint8 kTunableTransmitter = 0x40;  // tuned through A2h page 02h
 }  // namespace a0
 
 // Diagnostics, device 0x51.
@@ -147,6 +152,38 @@ constexpr Span kMonitorSetup{0, 96};
 constexpr Span kMonitorPoll{96, 22};
 }  // namespace a2
 
+// Tunable transmitters (SFF-8690): A2h page 02h. Frequencies are given as
+// THz plus tenths of GHz, wavelengths in 0.05 nm, errors signed.
+namespace tunable {
+constexpr int kPage = 0x02;
+constexpr int kFirstVendorPage = 0x80;     // pages 80h and up are the vendor's
+constexpr Span kFeatures{128, 1};
+constexpr quint8 kTunesByChannel = 0x01;
+constexpr quint8 kTunesByWavelength = 0x02;
+constexpr quint8 kSelfTuning = 0x04;
+constexpr quint8 kDitherSupported = 0x08;
+constexpr Span kFirstFrequencyThz{132, 2};
+constexpr Span kFirstFrequencyGhz{134, 2};  // 0.1 GHz
+constexpr Span kLastFrequencyThz{136, 2};
+constexpr Span kLastFrequencyGhz{138, 2};   // 0.1 GHz
+constexpr Span kGridSpacing{140, 2};        // 0.1 GHz
+constexpr Span kChannelSet{144, 2};         // 1 is the first frequency
+constexpr Span kWavelengthSet{146, 2};      // 0.05 nm
+constexpr Span kControl{151, 1};
+constexpr quint8 kDitherDisabled = 0x01;
+constexpr Span kFrequencyError{152, 2};     // 0.1 GHz, signed
+constexpr Span kWavelengthError{154, 2};    // 0.005 nm, signed
+constexpr Span kStatus{168, 1};
+constexpr Span kLatchedStatus{172, 1};      // cleared when read
+// Bits of the status and of the latched status.
+constexpr quint8 kTecFault = 0x40;
+constexpr quint8 kWavelengthUnlocked = 0x20;
+constexpr quint8 kTuning = 0x10;            // status only: a tuning is under way
+constexpr quint8 kBadChannel = 0x10;        // latched only: a channel or wavelength out of range
+constexpr quint8 kNewChannel = 0x08;        // latched only: a tuning has finished
+constexpr quint8 kDitherUnsupported = 0x04; // latched only
+}  // namespace tunable
+
 // A check code: the low 8 bits of the sum of `count` bytes from `first`,
 // stored at `at`, all in `device`.
 struct CheckCodeSpan {
@@ -166,6 +203,11 @@ constexpr CheckCodeSpan kCcDmi{kDeviceA2, 0, 95, 95};
 constexpr int kA2TableChecksumBytes = 119;
 constexpr int tableChecksumBytes(int table) { return isA2Table(table) ? kA2TableChecksumBytes : kTableSize; }
 
+// The byte that selects the page of a device's upper half, and the bank
+// byte before it for banked pages: both are written in one transaction.
+constexpr Span kPageSelect{127, 1};
+constexpr Span kBankAndPageSelect{126, 2};
+
 // The module password is written to these bytes of the diagnostics device.
 constexpr quint8 kPasswordDevice = kDeviceA2;
 constexpr Span kPasswordEntry = a2::kPasswordEntry;
@@ -174,10 +216,5 @@ constexpr Span kPasswordEntry = a2::kPasswordEntry;
 constexpr Span kSerialNumber = a0::kSerialNumber;
 constexpr Span kDateCode = a0::kDateCode;
 
-// The translated name of the field that holds a byte, e.g. "Vendor name" for
-// device 0x50 byte 25; empty for a byte outside the two devices.
-QString fieldNameAt(quint8 device, int offset);
-// The same in English whatever the language, for output other programs read.
-QString fieldNameAtUntranslated(quint8 device, int offset);
 
 }  // namespace sff

@@ -17,88 +17,161 @@ ModuleImage ModuleImage::fromTable(int table, const QByteArray &bytes)
 {
     ModuleImage image;
     if (isTable(table))
-        image.put(tableDevice(table), tableFirstByte(table), bytes.left(kTableSize));
+        image.putRegion(regionOfTable(table), bytes.left(kTableSize));
     return image;
 }
 
-ModuleImage::Run *ModuleImage::runOf(quint8 device)
+ModuleImage ModuleImage::fromRegion(const Region &region, const QByteArray &bytes)
 {
-    if (device == kDeviceA0)
-        return &a0_;
-    if (device == kDeviceA2)
-        return &a2_;
-    return nullptr;
+    ModuleImage image;
+    image.putRegion(region, bytes.left(kHalfSize));
+    return image;
 }
 
-void ModuleImage::put(quint8 device, int first, const QByteArray &bytes)
+QList<Region> ModuleImage::regions() const
 {
-    Run *held = runOf(device);
-    if (!held || first < 0 || first >= kDeviceSize || bytes.isEmpty())
+    QList<Region> list;
+    for (const auto &entry : halves_)
+        list.append(entry.first);
+    return list;
+}
+
+QList<Region> ModuleImage::wholeRegions() const
+{
+    QList<Region> list;
+    for (const auto &entry : halves_)
+        if (entry.second.held.all())
+            list.append(entry.first);
+    return list;
+}
+
+QByteArray ModuleImage::region(const Region &region) const
+{
+    const Half *held = half(region);
+    if (!held)
+        return {};
+    int count = 0;
+    while (count < kHalfSize && held->held[count])
+        ++count;
+    return held->bytes.left(count);
+}
+
+void ModuleImage::merge(const ModuleImage &other)
+{
+    for (const auto &entry : other.halves_)
+        for (int i = 0; i < kHalfSize; ++i)
+            if (entry.second.held[i])
+                put(entry.first, entry.first.firstByte() + i, entry.second.bytes.mid(i, 1));
+}
+
+void ModuleImage::put(const Region &region, int first, const QByteArray &bytes)
+{
+    if (!region.isValid())
         return;
-    const QByteArray added = bytes.left(kDeviceSize - first);
-    const int heldEnd = held->first + held->bytes.size();
-    if (held->bytes.isEmpty() || first > heldEnd || first + added.size() < held->first) {
-        held->first = first;
-        held->bytes = added;
+    const int from = std::max(first, region.firstByte());
+    const int to = std::min(first + int(bytes.size()), region.firstByte() + kHalfSize);
+    if (from >= to)
         return;
+    Half &held = halves_[region];
+    for (int offset = from; offset < to; ++offset) {
+        held.bytes[offset - region.firstByte()] = bytes.at(offset - first);
+        held.held.set(offset - region.firstByte());
     }
-    const int start = std::min(first, held->first);
-    const int end = std::max(first + added.size(), heldEnd);
-    QByteArray joined(end - start, '\0');
-    joined.replace(held->first - start, held->bytes.size(), held->bytes);
-    joined.replace(first - start, added.size(), added);
-    held->first = start;
-    held->bytes = joined;
 }
 
-bool ModuleImage::write(quint8 device, int offset, const QByteArray &bytes)
+void ModuleImage::put(quint8 device, int first, const QByteArray &bytes, Page page)
 {
-    if (!holds(device, offset, bytes.size()))
+    if (first < 0 || first >= kDeviceSize)
+        return;
+    const QByteArray inDevice = bytes.left(kDeviceSize - first);
+    put(Region::lowerOf(device), first, inDevice);
+    put(Region::upperOf(device, page), first, inDevice);
+}
+
+bool ModuleImage::write(quint8 device, int offset, const QByteArray &bytes, Page page)
+{
+    if (!holds(device, offset, bytes.size(), page))
         return false;
-    Run *held = runOf(device);
-    held->bytes.replace(offset - held->first, bytes.size(), bytes);
+    put(device, offset, bytes, page);
     return true;
 }
 
-bool ModuleImage::holds(quint8 device, int offset, int length) const
+const ModuleImage::Half *ModuleImage::half(const Region &region) const
 {
-    if (device != kDeviceA0 && device != kDeviceA2)
+    const auto found = halves_.find(region);
+    return found == halves_.end() ? nullptr : &found->second;
+}
+
+bool ModuleImage::holds(const Region &region, int offset, int length) const
+{
+    const Half *held = half(region);
+    if (!held)
         return false;
-    const Run &held = run(device);
-    return length >= 0 && offset >= held.first && offset + length <= held.first + held.bytes.size();
+    for (int i = offset; i < offset + length; ++i)
+        if (!held->held[i - region.firstByte()])
+            return false;
+    return true;
 }
 
-quint8 ModuleImage::byte(quint8 device, int offset) const
+bool ModuleImage::holds(quint8 device, int offset, int length, Page page) const
 {
-    return holds(device, offset) ? quint8(run(device).bytes.at(offset - run(device).first)) : 0;
+    if ((device != kDeviceA0 && device != kDeviceA2) || length < 0 || offset < 0 || offset + length > kDeviceSize)
+        return false;
+    const int lowerEnd = std::min(offset + length, kHalfSize);
+    if (offset < lowerEnd && !holds(Region::lowerOf(device), offset, lowerEnd - offset))
+        return false;
+    const int upperFrom = std::max(offset, kHalfSize);
+    return upperFrom >= offset + length || holds(Region::upperOf(device, page), upperFrom, offset + length - upperFrom);
 }
 
-quint16 ModuleImage::word(quint8 device, int offset) const
+bool ModuleImage::holdsAny(quint8 device) const
 {
-    if (!holds(device, offset, 2))
+    return std::any_of(halves_.begin(), halves_.end(),
+                       [device](const auto &entry) { return entry.first.device == device; });
+}
+
+quint8 ModuleImage::byte(quint8 device, int offset, Page page) const
+{
+    if (!holds(device, offset, 1, page))
         return 0;
-    return quint16(byte(device, offset) << 8 | byte(device, offset + 1));
+    const Region region = Region::holding(device, offset, page);
+    return quint8(half(region)->bytes.at(offset - region.firstByte()));
 }
 
-QByteArray ModuleImage::bytes(quint8 device, Span span) const
+quint16 ModuleImage::word(quint8 device, int offset, Page page) const
 {
-    if (!holds(device, span))
+    if (!holds(device, offset, 2, page))
+        return 0;
+    return quint16(byte(device, offset, page) << 8 | byte(device, offset + 1, page));
+}
+
+QByteArray ModuleImage::bytes(quint8 device, Span span, Page page) const
+{
+    if (!holds(device, span, page))
         return {};
-    return run(device).bytes.mid(span.offset - run(device).first, span.length);
+    QByteArray result;
+    for (int offset = span.offset; offset < span.end(); ++offset)
+        result.append(char(byte(device, offset, page)));
+    return result;
 }
 
 QByteArray ModuleImage::table(int table) const
 {
-    if (!isTable(table))
-        return {};
-    const quint8 device = tableDevice(table);
-    const int start = tableFirstByte(table);
-    const Run &held = run(device);
-    const int from = std::max(start, held.first);
-    const int to = std::min(start + kTableSize, held.first + held.bytes.size());
-    if (from != start || to <= from)
-        return {};
-    return held.bytes.mid(from - held.first, to - from);
+    return isTable(table) ? region(regionOfTable(table)) : QByteArray();
+}
+
+bool operator==(const ModuleImage &a, const ModuleImage &b)
+{
+    if (a.halves_.size() != b.halves_.size())
+        return false;
+    for (auto i = a.halves_.begin(), j = b.halves_.begin(); i != a.halves_.end(); ++i, ++j) {
+        if (i->first != j->first || i->second.held != j->second.held)
+            return false;
+        for (int k = 0; k < kHalfSize; ++k)
+            if (i->second.held[k] && i->second.bytes.at(k) != j->second.bytes.at(k))
+                return false;
+    }
+    return true;
 }
 
 }  // namespace sff

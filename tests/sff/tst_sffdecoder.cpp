@@ -305,7 +305,8 @@ private slots:
                 applyEdits(image, fixable->fix);
         }
         QCOMPARE(left, findings.filter(QRegularExpression("identifier|address")));
-        QCOMPARE(image.deviceBytes(kDeviceA0), withCheckCodes(image.deviceBytes(kDeviceA0)));
+        const QByteArray fixedA0 = image.bytes(kDeviceA0, Span{0, kDeviceSize});
+        QCOMPARE(fixedA0, withCheckCodes(fixedA0));
         if (findings.contains("text_padding:vendor_name"))
             QCOMPARE(image.bytes(kDeviceA0, a0::kVendorName), QByteArray("ACME            "));
     }
@@ -471,34 +472,27 @@ private slots:
         QCOMPARE(fieldNameAt(quint8(device), offset), name);  // no catalogue installed
     }
 
-    // How the monitor gathers its bytes: runs that touch join, others replace.
-    void imagesHoldWhatTheyAreGiven_data()
-    {
-        QTest::addColumn<QVector<int>>("puts");  // first byte and count, in pairs
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("size");
-        QTest::newRow("thresholds, then values") << QVector<int>{0, 96, 96, 22} << 0 << 118;
-        QTest::newRow("apart") << QVector<int>{0, 10, 50, 10} << 50 << 10;
-        QTest::newRow("overlapping, in front") << QVector<int>{10, 20, 0, 15} << 0 << 30;
-        QTest::newRow("past the device") << QVector<int>{250, 10} << 250 << 6;
-    }
-
+    // Every byte is held at its address, whatever else is held: what the
+    // monitor gathers run by run, and the pages of A2h beside its upper half.
     void imagesHoldWhatTheyAreGiven()
     {
-        QFETCH(QVector<int>, puts);
-        QFETCH(int, first);
-        QFETCH(int, size);
         ModuleImage image;
-        for (int i = 0; i < puts.size(); i += 2)
-            image.put(kDeviceA2, puts[i], QByteArray(puts[i + 1], char('a' + i / 2)));
-        QCOMPARE(image.first(kDeviceA2), first);
-        QCOMPARE(image.deviceBytes(kDeviceA2).size(), size);
-        // The bytes put last win where runs overlap.
-        const int last = puts[puts.size() - 2];
-        QCOMPARE(image.byte(kDeviceA2, last), quint8('a' + puts.size() / 2 - 1));
+        image.put(kDeviceA2, 0, QByteArray(96, 'a'));
+        image.put(kDeviceA2, 96, QByteArray(22, 'b'));
+        image.put(kDeviceA2, 250, QByteArray(10, 'c'));  // past the device: six bytes held
+        image.put(kDeviceA2, 128, QByteArray(128, 'p'), Page{1});
+        QVERIFY(image.holds(kDeviceA2, 0, 118));
+        QVERIFY(!image.holds(kDeviceA2, 0, 119));
+        QVERIFY(image.holds(kDeviceA2, 250, 6) && !image.holds(kDeviceA2, 249, 2));
+        QCOMPARE(image.byte(kDeviceA2, 100), quint8('b'));
+        QCOMPARE(image.byte(kDeviceA2, 200, Page{1}), quint8('p'));
+        QCOMPARE(image.byte(kDeviceA2, 200), quint8(0));  // the unpaged upper half does not hold it
+        QCOMPARE(image.byte(kDeviceA2, 100, Page{1}), quint8('b'));  // the lower half is every page's
         QVERIFY(!image.holdsAny(kDeviceA0));
-        QVERIFY(!image.write(kDeviceA2, first + size - 1, "xy"));  // one byte past what is held
-        QCOMPARE(image.deviceBytes(kDeviceA2).size(), size);
+        QVERIFY(!image.write(kDeviceA2, 117, "xy"));  // one byte past what is held
+        QCOMPARE(image.byte(kDeviceA2, 117), quint8('b'));
+        QCOMPARE(image.wholeRegions(), QList<Region>{Region::upperOf(kDeviceA2, Page{1})});
+        QCOMPARE(image.regions().size(), 3);
     }
 
     // What a series programmer writes into each module: serial number, date

@@ -1,0 +1,26 @@
+#pragma once
+// Which bytes of a region a write sends as data, and which of them a module
+// keeps as written, so that a verify compares only those.
+//
+// Some bytes are no data: the page select (the transfer itself sets and
+// restores it) and the write-only password entry (what reads back from it is
+// not the password; writing it would enter a wrong one). Of the diagnostics'
+// A2 Low only the thresholds, calibration and CC_DMI are kept: the values,
+// status and flags after them are the module's own. Of an A2h upper page the
+// user memory is kept, not the vendor's control bytes at its end.
+
+#include "family.h"
+
+#include <QVector>
+
+namespace sff {
+
+QVector<Span> writtenSpans(const Region &region, Family family);
+QVector<Span> keptSpans(const Region &region, Family family);
+// The region holds the diagnostics' thresholds and calibration, which a write
+// changes only when the user says so (A2 Low of an SFP module).
+bool holdsDiagnosticsSettings(const Region &region, Family family);
+// How many bytes the spans hold.
+int spanBytes(const QVector<Span> &spans);
+
+}  // namespace sff
