@@ -1,5 +1,6 @@
 #include "imagefile.h"
-#include "textdump.h"
+
+#include "flatlayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,34 +51,58 @@ bool ImageFile::readBytes(const QString &fileName, QByteArray *data, QString *er
     return true;
 }
 
-bool ImageFile::readImage(const QString &fileName, LoadedImage *image, QString *error)
+bool ImageFile::readImage(const QString &fileName, LoadedImage *image, QString *error,
+                          const TextDump::Options &options)
 {
     QByteArray data;
-    return readBytes(fileName, &data, error) && decode(data, fileName, image, error);
+    return readBytes(fileName, &data, error) && decode(data, fileName, image, error, options);
 }
 
-bool ImageFile::decode(const QByteArray &data, const QString &fileName, LoadedImage *image, QString *error)
+bool ImageFile::decode(const QByteArray &data, const QString &fileName, LoadedImage *image, QString *error,
+                       const TextDump::Options &options)
 {
     const QString name = QDir::toNativeSeparators(fileName);
-    if (TextDump::isText(data)) {
+    const bool rawSize = data.size() == sff::kTableSize || sff::isRawModuleSize(data.size());
+    if (TextDump::isText(data) && (!rawSize || TextDump::hasOffsets(data))) {
         QString problem;
-        const LoadedImage parsed = TextDump::parse(data, &problem);
-        if (parsed.isEmpty()) {
+        const LoadedImage parsed = TextDump::parse(data, &problem, options);
+        if (!parsed.isEmpty()) {
+            *image = parsed;
+            return true;
+        }
+        if (!rawSize) {
             *error = tr("Not a module dump: %1\n%2").arg(name, problem);
             return false;
         }
-        *image = parsed;
+    }
+    if (data.size() == sff::kTableSize) {
+        *image = LoadedImage::unplacedTable(data, LoadedImage::Format::Raw);
         return true;
     }
-    if (!LoadedImage::isImageSize(data.size())) {
-        *error = tr("Not a module image: %1 holds %2 bytes; an image is one table (128 bytes), one device "
-                    "(256 bytes) or the whole module (512 bytes)")
+    sff::ModuleImage raw;
+    QString reason;
+    if (!rawSize) {
+        *error = tr("Not a module image: %1 holds %2 bytes; a raw image is one table (128 bytes), A0h (256 bytes), "
+                    "a whole SFP module (512 bytes) or a QSFP module (640 bytes)")
                      .arg(name)
                      .arg(data.size());
         return false;
     }
-    *image = LoadedImage(data, LoadedImage::Format::Raw);
+    if (!sff::fromRawLayout(data, &raw, &reason)) {
+        *error = tr("Not a module image: %1: %2").arg(name, reason);
+        return false;
+    }
+    *image = LoadedImage(raw, LoadedImage::Format::Raw);
     return true;
+}
+
+QByteArray ImageFile::encode(const sff::ModuleImage &image)
+{
+    const QList<sff::Region> regions = image.regions();
+    if (regions == QList<sff::Region>{sff::kRegionA0Low} && image.holdsRegion(sff::kRegionA0Low))
+        return image.region(sff::kRegionA0Low);
+    const QByteArray raw = sff::toRawLayout(image);
+    return raw.isEmpty() ? TextDump::write(image) : raw;
 }
 
 bool ImageFile::write(const QString &fileName, const QByteArray &bytes, QString *error)

@@ -1,21 +1,16 @@
 #include "loadedimage.h"
-#include "tableviewmodel.h"
 
-QByteArray LoadedImage::table(int table) const
+LoadedImage LoadedImage::unplacedTable(const QByteArray &table, Format format)
 {
-    const bool high = table == TableViewModel::kTableA0High || table == TableViewModel::kTableA2High;
-    int first = 0;
-    switch (bytes_.size()) {
-    case kModule:
-        first = (TableViewModel::isA2Table(table) ? kDevice : 0) + (high ? kTable : 0);
-        break;
-    case kDevice:
-        first = high ? kTable : 0;
-        break;
-    case kTable:
-        break;
-    default:
-        return QByteArray();
-    }
-    return bytes_.mid(first, kTable);
+    LoadedImage loaded;
+    loaded.unplaced_ = table;
+    loaded.format_ = format;
+    return loaded;
+}
+
+sff::ModuleImage LoadedImage::placed(const sff::Region &where) const
+{
+    if (!isUnplaced())
+        return image_;
+    return sff::ModuleImage::fromRegion(where, unplaced_);
 }

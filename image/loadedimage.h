@@ -1,36 +1,35 @@
 #pragma once
-// A module image as loaded from a file: the bytes of one table, one device or the
-// whole module, as an image file or a text dump holds them. The whole module is
-// A0h bytes 0 to 255 followed by A2h bytes 0 to 255, the layout of `ethtool -m ... raw on`.
+// A module image as loaded from a file: addressed regions, as a dump or a raw
+// layout states them, or one 128-byte table whose place the file does not say
+// (a raw table, or plain hex of one), which the reader places where the user
+// says: the window at the selected table, the command line at -t.
+
+#include "moduleimage.h"
 
 #include <QByteArray>
-
-#include <utility>
 
 class LoadedImage
 {
 public:
-    // What an image holds, by its size.
-    enum Extent { kTable = 128, kDevice = 256, kModule = 512 };
     // Where its bytes came from.
-    enum class Format { Raw, EthtoolHex, I2cdump, PlainHex };
+    enum class Format { Raw, EthtoolHex, I2cdump, PlainHex, ToolDump };
 
     LoadedImage() = default;
-    LoadedImage(QByteArray bytes, Format format) : bytes_(std::move(bytes)), format_(format) {}
+    LoadedImage(sff::ModuleImage image, Format format) : image_(std::move(image)), format_(format) {}
+    static LoadedImage unplacedTable(const QByteArray &table, Format format);
 
-    static bool isImageSize(qint64 size) { return size == kTable || size == kDevice || size == kModule; }
-
-    const QByteArray &bytes() const { return bytes_; }
-    int size() const { return bytes_.size(); }
+    bool isEmpty() const { return image_.isEmpty() && unplaced_.isEmpty(); }
     Format format() const { return format_; }
-    bool isEmpty() const { return bytes_.isEmpty(); }
-
-    // The 128 bytes of a table (TableViewModel::TableId): in a whole-module
-    // image the table at its place, in a device image the table's half of the
-    // device, and a one-table image as it stands.
-    QByteArray table(int table) const;
+    // A table that goes where the reader places it.
+    bool isUnplaced() const { return !unplaced_.isEmpty(); }
+    const QByteArray &unplacedBytes() const { return unplaced_; }
+    // The regions, with an unplaced table put at `where`.
+    sff::ModuleImage placed(const sff::Region &where) const;
+    // The regions as the file states them.
+    const sff::ModuleImage &image() const { return image_; }
 
 private:
-    QByteArray bytes_;
+    sff::ModuleImage image_;
+    QByteArray unplaced_;
     Format format_ = Format::Raw;
 };

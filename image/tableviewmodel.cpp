@@ -1,6 +1,9 @@
 #include "tableviewmodel.h"
+
+#include "family.h"
 #include "imagefile.h"
-#include "textdump.h"
+
+#include <QDir>
 
 namespace {
 
@@ -66,12 +69,12 @@ Qt::ItemFlags TableViewModel::flags(const QModelIndex &index) const
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 
-void TableViewModel::setTable(int table)
+void TableViewModel::setRegion(const sff::Region &region)
 {
-    if (table == table_)
+    if (region == region_)
         return;
-    table_ = table;
-    addressStart_ = sff::tableFirstByte(table);
+    region_ = region;
+    addressStart_ = region.firstByte();
     emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
     updateChecksum();
 }
@@ -116,43 +119,46 @@ void TableViewModel::writeChecksum(int begin, int end)
     buffer_[end] = char(sum);
 }
 
-int TableViewModel::checksummedBytes(int table, int size)
+int TableViewModel::checksummedBytes(const sff::Region &region, int size)
 {
-    return isA2Table(table) ? qMin(sff::tableChecksumBytes(table), size) : size;
+    return region.device == sff::kDeviceA2 ? qMin(sff::kA2TableChecksumBytes, size) : size;
 }
 
-quint16 TableViewModel::checksumOf(const QByteArray &bytes, int table)
+quint16 TableViewModel::checksumOf(const QByteArray &bytes, const sff::Region &region)
 {
     quint16 sum = 0;
-    for (int i = 0; i < checksummedBytes(table, bytes.size()); ++i)
+    for (int i = 0; i < checksummedBytes(region, bytes.size()); ++i)
         sum += quint8(bytes.at(i));
     return sum;
 }
 
 void TableViewModel::updateChecksum()
 {
-    checksum_ = checksumOf(buffer_, table_);
+    checksum_ = checksumOf(buffer_, region_);
     emit checksumChanged(hex(checksum_, 4));
 }
 
-bool TableViewModel::load(const QString &fileName)
+bool TableViewModel::load(const QString &fileName, const TextDump::Options &options)
 {
-    QByteArray data;
+    LoadedImage loaded;
     QString problem;
-    if (!ImageFile::readBytes(fileName, &data, &problem)) {
+    if (!ImageFile::readImage(fileName, &loaded, &problem, options)) {
         emit error(problem);
         return false;
     }
-    if (TextDump::isText(data)) {
-        LoadedImage image;
-        if (!ImageFile::decode(data, fileName, &image, &problem)) {
-            emit error(problem);
-            return false;
-        }
-        setBuffer(image.table(table_));
-    } else if (!data.isEmpty()) {
-        setBuffer(data);
+    const sff::ModuleImage image = loaded.placed(region_);
+    if (!image.holdsRegion(region_)) {
+        const sff::Family family = sff::familyOf(image);
+        QStringList held;
+        for (const sff::Region &region : image.regions())
+            held.append(sff::regionTitle(region, family, sff::Words(sff::Language::Translated)));
+        emit error(tr("%1 does not hold %2; it holds %3")
+                       .arg(QDir::toNativeSeparators(fileName),
+                            sff::regionTitle(region_, family, sff::Words(sff::Language::Translated)),
+                            held.join(QStringLiteral(", "))));
+        return false;
     }
+    setBuffer(image.region(region_));
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // One 128-byte table of a module's EEPROM, shown as an 8 x 16 grid of hex
-// bytes. The model is the only place where the bytes of a buffer change:
-// the cell editor and the field mappers write through it.
+// bytes, with the address it stands for: one of the four tables or a page of
+// A2h. The model is the only place where the bytes of a buffer change: the
+// cell editor and the field mappers write through it.
 
-#include "memorymap.h"
+#include "address.h"
+#include "textdump.h"
 
 #include <QAbstractTableModel>
 #include <QByteArray>
@@ -30,10 +32,10 @@ public:
     explicit TableViewModel(QObject *parent = nullptr);
 
     static bool isA2Table(int table) { return sff::isA2Table(table); }
-    // How many of `size` bytes the table checksum of `table` covers, and
+    // How many of `size` bytes the table checksum of a region covers, and
     // that checksum over `bytes`.
-    static int checksummedBytes(int table, int size);
-    static quint16 checksumOf(const QByteArray &bytes, int table);
+    static int checksummedBytes(const sff::Region &region, int size);
+    static quint16 checksumOf(const QByteArray &bytes, const sff::Region &region);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -42,8 +44,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    int table() const { return table_; }
-    void setTable(int table);
+    // The table the buffer stands for, or -1 for a page.
+    int table() const { return sff::tableOfRegion(region_); }
+    void setTable(int table) { setRegion(sff::regionOfTable(table)); }
+    const sff::Region &region() const { return region_; }
+    void setRegion(const sff::Region &region);
     int addressStart() const { return addressStart_; }
     int addressStop() const { return addressStart_ + kTableSize - 1; }
     quint16 checksum() const { return checksum_; }
@@ -60,9 +65,10 @@ public:
     void writeChecksum(int begin, int end);
     void updateChecksum();
 
-    // A raw file is laid over the buffer as it is (up to 64 KiB); a text dump
-    // gives the bytes of this buffer's table.
-    bool load(const QString &fileName);
+    // The bytes of the buffer's region from an image file: a raw table as it
+    // stands, from anything else the region at the buffer's address, which
+    // the file must hold.
+    bool load(const QString &fileName, const TextDump::Options &options = TextDump::Options());
     bool save(const QString &fileName);
 
 signals:
@@ -70,7 +76,7 @@ signals:
     void checksumChanged(QString checksum);
 
 private:
-    int table_ = kTableA0Low;
+    sff::Region region_ = sff::kRegionA0Low;
     quint16 checksum_ = 0;
     int addressStart_ = 0;
     QByteArray buffer_;

@@ -1,11 +1,15 @@
 #include "textdump.h"
 
+#include "flatlayout.h"
+
 #include <QList>
+#include <QMap>
 #include <QRegularExpression>
 
 namespace {
 
 constexpr int kRowBytes = 16;
+constexpr int kTableSize = sff::kHalfSize;
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
 struct Line {
@@ -22,20 +26,19 @@ QString hexOffset(int offset)
 // The lines that hold anything, numbered from 1 as an editor counts them.
 QList<Line> contentLines(const QByteArray &text)
 {
-    QByteArray unified = text;
+    QByteArray unified = text.startsWith(kByteOrderMark) ? text.mid(kByteOrderMark.size()) : text;
     unified.replace("\r\n", "\n");
     unified.replace('\r', '\n');
     QList<Line> lines;
     int number = 0;
     for (const QByteArray &line : unified.split('\n')) {
         ++number;
-        const QByteArray trimmed = line.trimmed();
-        if (!trimmed.isEmpty()) {
-            int end = line.size();
-            while (end > 0 && QChar::isSpace(uchar(line.at(end - 1))))
-                --end;
-            lines.append({number, line.left(end)});
-        }
+        if (line.trimmed().isEmpty())
+            continue;
+        int end = line.size();
+        while (end > 0 && QChar::isSpace(uchar(line.at(end - 1))))
+            --end;
+        lines.append({number, line.left(end)});
     }
     return lines;
 }
@@ -68,71 +71,24 @@ bool appendHexPairs(const QByteArray &digits, QByteArray &bytes)
 
 QString sizeRule()
 {
-    return TextDump::tr("a module image is one whole table (128 bytes), one device (256 bytes) or the whole "
-                        "module (512 bytes)");
+    return TextDump::tr("an image without offsets is one table (128 bytes), the two tables of A0h (256), a whole "
+                        "SFP module (512) or a QSFP module's lower page and pages 00h-03h (640)");
 }
 
-// Collects the rows of a dump with an offset column and checks that they
-// follow each other without a gap from the start of a table.
-class Rows
+QString notHex(const Line &line, const QByteArray &token)
 {
-public:
-    explicit Rows(int limit) : limit_(limit) {}
-
-    bool add(const Line &line, int offset, const QByteArray &row, QString *error)
-    {
-        if (bytes_.isEmpty()) {
-            if (offset % LoadedImage::kTable != 0) {
-                *error = TextDump::tr("Line %1: the dump starts at offset %2, not at the start of a table")
-                             .arg(line.number)
-                             .arg(hexOffset(offset));
-                return false;
-            }
-            first_ = offset;
-        } else if (offset != first_ + bytes_.size()) {
-            *error = TextDump::tr("Line %1: offset %2 is out of order, %3 was expected")
-                         .arg(line.number)
-                         .arg(hexOffset(offset), hexOffset(first_ + bytes_.size()));
-            return false;
-        }
-        if (offset + row.size() > limit_) {
-            *error = TextDump::tr("Line %1: offset %2 is past the end of the memory (%3 bytes)")
-                         .arg(line.number)
-                         .arg(hexOffset(offset))
-                         .arg(limit_);
-            return false;
-        }
-        bytes_ += row;
-        lastLine_ = line.number;
-        return true;
-    }
-
-    // The rows as an image: a whole table, device or module at its place.
-    LoadedImage image(LoadedImage::Format format, QString *error) const
-    {
-        const int size = bytes_.size();
-        const bool placed = LoadedImage::isImageSize(size) && first_ % size == 0;
-        if (!placed) {
-            *error = TextDump::tr("The dump ends at line %1 after %2 bytes from offset %3: %4")
-                         .arg(lastLine_)
-                         .arg(size)
-                         .arg(hexOffset(first_), sizeRule());
-            return LoadedImage();
-        }
-        return LoadedImage(bytes_, format);
-    }
-
-private:
-    int limit_;
-    int first_ = 0;
-    int lastLine_ = 0;
-    QByteArray bytes_;
-};
+    return TextDump::tr("Line %1: \"%2\" is not a hexadecimal byte").arg(line.number).arg(QString::fromLatin1(token));
+}
 
 bool isEthtoolOffset(const QByteArray &token)
 {
     static const QRegularExpression offset(QStringLiteral("^0x[0-9a-fA-F]+:$"));
     return offset.match(QString::fromLatin1(token)).hasMatch();
+}
+
+bool isMarker(const Line &line)
+{
+    return line.text.trimmed().startsWith('#');
 }
 
 bool isI2cdumpRowStart(const QByteArray &text)
@@ -151,54 +107,185 @@ bool isI2cdumpHeading(const Line &line)
     return tokens.size() == kRowBytes || tokens.last() == "0123456789abcdef";
 }
 
+bool isEthtoolStart(const Line &line)
+{
+    const QByteArray first = line.tokens().first();
+    return first == "Offset" || isEthtoolOffset(first) || isMarker(line);
+}
+
+// Rows of a dump put at their addresses, each region to be held whole.
+class Regions
+{
+public:
+    bool add(const Line &line, const sff::Region &region, int offset, const QByteArray &row, QString *error)
+    {
+        for (int i = 0; i < row.size(); ++i) {
+            const Key key{region, offset + i};
+            if (firstLine_.contains(key)) {
+                *error = TextDump::tr("Line %1: the bytes of this row are given already at line %2")
+                             .arg(line.number)
+                             .arg(firstLine_.value(key));
+                return false;
+            }
+            firstLine_.insert(key, line.number);
+        }
+        image_.put(region.device, offset, row, region.page);
+        return true;
+    }
+
+    LoadedImage image(LoadedImage::Format format, QString *error) const
+    {
+        for (const sff::Region &region : image_.regions()) {
+            if (image_.holdsRegion(region))
+                continue;
+            const Key first = *std::find_if(firstLine_.keyBegin(), firstLine_.keyEnd(),
+                                            [&region](const Key &key) { return key.region == region; });
+            *error = TextDump::tr("Line %1: the dump holds part of %2 only; a region (128 bytes) is read and "
+                                  "written whole")
+                         .arg(firstLine_.value(first))
+                         .arg(sff::regionKey(region, sff::familyOf(image_)));
+            return LoadedImage();
+        }
+        return LoadedImage(image_, format);
+    }
+
+private:
+    struct Key {
+        sff::Region region;
+        int offset;
+        bool operator<(const Key &other) const
+        {
+            return region < other.region || (region == other.region && offset < other.offset);
+        }
+    };
+    sff::ModuleImage image_;
+    QMap<Key, int> firstLine_;
+};
+
+struct EthtoolRow {
+    Line line;
+    int flat;
+    QByteArray bytes;
+    bool marked;
+    sff::Region marker;
+};
+
+// The family the rows' flat offsets follow: by the identifier, where the dump has it.
+sff::Family familyOfRows(const QList<EthtoolRow> &rows)
+{
+    for (const EthtoolRow &row : rows)
+        if (row.flat == 0 && (!row.marked || row.marker == sff::kRegionA0Low))
+            return sff::familyOfIdentifier(quint8(row.bytes.at(0)));
+    return sff::Family::Sfp;
+}
+
+bool readEthtoolRow(const Line &line, EthtoolRow *row, QString *error)
+{
+    const QList<QByteArray> tokens = line.tokens();
+    if (!isEthtoolOffset(tokens.first())) {
+        *error = TextDump::tr("Line %1: a row starts with its offset, like \"0x0010:\"; found \"%2\"")
+                     .arg(line.number)
+                     .arg(QString::fromLatin1(tokens.first()));
+        return false;
+    }
+    if (tokens.size() - 1 != kRowBytes) {
+        *error = TextDump::tr("Line %1: 16 bytes expected after the offset, found %2")
+                     .arg(line.number)
+                     .arg(tokens.size() - 1);
+        return false;
+    }
+    row->bytes.clear();
+    for (int b = 1; b < tokens.size(); ++b) {
+        if (tokens.at(b).size() != 2 || !appendHexPairs(tokens.at(b), row->bytes)) {
+            *error = notHex(line, tokens.at(b));
+            return false;
+        }
+    }
+    bool ok = false;
+    row->flat = QString::fromLatin1(tokens.first().chopped(1)).toInt(&ok, 16);
+    if (!ok || row->flat % kRowBytes != 0) {
+        *error = TextDump::tr("Line %1: %2 is not the offset of a row of 16 bytes")
+                     .arg(line.number)
+                     .arg(QString::fromLatin1(tokens.first().chopped(1)));
+        return false;
+    }
+    row->line = line;
+    return true;
+}
+
 LoadedImage parseEthtool(const QList<Line> &lines, QString *error)
 {
-    int i = 0;
-    if (lines.at(0).tokens().first() == "Offset") {
-        ++i;
-        static const QRegularExpression rule(QStringLiteral("^[-\\s]+$"));
-        if (i < lines.size() && rule.match(QString::fromLatin1(lines.at(i).text)).hasMatch())
-            ++i;
-    }
-    Rows rows(LoadedImage::kModule);
-    for (; i < lines.size(); ++i) {
+    // Headings may stand anywhere, as in dumps put one after the other.
+    static const QRegularExpression rule(QStringLiteral("^[-\\s]+$"));
+    QList<EthtoolRow> rows;
+    bool marked = false;
+    sff::Region marker;
+    bool anyMarker = false;
+    for (int i = 0; i < lines.size(); ++i) {
         const Line &line = lines.at(i);
-        const QList<QByteArray> tokens = line.tokens();
-        if (!isEthtoolOffset(tokens.first())) {
-            *error = TextDump::tr("Line %1: a row starts with its offset, like \"0x0010:\"; found \"%2\"")
-                         .arg(line.number)
-                         .arg(QString::fromLatin1(tokens.first()));
-            return LoadedImage();
+        if (line.tokens().first() == "Offset") {
+            if (i + 1 < lines.size() && rule.match(QString::fromLatin1(lines.at(i + 1).text)).hasMatch())
+                ++i;
+            continue;
         }
-        if (tokens.size() - 1 != kRowBytes) {
-            *error = TextDump::tr("Line %1: 16 bytes expected after the offset, found %2")
-                         .arg(line.number)
-                         .arg(tokens.size() - 1);
-            return LoadedImage();
-        }
-        QByteArray row;
-        for (int b = 1; b < tokens.size(); ++b) {
-            if (tokens.at(b).size() != 2 || !appendHexPairs(tokens.at(b), row)) {
-                *error = TextDump::tr("Line %1: \"%2\" is not a hexadecimal byte")
+        if (isMarker(line)) {
+            const QString name = QString::fromLatin1(line.text.trimmed().mid(1)).trimmed();
+            if (!sff::parseRegionKey(name, &marker)) {
+                *error = TextDump::tr("Line %1: \"%2\" names no region; regions are named like a0-low, a2-high, "
+                                      "a2-page-01, lower, page-03 or bank-1-page-10")
                              .arg(line.number)
-                             .arg(QString::fromLatin1(tokens.at(b)));
+                             .arg(name);
                 return LoadedImage();
             }
+            marked = anyMarker = true;
+            continue;
         }
-        // An offset too large for an int is past the end all the same.
-        bool ok = false;
-        const int offset = QString::fromLatin1(tokens.first().chopped(1)).toInt(&ok, 16);
-        if (!rows.add(line, ok ? offset : int(LoadedImage::kModule), row, error))
+        EthtoolRow row;
+        if (!readEthtoolRow(line, &row, error))
+            return LoadedImage();
+        row.marked = marked;
+        row.marker = marker;
+        rows.append(row);
+    }
+
+    const sff::Family family = familyOfRows(rows);
+    Regions regions;
+    for (const EthtoolRow &row : rows) {
+        sff::Region region = row.marker;
+        if (!row.marked && !sff::regionAtFlat(row.flat, family, &region)) {
+            *error = TextDump::tr("Line %1: offset %2 is past the end of the layout of a module of this kind")
+                         .arg(row.line.number)
+                         .arg(hexOffset(row.flat));
+            return LoadedImage();
+        }
+        const int within = row.flat - sff::flatOffset(region);
+        if (within < 0 || within >= kTableSize) {
+            *error = TextDump::tr("Line %1: offset %2 is not in %3 (%4 to %5), which the region line above names")
+                         .arg(row.line.number)
+                         .arg(hexOffset(row.flat), sff::regionKey(region, family),
+                              hexOffset(sff::flatOffset(region)), hexOffset(sff::flatOffset(region) + kTableSize - 1));
+            return LoadedImage();
+        }
+        if (!regions.add(row.line, region, region.firstByte() + within, row.bytes, error))
             return LoadedImage();
     }
-    return rows.image(LoadedImage::Format::EthtoolHex, error);
+    if (rows.isEmpty()) {
+        *error = TextDump::tr("The dump holds no rows of bytes");
+        return LoadedImage();
+    }
+    return regions.image(anyMarker ? LoadedImage::Format::ToolDump : LoadedImage::Format::EthtoolHex, error);
 }
 
 // i2cdump prints fixed columns: "%02x:" then " %02x" per byte ("XX" for a
 // byte it could not read, blanks outside a range), then the ASCII column.
-LoadedImage parseI2cdump(const QList<Line> &lines, QString *error)
+LoadedImage parseI2cdump(const QList<Line> &lines, quint8 device, QString *error)
 {
-    Rows rows(LoadedImage::kDevice);
+    struct Row {
+        Line line;
+        int offset;
+        QByteArray bytes;
+    };
+    QList<Row> rows;
     for (int i = isI2cdumpHeading(lines.at(0)) ? 1 : 0; i < lines.size(); ++i) {
         const Line &line = lines.at(i);
         const QByteArray &text = line.text;
@@ -214,9 +301,7 @@ LoadedImage parseI2cdump(const QList<Line> &lines, QString *error)
             const int at = 3 + 3 * b;
             const QByteArray pair = text.mid(at + 1, 2);
             if (text.size() < at + 3 || text.at(at) != ' ' || pair.trimmed().isEmpty()) {
-                *error = TextDump::tr("Line %1: 16 bytes expected in the row, found %2")
-                             .arg(line.number)
-                             .arg(b);
+                *error = TextDump::tr("Line %1: 16 bytes expected in the row, found %2").arg(line.number).arg(b);
                 return LoadedImage();
             }
             if (pair == "XX") {
@@ -226,9 +311,7 @@ LoadedImage parseI2cdump(const QList<Line> &lines, QString *error)
                 return LoadedImage();
             }
             if (!appendHexPairs(pair, row)) {
-                *error = TextDump::tr("Line %1: \"%2\" is not a hexadecimal byte")
-                             .arg(line.number)
-                             .arg(QString::fromLatin1(pair));
+                *error = notHex(line, pair);
                 return LoadedImage();
             }
         }
@@ -237,10 +320,25 @@ LoadedImage parseI2cdump(const QList<Line> &lines, QString *error)
             *error = TextDump::tr("Line %1: 16 bytes expected in the row, found more").arg(line.number);
             return LoadedImage();
         }
-        if (!rows.add(line, offset, row, error))
+        if (offset % kRowBytes != 0) {
+            *error = TextDump::tr("Line %1: %2 is not the offset of a row of 16 bytes")
+                         .arg(line.number)
+                         .arg(QString::fromLatin1(text.left(2)));
             return LoadedImage();
+        }
+        rows.append({line, offset, row});
     }
-    return rows.image(LoadedImage::Format::I2cdump, error);
+    // The upper half of device 0x50 of a module with pages is its page 00h.
+    sff::Page upper;
+    for (const Row &row : rows)
+        if (device == sff::kDeviceA0 && row.offset == 0
+            && sff::familyOfIdentifier(quint8(row.bytes.at(0))) != sff::Family::Sfp)
+            upper = sff::Page{0};
+    Regions regions;
+    for (const Row &row : rows)
+        if (!regions.add(row.line, sff::Region::holding(device, row.offset, upper), row.offset, row.bytes, error))
+            return LoadedImage();
+    return regions.image(LoadedImage::Format::I2cdump, error);
 }
 
 LoadedImage parsePlain(const QList<Line> &lines, QString *error)
@@ -249,25 +347,47 @@ LoadedImage parsePlain(const QList<Line> &lines, QString *error)
     for (const Line &line : lines) {
         for (const QByteArray &token : line.tokens()) {
             if (!appendHexPairs(token, bytes)) {
-                *error = TextDump::tr("Line %1: \"%2\" is not a hexadecimal byte")
-                             .arg(line.number)
-                             .arg(QString::fromLatin1(token));
+                *error = notHex(line, token);
                 return LoadedImage();
             }
         }
-        if (bytes.size() > LoadedImage::kModule) {
-            *error = TextDump::tr("Line %1: more than 512 bytes; %2").arg(line.number).arg(sizeRule());
+        if (bytes.size() > sff::kRawQsfpModule) {
+            *error = TextDump::tr("Line %1: more than %2 bytes; %3")
+                         .arg(line.number)
+                         .arg(sff::kRawQsfpModule)
+                         .arg(sizeRule());
             return LoadedImage();
         }
     }
-    if (!LoadedImage::isImageSize(bytes.size())) {
+    if (bytes.size() == kTableSize)
+        return LoadedImage::unplacedTable(bytes, LoadedImage::Format::PlainHex);
+    sff::ModuleImage image;
+    QString reason;
+    if (!sff::isRawModuleSize(bytes.size())) {
         *error = TextDump::tr("The dump ends at line %1 after %2 bytes: %3")
                      .arg(lines.last().number)
                      .arg(bytes.size())
                      .arg(sizeRule());
         return LoadedImage();
     }
-    return LoadedImage(bytes, LoadedImage::Format::PlainHex);
+    if (!sff::fromRawLayout(bytes, &image, &reason)) {
+        *error = TextDump::tr("The dump holds %1 bytes: %2").arg(bytes.size()).arg(reason);
+        return LoadedImage();
+    }
+    return LoadedImage(image, LoadedImage::Format::PlainHex);
+}
+
+QByteArray hexRows(const QByteArray &bytes, int offset)
+{
+    QByteArray text;
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (i % kRowBytes == 0)
+            text += hexOffset(offset + i).toLatin1() + ":\t\t";
+        text += QByteArray::number(uchar(bytes.at(i)), 16).rightJustified(2, '0') + ' ';
+        if (i % kRowBytes == kRowBytes - 1 || i == bytes.size() - 1)
+            text += '\n';
+    }
+    return text;
 }
 
 }  // namespace
@@ -285,36 +405,43 @@ bool TextDump::isText(const QByteArray &data)
     return true;
 }
 
-LoadedImage TextDump::parse(const QByteArray &text, QString *error)
+bool TextDump::hasOffsets(const QByteArray &text)
 {
-    const QList<Line> lines = contentLines(text.startsWith(kByteOrderMark) ? text.mid(kByteOrderMark.size()) : text);
+    const QList<Line> lines = contentLines(text);
+    if (lines.isEmpty())
+        return false;
+    return isEthtoolStart(lines.first()) || isI2cdumpHeading(lines.first()) || isI2cdumpRowStart(lines.first().text);
+}
+
+bool TextDump::isI2cdump(const QByteArray &text)
+{
+    if (!isText(text))
+        return false;
+    const QList<Line> lines = contentLines(text);
+    return !lines.isEmpty() && (isI2cdumpHeading(lines.first()) || isI2cdumpRowStart(lines.first().text));
+}
+
+LoadedImage TextDump::parse(const QByteArray &text, QString *error, const Options &options)
+{
+    const QList<Line> lines = contentLines(text);
     if (lines.isEmpty()) {
         *error = tr("The dump holds no bytes: %1").arg(sizeRule());
         return LoadedImage();
     }
-    const Line &first = lines.first();
-    const QByteArray firstToken = first.tokens().first();
-    if (firstToken == "Offset" || isEthtoolOffset(firstToken))
+    if (isEthtoolStart(lines.first()))
         return parseEthtool(lines, error);
-    if (isI2cdumpHeading(first) || isI2cdumpRowStart(first.text))
-        return parseI2cdump(lines, error);
+    if (isI2cdumpHeading(lines.first()) || isI2cdumpRowStart(lines.first().text))
+        return parseI2cdump(lines, options.i2cdumpDevice, error);
     return parsePlain(lines, error);
 }
 
-QByteArray TextDump::ethtoolHex(const QByteArray &bytes, int offset)
+QByteArray TextDump::write(const sff::ModuleImage &image)
 {
-    return QByteArrayLiteral("Offset\t\tValues\n------\t\t------\n") + ethtoolHexRows(bytes, offset);
-}
-
-QByteArray TextDump::ethtoolHexRows(const QByteArray &bytes, int offset)
-{
-    QByteArray text;
-    for (int i = 0; i < bytes.size(); ++i) {
-        if (i % kRowBytes == 0)
-            text += hexOffset(offset + i).toLatin1() + ":\t\t";
-        text += QByteArray::number(uchar(bytes.at(i)), 16).rightJustified(2, '0') + ' ';
-        if (i % kRowBytes == kRowBytes - 1 || i == bytes.size() - 1)
-            text += '\n';
+    const sff::Family family = sff::familyOf(image);
+    QByteArray text = QByteArrayLiteral("Offset\t\tValues\n------\t\t------\n");
+    for (const sff::Region &region : image.regions()) {
+        text += "# " + sff::regionKey(region, family).toLatin1() + '\n';
+        text += hexRows(image.region(region), sff::flatOffset(region));
     }
     return text;
 }

@@ -11,16 +11,18 @@
 
 namespace {
 
-// Bytes as plain hex text, sixteen a line.
-QByteArray hexText(const QByteArray &bytes)
+// Bytes as ethtool's rows, sixteen a line from `offset`.
+QByteArray hexDump(const QByteArray &bytes, int offset)
 {
     QByteArray text;
     for (int i = 0; i < bytes.size(); i += 16)
-        text += bytes.mid(i, 16).toHex(' ') + '\n';
+        text += "0x" + QByteArray::number(offset + i, 16).rightJustified(4, '0') + ": " + bytes.mid(i, 16).toHex(' ') + '\n';
     return text;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(sff::Region)
 
 class TstImageFile : public QObject
 {
@@ -41,61 +43,50 @@ private slots:
         QCOMPARE(mkfifo(QFile::encodeName(fifo()).constData(), 0600), 0);
     }
 
-    // Loaded into a tab holding other bytes, saved from there and loaded into
-    // a tab of another table.
-    void loadLaysTheFileOverTheBuffer_data()
+    // A raw table goes where the buffer stands; anything else gives the
+    // buffer's region from where the file puts it, or is refused.
+    void loadTakesTheBuffersRegion_data()
     {
-        QTest::addColumn<int>("size");
-        QTest::newRow("empty") << 0;
-        QTest::newRow("16 bytes") << 16;
-        QTest::newRow("256 bytes") << 256;
-        QTest::newRow("64 KiB") << 64 * 1024;
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<sff::Region>("region");
+        QTest::addColumn<QByteArray>("bytes");  // empty: refused
+        const QByteArray module = pattern(512, 4);
+        const sff::Region page01 = sff::Region::upperOf(sff::kDeviceA2, sff::Page{1});
+        QTest::newRow("table into A2 High") << pattern(128, 4) << sff::kRegionA2High << pattern(128, 4);
+        QTest::newRow("A0h into A0 High") << module.left(256) << sff::kRegionA0High << module.mid(128, 128);
+        QTest::newRow("A0h into A2 Low") << module.left(256) << sff::kRegionA2Low << QByteArray();
+        QTest::newRow("module into A2 Low") << module << sff::kRegionA2Low << module.mid(256, 128);
+        QTest::newRow("dump of A2h into A2 High") << hexDump(module.mid(256), 0x100) << sff::kRegionA2High
+                                                  << module.mid(384, 128);
+        QTest::newRow("dump of A2h into A0 Low") << hexDump(module.mid(256), 0x100) << sff::kRegionA0Low
+                                                 << QByteArray();
+        QTest::newRow("page into its page") << "# a2-page-01\n" + hexDump(module.left(128), 0x180) << page01
+                                            << module.left(128);
+        QTest::newRow("page into A2 High") << "# a2-page-01\n" + hexDump(module.left(128), 0x180)
+                                           << sff::kRegionA2High << QByteArray();
+        QTest::newRow("16 bytes") << pattern(16, 4) << sff::kRegionA0Low << QByteArray();
     }
-    void loadLaysTheFileOverTheBuffer()
+    void loadTakesTheBuffersRegion()
     {
-        QFETCH(int, size);
-        QVERIFY(writeFile(path("load.bin"), pattern(size, 5)));
+        QFETCH(QByteArray, file);
+        QFETCH(sff::Region, region);
+        QFETCH(QByteArray, bytes);
+        QVERIFY(writeFile(path("load.bin"), file));
         TableViewModel model;
+        model.setRegion(region);
         model.setBuffer(pattern(128, 1));
-        QSignalSpy resets(&model, &TableViewModel::modelReset);
-        QVERIFY(model.load(path("load.bin")));
-        QByteArray expected = pattern(128, 1);
-        expected.replace(0, size, pattern(size, 5));
-        QCOMPARE(model.buffer(), expected);
-        QCOMPARE(resets.count(), size ? 1 : 0);
+        QSignalSpy errors(&model, &TableViewModel::error);
+        QCOMPARE(model.load(path("load.bin")), !bytes.isEmpty());
+        QCOMPARE(model.buffer(), bytes.isEmpty() ? pattern(128, 1) : bytes);
+        QCOMPARE(errors.count(), bytes.isEmpty() ? 1 : 0);
+        if (bytes.isEmpty())
+            return;
+        // Saved and opened again, into a buffer of another table.
         QVERIFY(model.save(path("again.bin")));
         TableViewModel other;
-        other.setTable(TableViewModel::kTableA2High);
+        other.setTable(TableViewModel::kTableA0High);
         QVERIFY(other.load(path("again.bin")));
-        QCOMPARE(other.buffer(), expected);
-        QCOMPARE(other.table(), int(TableViewModel::kTableA2High));
-    }
-
-    // A dump of a whole device or module gives the buffer's table; a dump of
-    // one table is taken as it stands.
-    void loadTakesTheTableFromADump_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("from");
-        QTest::newRow("module, A0 High") << 512 << int(TableViewModel::kTableA0High) << 128;
-        QTest::newRow("module, A2 Low") << 512 << int(TableViewModel::kTableA2Low) << 256;
-        QTest::newRow("module, A2 High") << 512 << int(TableViewModel::kTableA2High) << 384;
-        QTest::newRow("device, A0 High") << 256 << int(TableViewModel::kTableA0High) << 128;
-        QTest::newRow("device, A2 Low") << 256 << int(TableViewModel::kTableA2Low) << 0;
-        QTest::newRow("table, into A2 High") << 128 << int(TableViewModel::kTableA2High) << 0;
-    }
-    void loadTakesTheTableFromADump()
-    {
-        QFETCH(int, size);
-        QFETCH(int, table);
-        QFETCH(int, from);
-        QVERIFY(writeFile(path("dump.txt"), hexText(pattern(size, 4))));
-        TableViewModel model;
-        model.setTable(table);
-        model.setBuffer(pattern(128, 1));
-        QVERIFY(model.load(path("dump.txt")));
-        QCOMPARE(model.buffer(), pattern(size, 4).mid(from, 128));
+        QCOMPARE(other.buffer(), bytes);
     }
 
     // A refused load keeps the buffer, a refused save the file it would
