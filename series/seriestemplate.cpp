@@ -6,31 +6,47 @@
 #include "moduleimage.h"
 #include "textfields.h"
 
+#include <QDir>
+
 bool SeriesTemplate::load(const QString &fileName, SeriesTemplate *loaded, QString *error)
 {
     LoadedImage image;
     if (!ImageFile::readImage(fileName, &image, error))
         return false;
     *loaded = fromImage(image);
+    if (loaded->isEmpty()) {
+        *error = tr("The template %1 holds no A0 Low, which a series writes into every module")
+                     .arg(QDir::toNativeSeparators(fileName));
+        return false;
+    }
     return true;
 }
 
-SeriesTemplate SeriesTemplate::fromImage(const LoadedImage &image)
+SeriesTemplate SeriesTemplate::fromImage(const LoadedImage &loaded)
 {
     SeriesTemplate made;
-    made.image_ = image.bytes();
+    const sff::ModuleImage image = loaded.placed(sff::kRegionA0Low);
+    if (!image.holdsRegion(sff::kRegionA0Low))
+        return made;
+    // A module read with its pages holds A2h's user memory as page 00h.
+    const sff::Region page00 = sff::Region::upperOf(sff::kDeviceA2, sff::Page{0});
+    made.image_ = sff::ModuleImage::fromRegion(sff::kRegionA0Low, image.region(sff::kRegionA0Low));
     made.tables_ = {sff::kTableA0Low};
-    if (image.size() >= LoadedImage::kDevice)
+    if (image.holdsRegion(sff::kRegionA0High)) {
+        made.image_.putRegion(sff::kRegionA0High, image.region(sff::kRegionA0High));
         made.tables_.append(sff::kTableA0High);
-    if (image.size() >= LoadedImage::kModule)
+    }
+    const sff::Region a2High = image.holdsRegion(sff::kRegionA2High) ? sff::kRegionA2High : page00;
+    if (image.holdsRegion(a2High)) {
+        made.image_.putRegion(sff::kRegionA2High, image.region(a2High));
         made.tables_.append(sff::kTableA2High);
+    }
     return made;
 }
 
 QByteArray SeriesTemplate::table(int table) const
 {
-    const int first = (sff::isA2Table(table) ? sff::kDeviceSize : 0) + sff::tableFirstByte(table);
-    return image_.mid(first, sff::kTableSize);
+    return image_.table(table);
 }
 
 QByteArray SeriesTemplate::a0LowFor(const QString &serial, const QDate &date) const

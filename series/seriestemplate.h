@@ -2,10 +2,12 @@
 // The image a series writes into every module, and what it becomes for one
 // module: its serial number and date code put in, the check codes made right.
 //
-// A template of 128 bytes is A0 Low; of 256 bytes the whole of A0h; of 512
-// bytes, a whole module, it also gives the user area of A2h (A2 High but for
-// the vendor's control bytes, which each module keeps). A2 Low, the
+// A template gives A0 Low, which it must hold, A0 High where it holds it,
+// and the user area of A2h where it holds A2 High or A2h's page 00h (A2 High
+// but for the vendor's control bytes, which each module keeps). A2 Low, the
 // diagnostics' thresholds and calibration, is never written by a series.
+
+#include "moduleimage.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -36,6 +38,6 @@ public:
     QByteArray a2HighFor(const QByteArray &moduleA2High) const;
 
 private:
-    QByteArray image_;  // A0h from byte 0, then A2h, as far as the template goes
+    sff::ModuleImage image_;
     QList<int> tables_;
 };

@@ -1,5 +1,6 @@
 #include "samplemodule.h"
 #include "simulatedmodule.h"
+#include "tunablelaser.h"
 
 #include <algorithm>
 #include <array>
@@ -46,7 +47,7 @@ void serialId(Writer a0)
     a0.text(56, 4, "A");
     a0.word(60, 1310);                   // nm
     a0.checkCode(0, 63);
-    a0.put(64, {0x00, 0x1A});            // TX_DISABLE, TX_FAULT and LOS implemented
+    a0.put(64, {0x10, 0x1A});            // A2h pages; TX_DISABLE, TX_FAULT and LOS implemented
     a0.text(68, 16, "VX2612060001");
     a0.text(84, 8, "261206");
     a0.put(92, {0x68, 0xF0, 0x08});      // internally calibrated diagnostics, SFF-8472 rev 12.3
@@ -77,7 +78,38 @@ void diagnostics(Writer a2)
     a2.word(104, 2818);    // -5.5 dBm
 }
 
+void tunableSerialId(Writer a0)
+{
+    serialId(a0);
+    a0.put(3, {0x40});                   // 10GBASE-ER
+    a0.put(14, {80, 0xFF});              // 80 km single mode
+    a0.text(40, 16, "VX-SFP10G-DWDM");
+    a0.word(60, 1567);                   // nm, the first channel rounded
+    a0.checkCode(0, 63);
+    a0.put(64, {0x10, 0x5A});            // A2h pages, tunable transmitter, TX_DISABLE, TX_FAULT, LOS
+    a0.text(68, 16, "VX2612070001");
+    a0.checkCode(64, 95);
+}
+
 }  // namespace
+
+QByteArray tunableModuleImage()
+{
+    std::array<std::uint8_t, 2 * SimulatedModule::kDeviceSize> image{};
+    tunableSerialId(Writer(image.data()));
+    diagnostics(Writer(image.data() + SimulatedModule::kDeviceSize));
+    return QByteArray(reinterpret_cast<const char *>(image.data()), static_cast<int>(image.size()));
+}
+
+void addUserPages(SimulatedModule &module)
+{
+    module.addPage(SimulatedModule::kDeviceA2, 0x00);
+    module.addPage(SimulatedModule::kDeviceA2, 0x01);
+    module.addPage(SimulatedModule::kDeviceA2, 0x80, SimulatedModule::PageKind::ReadOnly);
+    SimulatedModule::PageBytes vendor{};
+    Writer(vendor.data()).text(0, 32, "VEXA vendor page, read-only");
+    module.setPageBytes(SimulatedModule::kDeviceA2, 0x80, vendor);
+}
 
 QByteArray sampleModuleImage()
 {
@@ -105,5 +137,36 @@ void setModuleImage(SimulatedModule &module, const QByteArray &image)
         const int count = std::clamp(image.size() - offset, 0, SimulatedModule::kDeviceSize);
         std::copy_n(reinterpret_cast<const std::uint8_t *>(image.constData()) + offset, count, memory.begin());
         offset += SimulatedModule::kDeviceSize;
+    }
+}
+
+sff::ModuleImage moduleRegions(const SimulatedModule &module)
+{
+    sff::ModuleImage image = sff::ModuleImage::fromBytes(moduleImage(module));
+    for (int page : module.pages(SimulatedModule::kDeviceA2)) {
+        if (page == 0)
+            continue;
+        const SimulatedModule::PageBytes bytes = module.pageBytes(SimulatedModule::kDeviceA2, page);
+        const bool blank = std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0; });
+        if (page < sff::tunable::kFirstVendorPage && page != sff::tunable::kPage && !blank)
+            image.putRegion(sff::Region::upperOf(sff::kDeviceA2, sff::Page{page}),
+                            QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())));
+    }
+    return image;
+}
+
+void setModuleRegions(SimulatedModule &module, const sff::ModuleImage &image)
+{
+    for (const sff::Region &region : image.wholeRegions()) {
+        const QByteArray bytes = image.region(region);
+        if (region.isPaged() && region.page.number != 0) {
+            SimulatedModule::PageBytes page{};
+            std::copy_n(reinterpret_cast<const std::uint8_t *>(bytes.constData()), page.size(), page.begin());
+            module.setPageBytes(region.device, region.page.number, page);
+            continue;
+        }
+        auto &memory = module.memory(region.device);
+        std::copy_n(reinterpret_cast<const std::uint8_t *>(bytes.constData()), sff::kHalfSize,
+                    memory.begin() + region.firstByte());
     }
 }

@@ -1,14 +1,29 @@
 #pragma once
 
+#include "moduleimage.h"
+
 #include <QByteArray>
 
 class SimulatedModule;
 
 // The memory of a plausible 10G long-reach SFP module of our own making, with
 // correct check codes: 512 bytes, device 0x50 bytes 0 to 255, then device 0x51
-// bytes 0 to 255.
+// bytes 0 to 255. Its options say that A2h has pages.
 QByteArray sampleModuleImage();
+// A tunable 10G DWDM SFP+ module on the 50 GHz C-band grid, tuned to channel 1.
+QByteArray tunableModuleImage();
+
+// The pages of an SFP module's A2h: 00h and 01h of user memory (01h blank)
+// and a vendor page 80h that ignores writes.
+void addUserPages(SimulatedModule &module);
 
 // Module memory as such a 512-byte image, and back.
 QByteArray moduleImage(const SimulatedModule &module);
 void setModuleImage(SimulatedModule &module, const QByteArray &image);
+
+// Module memory with the pages that hold anything: the 512 bytes, and the
+// EEPROM pages of A2h other than 00h unless they are blank. A module image
+// holding a2-high or a2-page-00 gives page 00h; its other A2h pages go to the
+// pages the module has.
+sff::ModuleImage moduleRegions(const SimulatedModule &module);
+void setModuleRegions(SimulatedModule &module, const sff::ModuleImage &image);

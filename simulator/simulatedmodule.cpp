@@ -22,6 +22,72 @@ const std::array<std::uint8_t, SimulatedModule::kDeviceSize> &SimulatedModule::m
     return address == kDeviceA0 ? a0.memory : a2.memory;
 }
 
+void SimulatedModule::addPage(std::uint8_t address, int page, PageKind kind)
+{
+    DeviceState &d = device(address);
+    d.paged = true;
+    if (page != 0)
+        d.pages[page] = UpperPage{kind, {}, nullptr};
+}
+
+void SimulatedModule::addRegisterPage(std::uint8_t address, int page, std::shared_ptr<RegisterPage> registers)
+{
+    DeviceState &d = device(address);
+    d.paged = true;
+    d.pages[page] = UpperPage{PageKind::ReadOnly, {}, std::move(registers)};
+}
+
+bool SimulatedModule::hasPages(std::uint8_t address) const
+{
+    return (address == kDeviceA0 ? a0 : a2).paged;
+}
+
+std::vector<int> SimulatedModule::pages(std::uint8_t address) const
+{
+    const DeviceState &d = address == kDeviceA0 ? a0 : a2;
+    std::vector<int> list;
+    if (d.paged)
+        list.push_back(0);
+    for (const auto &entry : d.pages)
+        list.push_back(entry.first);
+    return list;
+}
+
+SimulatedModule::PageBytes SimulatedModule::pageBytes(std::uint8_t address, int page) const
+{
+    const DeviceState &d = address == kDeviceA0 ? a0 : a2;
+    const auto found = d.pages.find(page);
+    if (found == d.pages.end())
+        return {};
+    return found->second.registers ? found->second.registers->snapshot() : found->second.bytes;
+}
+
+void SimulatedModule::setPageBytes(std::uint8_t address, int page, const PageBytes &bytes)
+{
+    DeviceState &d = device(address);
+    const auto found = d.pages.find(page);
+    if (found != d.pages.end() && !found->second.registers)
+        found->second.bytes = bytes;
+}
+
+int SimulatedModule::selectedPage(std::uint8_t address) const
+{
+    return (address == kDeviceA0 ? a0 : a2).selectedPage;
+}
+
+SimulatedModule::UpperPage *SimulatedModule::upperPage(DeviceState &d, std::uint8_t address)
+{
+    if (address < kPageSize128 || !d.paged || d.selectedPage == 0)
+        return nullptr;
+    const auto found = d.pages.find(d.selectedPage);
+    return found == d.pages.end() ? nullptr : &found->second;
+}
+
+const SimulatedModule::UpperPage *SimulatedModule::upperPage(const DeviceState &d, std::uint8_t address) const
+{
+    return const_cast<SimulatedModule *>(this)->upperPage(const_cast<DeviceState &>(d), address);
+}
+
 void SimulatedModule::setPassword(std::optional<std::array<std::uint8_t, 4>> newPassword)
 {
     password = newPassword;
@@ -41,6 +107,7 @@ void SimulatedModule::powerCycle()
     sdaLow = false;
     sclHeldUntil = 0;
     a0.busyUntil = a2.busyUntil = 0;
+    a0.selectedPage = a2.selectedPage = 0;
     dead = false;
 }
 
@@ -133,7 +200,7 @@ void SimulatedModule::sclFell(Time now)
                     phase = Phase::Idle;  // not for us, or busy: wait for the next start
                 } else if (transmitting) {
                     phase = Phase::Transmit;
-                    loadByteToSend();
+                    loadByteToSend(now);
                     stretch(now);
                 } else {
                     phase = Phase::Receive;
@@ -149,7 +216,7 @@ void SimulatedModule::sclFell(Time now)
         } else if (clock == 9) {
             clock = 0;
             if (masterAcknowledged) {
-                loadByteToSend();
+                loadByteToSend(now);
                 stretch(now);
             } else {
                 phase = Phase::Idle;
@@ -209,13 +276,27 @@ std::uint8_t SimulatedModule::readable(std::uint8_t address, std::uint8_t byteAd
 {
     if (isPasswordEntry(address, byteAddress))
         return 0x00;
-    return memory(address)[byteAddress];
+    const DeviceState &d = address == kDeviceA0 ? a0 : a2;
+    if (d.paged && byteAddress == kPageSelect)
+        return static_cast<std::uint8_t>(d.selectedPage);
+    if (const UpperPage *page = upperPage(d, byteAddress))
+        return page->registers ? page->registers->snapshot()[byteAddress - kPageSize128]
+                               : page->bytes[byteAddress - kPageSize128];
+    return d.memory[byteAddress];
 }
 
-void SimulatedModule::loadByteToSend()
+std::uint8_t SimulatedModule::readForHost(std::uint8_t address, std::uint8_t byteAddress, Time now)
+{
+    if (UpperPage *page = upperPage(device(address), byteAddress))
+        if (page->registers)
+            return page->registers->read(byteAddress, now);
+    return readable(address, byteAddress);
+}
+
+void SimulatedModule::loadByteToSend(Time now)
 {
     DeviceState &d = device(selected);
-    shift = readable(selected, d.pointer);
+    shift = readForHost(selected, d.pointer, now);
     d.pointer = static_cast<std::uint8_t>(d.pointer + 1);
     sdaLow = !(shift & 0x80);
 }
@@ -239,6 +320,8 @@ void SimulatedModule::commitWrite(Time now)
 
     const std::uint8_t pageStart = wordAddress & ~(kPageSize - 1);
     const std::array<std::uint8_t, kDeviceSize> before = d.memory;
+    UpperPage *page = upperPage(d, pageStart);
+    const PageBytes pageBefore = page ? page->bytes : PageBytes{};
     bool stored = false;
     bool passwordWritten = false;
     for (int slot = 0; slot < kPageSize; ++slot) {
@@ -251,14 +334,28 @@ void SimulatedModule::commitWrite(Time now)
             passwordWritten = true;
             continue;
         }
-        if (isLocked())
+        if (d.paged && address == kPageSelect) {
+            if (value == 0 || d.pages.count(value))
+                d.selectedPage = value;
+            continue;
+        }
+        if (page && page->registers) {
+            page->registers->write(address, value, now);
+            continue;
+        }
+        if (isLocked() || (page && page->kind == PageKind::ReadOnly))
             continue;
         auto flipped = d.flippedBits.find(address);
         if (flipped != d.flippedBits.end())
             value ^= flipped->second;
-        d.memory[address] = value;
+        if (page)
+            page->bytes[address - kPageSize128] = value;
+        else
+            d.memory[address] = value;
         stored = true;
     }
+    if (page && page->registers)
+        page->registers->writeEnded(now);
     d.pointer = static_cast<std::uint8_t>(pageStart + (wordAddress + acknowledgedData) % kPageSize);
     if (passwordWritten && password)
         unlocked = passwordEntry == *password;
@@ -266,6 +363,8 @@ void SimulatedModule::commitWrite(Time now)
         d.busyUntil = now + std::chrono::duration_cast<std::chrono::nanoseconds>(writeCycle).count();
         if (onStored && !onStored()) {
             d.memory = before;
+            if (page)
+                page->bytes = pageBefore;
             dead = true;
         }
     }

@@ -15,13 +15,38 @@
 // modules that keep the entered password write-only do. When the register
 // equals the module's password, writes are stored until the next power cycle;
 // while locked, writes are acknowledged but not stored.
+//
+// Pages: a device given pages has a volatile page select register at byte
+// 127, which takes only the number of a page the device has (a module keeps
+// the number it can serve) and chooses what its upper half shows. Page 00h is
+// the upper half of memory(); other pages are EEPROM, read-only (acknowledged
+// writes that change nothing, as vendor pages are) or registers with
+// behaviour of their own.
 
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
+#include <vector>
+
+// An upper page whose bytes are registers: what a read returns and what a
+// write does is the page's own affair. Offsets are those of the device,
+// 128 to 255; time is the module's.
+class RegisterPage
+{
+public:
+    using Time = std::int64_t;
+    virtual ~RegisterPage() = default;
+    virtual std::uint8_t read(int offset, Time now) = 0;
+    // The bytes of one write transaction, in order, then its end.
+    virtual void write(int offset, std::uint8_t value, Time now) = 0;
+    virtual void writeEnded(Time now) = 0;
+    // The bytes as they stand, for a file or a test; no side effects.
+    virtual std::array<std::uint8_t, 128> snapshot() const = 0;
+};
 
 class SimulatedModule
 {
@@ -39,8 +64,25 @@ public:
     std::array<std::uint8_t, kDeviceSize> &memory(std::uint8_t device);
     const std::array<std::uint8_t, kDeviceSize> &memory(std::uint8_t device) const;
 
-    // A byte as a read over the bus returns it.
+    // A byte as a read over the bus returns it, without the side effects a
+    // read may have (latched flags).
     std::uint8_t readable(std::uint8_t device, std::uint8_t address) const;
+
+    // Pages of a device's upper half.
+    enum class PageKind { Eeprom, ReadOnly };
+    static constexpr std::uint8_t kPageSelect = 127;
+    static constexpr int kPageSize128 = 128;
+    using PageBytes = std::array<std::uint8_t, kPageSize128>;
+    // Page 00h is memory()'s upper half; adding it only turns the select on.
+    void addPage(std::uint8_t device, int page, PageKind kind = PageKind::Eeprom);
+    void addRegisterPage(std::uint8_t device, int page, std::shared_ptr<RegisterPage> registers);
+    bool hasPages(std::uint8_t device) const;
+    // The pages a device has, 00h included once it has any.
+    std::vector<int> pages(std::uint8_t device) const;
+    // The bytes of a page other than 00h (for a register page, as they stand).
+    PageBytes pageBytes(std::uint8_t device, int page) const;
+    void setPageBytes(std::uint8_t device, int page, const PageBytes &bytes);
+    int selectedPage(std::uint8_t device) const;
 
     // Write cycle: after each stored page the module refuses its address
     // for this long (5 ms unless set).
@@ -81,8 +123,17 @@ public:
 private:
     enum class Phase { Idle, Address, Receive, Transmit };
 
+    struct UpperPage {
+        PageKind kind = PageKind::Eeprom;
+        PageBytes bytes{};
+        std::shared_ptr<RegisterPage> registers;
+    };
+
     struct DeviceState {
         std::array<std::uint8_t, kDeviceSize> memory{};
+        bool paged = false;
+        int selectedPage = 0;
+        std::map<int, UpperPage> pages;  // other than 00h
         std::uint8_t pointer = 0;
         int acceptBeforeRefusing = 0;
         int refusedSelections = 0;
@@ -95,7 +146,11 @@ private:
     DeviceState &device(std::uint8_t address) { return address == kDeviceA0 ? a0 : a2; }
     bool isDevice(std::uint8_t address) const { return address == kDeviceA0 || address == kDeviceA2; }
     void finishByteReceived(Time now);
-    void loadByteToSend();
+    void loadByteToSend(Time now);
+    std::uint8_t readForHost(std::uint8_t device, std::uint8_t address, Time now);
+    // The page a byte of the upper half lives in, or nullptr for memory().
+    UpperPage *upperPage(DeviceState &d, std::uint8_t address);
+    const UpperPage *upperPage(const DeviceState &d, std::uint8_t address) const;
     void stretch(Time now);
     void commitWrite(Time now);
 

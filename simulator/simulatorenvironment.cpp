@@ -1,9 +1,11 @@
 #include "simulatorenvironment.h"
+#include "imagefile.h"
 #include "livediagnostics.h"
 #include "samplemodule.h"
 #include "simulatedbackend.h"
 #include "simulatedch341a.h"
 #include "socketoperator.h"
+#include "tunablelaser.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,32 +15,64 @@
 
 namespace {
 
-constexpr int kImageSize = 2 * SimulatedModule::kDeviceSize;
-
 // The file is the module's memory: a write that cannot be kept there did
 // not happen. The previous image stays whole, as the temporary file replaces
-// it only once every byte is on disk.
+// it only once every byte is on disk. The four tables alone are kept as 512
+// raw bytes; pages beyond them in the tool's dump.
 bool saveImage(const SimulatedModule &module, const QString &path)
 {
+    const QByteArray bytes = ImageFile::encode(moduleRegions(module));
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(moduleImage(module)) == kImageSize && file.flush()
-        && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return true;
     std::fprintf(stderr, "%s: couldn't save the simulated module to %s: %s\n", kSimulatorVariable,
                  qPrintable(path), qPrintable(file.errorString()));
     return false;
 }
 
+// What sits in the socket: an SFP module with the pages of A2h, or a
+// tunable one that also has the laser's page 02h.
+enum class ModuleKind { Sample, Tunable };
+
 // A fresh module holding `image`, kept in the file at `path` if there is one.
-std::shared_ptr<SimulatedModule> makeModule(const QByteArray &image, const QString &path)
+std::shared_ptr<SimulatedModule> makeModule(ModuleKind kind, const sff::ModuleImage &image, const QString &path)
 {
     auto module = std::make_shared<SimulatedModule>();
-    setModuleImage(*module, image);
+    addUserPages(*module);
+    if (kind == ModuleKind::Tunable)
+        module->addRegisterPage(SimulatedModule::kDeviceA2, sff::tunable::kPage, std::make_shared<TunableLaser>());
+    setModuleRegions(*module, image);
     if (!path.isEmpty()) {
         SimulatedModule *raw = module.get();
         module->onStored = [raw, path] { return saveImage(*raw, path); };
     }
     return module;
+}
+
+// The module kept in a file: the four tables of an SFP module, as 512 raw
+// bytes or a dump, and the pages of A2h the dump holds.
+bool readImage(const QString &path, sff::ModuleImage *image, QString *error)
+{
+    const QString rule = QStringLiteral("a simulator file holds the four tables of an SFP module, as 512 bytes "
+                                        "(device 0x50 bytes 0 to 255, then device 0x51 bytes 0 to 255) or as the "
+                                        "tool's dump, which may add pages of A2h");
+    LoadedImage loaded;
+    QString problem;
+    if (!ImageFile::readImage(path, &loaded, &problem)) {
+        *error = QStringLiteral("%1: %2\n%3").arg(kSimulatorVariable, problem, rule);
+        return false;
+    }
+    sff::ModuleImage held = loaded.image();
+    if (held.holdsRegion(sff::Region::upperOf(sff::kDeviceA2, sff::Page{0})) && !held.holdsRegion(sff::kRegionA2High))
+        held.putRegion(sff::kRegionA2High, held.region(sff::Region::upperOf(sff::kDeviceA2, sff::Page{0})));
+    for (const sff::Region &table : {sff::kRegionA0Low, sff::kRegionA0High, sff::kRegionA2Low, sff::kRegionA2High}) {
+        if (!held.holdsRegion(table)) {
+            *error = QStringLiteral("%1: %2 is not a module image: %3").arg(kSimulatorVariable, path, rule);
+            return false;
+        }
+    }
+    *image = held;
+    return true;
 }
 
 // How many modules the socket operator has in the tray; -1 for a refused value.
@@ -69,39 +103,26 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
         return setup;
     }
 
-    QByteArray image = sampleModuleImage();
+    const bool sample = setting == QLatin1String("1");
+    const ModuleKind kind = setting == QLatin1String("tunable") ? ModuleKind::Tunable : ModuleKind::Sample;
+    sff::ModuleImage image =
+        sff::ModuleImage::fromBytes(kind == ModuleKind::Tunable ? tunableModuleImage() : sampleModuleImage());
     QString path;
-    if (setting != QLatin1String("1")) {
-        QFile file(setting);
+    if (!sample && kind == ModuleKind::Sample) {
         // A FIFO or a device would hang the program at start or at the first
         // stored write.
-        if (file.exists() && !QFileInfo(setting).isFile()) {
+        if (QFileInfo::exists(setting) && !QFileInfo(setting).isFile()) {
             setup.error = QStringLiteral("%1: %2 is not a regular file").arg(kSimulatorVariable, setting);
             return setup;
         }
-        if (file.exists()) {
-            if (!file.open(QIODevice::ReadOnly)) {
-                setup.error = QStringLiteral("%1: couldn't read %2: %3")
-                                  .arg(kSimulatorVariable, setting, file.errorString());
-                return setup;
-            }
-            // One byte more than an image is enough to tell that it is not one.
-            image = file.read(kImageSize + 1);
-            if (image.size() != kImageSize) {
-                setup.error = QStringLiteral("%1: %2 is not a module image: it must hold exactly %3 bytes "
-                                             "(device 0x50 bytes 0 to 255, then device 0x51 bytes 0 to 255)")
-                                  .arg(kSimulatorVariable, setting)
-                                  .arg(kImageSize);
-                return setup;
-            }
-        }
+        if (QFileInfo::exists(setting) && !readImage(setting, &image, &setup.error))
+            return setup;
         path = setting;
     }
-    const std::shared_ptr<SimulatedModule> module = makeModule(image, path);
+    const std::shared_ptr<SimulatedModule> module = makeModule(kind, image, path);
 
-    // The sample module's diagnostics live; a module kept in a file keeps the file's values.
-    setup.backend = setting == QLatin1String("1") ? std::make_shared<LiveDiagnosticsBackend>()
-                                                   : std::make_shared<SimulatedBackend>();
+    // The sample modules' diagnostics live; a module kept in a file keeps the file's values.
+    setup.backend = path.isEmpty() ? std::make_shared<LiveDiagnosticsBackend>() : std::make_shared<SimulatedBackend>();
     auto programmer = setup.backend->addProgrammer(kSimulatorSerialNumber, module);
     // An interactive session would only pile records up.
     programmer->setRecording(false);
@@ -110,8 +131,8 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
     board->lines().setRecording(false);
 
     if (trayCount > 0) {
-        auto tray = [image, path, left = trayCount]() mutable -> std::shared_ptr<SimulatedModule> {
-            return left-- > 0 ? makeModule(image, path) : nullptr;
+        auto tray = [kind, image, path, left = trayCount]() mutable -> std::shared_ptr<SimulatedModule> {
+            return left-- > 0 ? makeModule(kind, image, path) : nullptr;
         };
         setup.socketOperator = std::make_shared<SocketOperator>(tray);
         std::weak_ptr<SimulatedProgrammer> weakProgrammer = programmer;

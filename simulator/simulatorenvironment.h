@@ -4,10 +4,16 @@
 //   VEXA_SIMULATOR=1          an FTDI programmer "VEXASIM1" with the sample module,
 //                             whose diagnostics drift and jitter as they would live,
 //                             and a CH341A "VEXASIM2" with the same module in its socket;
-//   VEXA_SIMULATOR=/path/file the module's memory lives in that 512-byte file
-//                             (device 0x50 then 0x51), loaded at start (a
-//                             missing file starts as the sample module) and
-//                             saved back atomically after every stored write.
+//   VEXA_SIMULATOR=tunable    the same with a tunable DWDM SFP+ module, whose
+//                             page 02h answers channel and wavelength settings;
+//   VEXA_SIMULATOR=/path/file the module's memory lives in that file, loaded
+//                             at start (a missing file starts as the sample
+//                             module) and saved back atomically after every
+//                             stored write: 512 bytes (device 0x50 then 0x51),
+//                             or the tool's dump once a page of A2h beyond 00h
+//                             holds anything.
+// Every simulated SFP module has A2h pages 00h and 01h of user memory and a
+// vendor page 80h that ignores writes.
 // Unset, empty or 0 leaves the simulator off.
 //
 // With it on, VEXA_SIMULATOR_MODULES=N starts with an empty socket, where an

@@ -7,15 +7,24 @@
 void SFPThread::readJob(const Job &job)
 {
     std::unique_ptr<ModuleBus> bus = openBus(job);
-    if (bus)
-        readRange(*bus, job, kLogReaded, Attempts{});
+    if (!bus)
+        return;
+    startBudget(*bus);
+    if (!selectPage(*bus, job, kLogReaded))
+        return;
+    const QString record = readRecord(job);
+    QByteArray data;
+    quint16 checksum = 0;
+    if (!readRange(*bus, job, kLogReaded, Attempts{}, &data, &checksum) || !restorePage(*bus, job, kLogReaded))
+        return;
+    bus->close();
+    emit log(kLogReaded, record, data, checksum);
 }
 
-void SFPThread::readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts)
+bool SFPThread::readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts, QByteArray *data,
+                          quint16 *checksum)
 {
     startBudget(bus);
-    const QString record = tr("Time %1, Read(%2) from 0x%3\n").arg(recordTime(), job.serialNumber, hexAddress(job.address));
-
     const int count = qMax(0, job.addrEnd - job.addrStart);
     std::vector<std::uint8_t> bytes;
     if (const BusFailure failure = bus.read(job.address, static_cast<quint8>(job.addrStart), count, attempts, bytes)) {
@@ -25,14 +34,12 @@ void SFPThread::readRange(ModuleBus &bus, const Job &job, LogType kind, const At
         else
             refusal = tr("i2c: the module refused the read address 0x%1").arg(hexAddress(static_cast<quint8>(job.addrStart)));
         fail(bus, job, kind, failure, refusal);
-        return;
+        return false;
     }
-    bus.close();
-
-    const QByteArray data(reinterpret_cast<const char *>(bytes.data()), static_cast<int>(bytes.size()));
-    quint16 checksum = 0;
-    for (int i = 0; i < data.size(); ++i)
+    *data = QByteArray(reinterpret_cast<const char *>(bytes.data()), static_cast<int>(bytes.size()));
+    *checksum = 0;
+    for (int i = 0; i < data->size(); ++i)
         if (countsInChecksum(job, i))
-            checksum = static_cast<quint16>(checksum + static_cast<quint8>(data[i]));
-    emit log(kind, record, data, checksum);
+            *checksum = static_cast<quint16>(*checksum + static_cast<quint8>(data->at(i)));
+    return true;
 }

@@ -42,6 +42,26 @@ void SFPThread::setWriteData(QByteArray data)
     writeData = std::move(data);
 }
 
+void SFPThread::setWriteSpans(QVector<sff::Span> spans)
+{
+    QMutexLocker lock(&settingsMutex);
+    writeSpans = std::move(spans);
+}
+
+void SFPThread::setPage(int newPage, int newBank)
+{
+    QMutexLocker lock(&settingsMutex);
+    page = newPage;
+    bank = newPage < 0 ? -1 : newBank;
+}
+
+void SFPThread::setPasswordEntry(int device, int offset)
+{
+    QMutexLocker lock(&settingsMutex);
+    passwordDevice = static_cast<quint8>(device);
+    passwordOffset = offset;
+}
+
 void SFPThread::setTimeBudget(int milliseconds)
 {
     QMutexLocker lock(&settingsMutex);
@@ -93,8 +113,9 @@ void SFPThread::setTransferMode(int transfer_mode)
 SFPThread::Job SFPThread::snapshot() const
 {
     QMutexLocker lock(&settingsMutex);
-    return Job{mode,         serialNumber, address, addrStart,    addrEnd,
-               writePassword, writeData,   verify,  timeBudgetMs, transferMode};
+    return Job{mode,           serialNumber,   address,   addrStart,  addrEnd, page,         bank,
+               writePassword, passwordDevice, passwordOffset, writeData, writeSpans, verify, timeBudgetMs,
+               transferMode};
 }
 
 void SFPThread::run()
@@ -152,8 +173,29 @@ void SFPThread::startBudget(ModuleBus &bus)
     stopReason = StopReason::None;
 }
 
+QString SFPThread::readRecord(const Job &job) const
+{
+    if (job.paged())
+        return tr("Time %1, Read(%2) from 0x%3, page %4h\n")
+            .arg(recordTime(), job.serialNumber, hexAddress(job.address), hexAddress(quint8(job.page)).toUpper());
+    return tr("Time %1, Read(%2) from 0x%3\n").arg(recordTime(), job.serialNumber, hexAddress(job.address));
+}
+
 void SFPThread::fail(ModuleBus &bus, const Job &job, LogType kind, const BusFailure &failure, const QString &refusal)
 {
+    // Whatever went wrong, the module goes back to the page it had while the
+    // bus still carries anything: a cancel or a timeout must not leave it on
+    // another. A bus that stopped has closed, so it is opened again for that.
+    const bool busWorks = failure.kind == BusFailure::Stopped || failure.kind == BusFailure::RefusedSelection
+                          || failure.kind == BusFailure::RefusedByte;
+    if (pageRestore.pending && busWorks) {
+        bus.close();
+        bus.setStopCheck(nullptr);
+        if (!bus.open(job.serialNumber.toStdString()))
+            bus.writePage(job.address, static_cast<std::uint8_t>(pageRestore.offset), pageRestore.bytes,
+                          Attempts{5, std::int64_t{kWriteCycleWaitMs} * 1000});
+    }
+    pageRestore = PageRestore();
     bus.close();
     switch (failure.kind) {
     case BusFailure::None:

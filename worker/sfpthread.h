@@ -4,12 +4,17 @@
 // it opens the programmer, talks to the module, closes the programmer and
 // reports through `log`, `error` or `canceled`.
 
+#include "memorymap.h"
+
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
 #include <QThread>
+#include <QVector>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class ModuleBus;
 struct Attempts;
@@ -47,6 +52,10 @@ public:
 
     void setMode(int mode);
     void setWriteData(QByteArray data);
+    // The bytes of the table a write sends, as runs of device offsets; the
+    // rest of the table (a page select, a password entry) is never written.
+    // Empty: the whole table.
+    void setWriteSpans(QVector<sff::Span> spans);
     // How long one range or one write job may take, on the programmer's
     // clock; tests shorten it.
     void setTimeBudget(int milliseconds);
@@ -56,7 +65,14 @@ public slots:
     void setAddress(int address);
     void setAddressStart(int addr_start);
     void setAddressStop(int addr_stop);
+    // The page the upper half shows during the job: selected before the
+    // transfer, checked, and the module's own page selected again after it.
+    // -1 for no page; a bank of -1 selects the page alone (byte 127), else
+    // the bank and the page together (bytes 126 and 127).
+    void setPage(int page, int bank = -1);
     void setWritePassword(QByteArray write_password);
+    // Where the module takes its password: device and first byte.
+    void setPasswordEntry(int device, int offset);
     void setVerify(bool verify);
     void setTransferMode(int transfer_mode);
 
@@ -82,13 +98,26 @@ private:
         quint8 address;
         int addrStart;
         int addrEnd;
+        int page;
+        int bank;
         QByteArray writePassword;
+        quint8 passwordDevice;
+        int passwordOffset;
         QByteArray writeData;
+        QVector<sff::Span> writeSpans;
         bool verify;
         int timeBudgetMs;
         int transferMode;
 
         bool a2Table() const { return mode & kModeA2Table; }
+        bool paged() const { return page >= 0 && addrEnd > 128; }
+    };
+
+    // What selecting the job's page changed, to be put back.
+    struct PageRestore {
+        bool pending = false;
+        int offset = 0;
+        std::vector<std::uint8_t> bytes;
     };
 
     enum class StopReason { None, Interrupted, OutOfTime };
@@ -100,12 +129,16 @@ private:
     void writeJob(const Job &job);
     void probeJob(const Job &job);
     bool enterPassword(ModuleBus &bus, const Job &job);
+    bool selectPage(ModuleBus &bus, const Job &job, LogType kind);
+    bool restorePage(ModuleBus &bus, const Job &job, LogType kind);
     bool writePages(ModuleBus &bus, const Job &job, quint16 &checksum);
-    void readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts);
+    bool readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts, QByteArray *data,
+                   quint16 *checksum);
+    QString readRecord(const Job &job) const;
     // Closes the bus and reports why a job ended early.
     void fail(ModuleBus &bus, const Job &job, LogType kind, const BusFailure &failure, const QString &refusal);
     static bool mayHaveStored(const BusFailure &failure);
-    QString refusedWriteByte(const Job &job, const BusFailure &failure, int page) const;
+    QString refusedWriteByte(const Job &job, const BusFailure &failure, quint8 pageAddress, int page) const;
     static QString refusal(const Job &job);
     static QString recordTime();
     static QString hexAddress(quint8 address);
@@ -116,8 +149,13 @@ private:
     quint8 address = 0x50;
     int addrStart = 0;
     int addrEnd = 128;
+    int page = -1;
+    int bank = -1;
     QByteArray writePassword;
+    quint8 passwordDevice = sff::kPasswordDevice;
+    int passwordOffset = sff::kPasswordEntry.offset;
     QByteArray writeData;
+    QVector<sff::Span> writeSpans;
     bool verify = true;
     int transferMode = kTransferFast;
 
@@ -127,4 +165,5 @@ private:
     // Of the running job, on the worker thread only.
     std::int64_t budgetStartUs = 0;
     StopReason stopReason = StopReason::None;
+    PageRestore pageRestore;
 };

@@ -1,14 +1,41 @@
-// The write job: password entry, the table in 8-byte pages, then the verify
-// pass or the close.
+// The write job: password entry, the page select, the table's data in
+// writes that never cross an 8-byte page, then the verify pass or the close.
 
 #include "modulebus.h"
 #include "sfpthread.h"
 
 namespace {
 
-constexpr quint8 kPasswordDevice = 0x51;
-constexpr int kPasswordAddress = 0x7B;
 constexpr int kPageSize = 8;
+
+struct Chunk {
+    int first;  // within the table
+    int count;
+};
+
+// The table's data spans, those that touch joined, cut at every 8-byte
+// boundary of the device.
+QVector<Chunk> chunksOf(const QVector<sff::Span> &spans, int tableStart, int tableSize)
+{
+    QVector<sff::Span> joined;
+    for (const sff::Span &span : spans.isEmpty() ? QVector<sff::Span>{sff::Span{tableStart, tableSize}} : spans) {
+        if (!joined.isEmpty() && joined.last().end() == span.offset)
+            joined.last().length += span.length;
+        else
+            joined.append(span);
+    }
+    QVector<Chunk> chunks;
+    for (const sff::Span &span : joined) {
+        const int from = qMax(span.offset, tableStart);
+        const int to = qMin(span.end(), tableStart + tableSize);
+        for (int at = from; at < to;) {
+            const int end = qMin(to, (at / kPageSize + 1) * kPageSize);
+            chunks.append({at - tableStart, end - at});
+            at = end;
+        }
+    }
+    return chunks;
+}
 
 // A module busy with the write cycle of the page before refuses its address
 // for a while; the selections poll it for up to this long.
@@ -45,7 +72,7 @@ void SFPThread::writeJob(const Job &job)
                                .arg(recordTime(), job.serialNumber, hexAddress(job.address),
                                     job.writePassword.isEmpty() ? QString() : tr(", with password"));
     quint16 checksum = 0;
-    if (!enterPassword(*bus, job) || !writePages(*bus, job, checksum))
+    if (!enterPassword(*bus, job) || !selectPage(*bus, job, kLogWrited) || !writePages(*bus, job, checksum))
         return;
     // The module may still be busy with the last page. The verify waits for
     // it in its selections; without one the write is done only once the
@@ -58,10 +85,16 @@ void SFPThread::writeJob(const Job &job)
     }
     emit log(kLogWrited, record, job.writeData.left(kTableSize), checksum);
 
+    QByteArray readBack;
+    quint16 readBackChecksum = 0;
+    const QString verifyRecord = readRecord(job);
+    if (job.verify && !readRange(*bus, job, kLogVerify, writeCycleAttempts(), &readBack, &readBackChecksum))
+        return;
+    if (!restorePage(*bus, job, job.verify ? kLogVerify : kLogWrited))
+        return;
+    bus->close();
     if (job.verify)
-        readRange(*bus, job, kLogVerify, writeCycleAttempts());
-    else
-        bus->close();
+        emit log(kLogVerify, verifyRecord, readBack, readBackChecksum);
 }
 
 bool SFPThread::enterPassword(ModuleBus &bus, const Job &job)
@@ -69,8 +102,8 @@ bool SFPThread::enterPassword(ModuleBus &bus, const Job &job)
     // Each password byte is a transaction of its own to device 0x51.
     for (int i = 0; i < job.writePassword.size(); ++i) {
         const std::vector<std::uint8_t> byte{static_cast<std::uint8_t>(job.writePassword.at(i))};
-        const BusFailure failure =
-            bus.writePage(kPasswordDevice, static_cast<quint8>(kPasswordAddress + i), byte, writeCycleAttempts());
+        const BusFailure failure = bus.writePage(job.passwordDevice, static_cast<quint8>(job.passwordOffset + i), byte,
+                                                 writeCycleAttempts());
         if (failure) {
             fail(bus, job, kLogWrited, failure,
                  failure.kind == BusFailure::RefusedByte
@@ -84,20 +117,22 @@ bool SFPThread::enterPassword(ModuleBus &bus, const Job &job)
 
 bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
 {
-    for (int first = 0; first < kTableSize; first += kPageSize) {
-        const std::vector<std::uint8_t> page(job.writeData.constData() + first,
-                                             job.writeData.constData() + first + kPageSize);
-        const quint8 pageAddress = static_cast<quint8>(job.addrStart + first);
+    const QVector<Chunk> chunks = chunksOf(job.writeSpans, job.addrStart, kTableSize);
+    for (int index = 0; index < chunks.size(); ++index) {
+        const Chunk &chunk = chunks.at(index);
+        const std::vector<std::uint8_t> page(job.writeData.constData() + chunk.first,
+                                             job.writeData.constData() + chunk.first + chunk.count);
+        const quint8 pageAddress = static_cast<quint8>(job.addrStart + chunk.first);
         const BusFailure failure = bus.writePage(job.address, pageAddress, page, writeCycleAttempts());
-        if (first == 0 && mayHaveStored(failure))
+        if (index == 0 && mayHaveStored(failure))
             emit writeReachedModule();
         if (failure) {
             fail(bus, job, kLogWrited, failure,
-                 failure.kind == BusFailure::RefusedByte ? refusedWriteByte(job, failure, first / kPageSize)
+                 failure.kind == BusFailure::RefusedByte ? refusedWriteByte(job, failure, pageAddress, index)
                                                          : refusal(job));
             return false;
         }
-        for (int i = first; i < first + kPageSize; ++i)
+        for (int i = chunk.first; i < chunk.first + chunk.count; ++i)
             if (countsInChecksum(job, i))
                 checksum = static_cast<quint16>(checksum + static_cast<quint8>(job.writeData.at(i)));
     }
@@ -122,9 +157,8 @@ bool SFPThread::mayHaveStored(const BusFailure &failure)
     }
 }
 
-QString SFPThread::refusedWriteByte(const Job &job, const BusFailure &failure, int page) const
+QString SFPThread::refusedWriteByte(const Job &, const BusFailure &failure, quint8 pageAddress, int page) const
 {
-    const quint8 pageAddress = static_cast<quint8>(job.addrStart + page * kPageSize);
     if (failure.index == 0)
         return tr("Write failed: the module refused the address of page %1 (0x%2)")
             .arg(page + 1)

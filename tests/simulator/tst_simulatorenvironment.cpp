@@ -33,8 +33,9 @@ void writeOneByte(const SimulatorSetup &setup, std::uint8_t device, std::uint8_t
     d2xx::removeAllBackends();
 }
 
-// A write job of a whole table, as the window makes it.
-QStringList writeTable(const SimulatorSetup &setup, const QByteArray &table, bool verify)
+// A write job of a whole table, as the window makes it; of A0 Low unless a
+// page of A2h is named.
+QStringList writeTable(const SimulatorSetup &setup, const QByteArray &table, bool verify, int a2Page = -1)
 {
     d2xx::removeAllBackends();
     d2xx::installBackend(setup.backend);
@@ -43,6 +44,12 @@ QStringList writeTable(const SimulatorSetup &setup, const QByteArray &table, boo
     worker.setMode(SFPThread::kModeWrite);
     worker.setWriteData(table);
     worker.setVerify(verify);
+    if (a2Page >= 0) {
+        worker.setAddress(0x51);
+        worker.setAddressStart(128);
+        worker.setAddressStop(255);
+        worker.setPage(a2Page);
+    }
     JobRunner job(worker);
     job.run();
     d2xx::removeAllBackends();
@@ -203,6 +210,26 @@ private slots:
         QCOMPARE(outcome, QStringList{"Couldn't write to: VEXASIM1"});
         QCOMPARE(readFile(path), where == "gone" ? QByteArray() : sampleModuleImage());
         QCOMPARE(moduleImage(*setup.backend->programmers()[0]->module()).left(128), sampleModuleImage().left(128));
+    }
+
+    // Every simulated SFP module has A2h pages 00h and 01h of user memory and a
+    // vendor page 80h; a file keeps the four tables as 512 bytes until a page
+    // holds anything, then the pages too, and starts with them again.
+    void aFileKeepsThePagesOfA2h()
+    {
+        const QString path = dir.filePath("paged.bin");
+        QVERIFY(writeFile(path, sampleModuleImage()));
+        const QByteArray page = pattern(128, 21);
+        QCOMPARE(writeTable(simulatorFor(path), page, true, 1), (QStringList{"log", "log"}));
+        QVERIFY(readFile(path).startsWith("Offset"));
+        const auto module = simulatorFor(path).backend->programmers()[0]->module();
+        const SimulatedModule::PageBytes kept = module->pageBytes(0x51, 1);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(kept.data()), 128), page);
+        QCOMPARE(moduleImage(*module), sampleModuleImage());
+        QCOMPARE(module->pages(0x51), (std::vector<int>{0, 1, 0x80}));
+        QCOMPARE(module->selectedPage(0x51), 0);
+        const auto tunable = simulatorFor("tunable").backend->programmers()[0]->module();
+        QCOMPARE(tunable->pages(0x51), (std::vector<int>{0, 1, 2, 0x80}));
     }
 
     void fileThatIsNoImageIsRefused_data()

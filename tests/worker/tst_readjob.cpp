@@ -284,6 +284,72 @@ private slots:
             QCOMPARE(read.acknowledged, std::vector<bool>{false});
     }
 
+    // A page of A2h: its number written to byte 127 and read back before the
+    // read, the module's own page written back after it, also after a cancel;
+    // a page the module does not take is not read at all.
+    void pagesAreSelectedCheckedAndRestored_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("selectedBefore");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QList<int>>("writes");  // the bytes written to byte 127, in order
+        QTest::newRow("a page") << 1 << 0 << false << QStringList{"log"} << QList<int>{1, 0};
+        QTest::newRow("the page selected already") << 1 << 1 << false << QStringList{"log"} << QList<int>{};
+        QTest::newRow("a page the module lacks") << 5 << 0 << false << QStringList{"error"} << QList<int>{5};
+        QTest::newRow("canceled while reading it") << 1 << 0 << true << QStringList{"canceled"} << QList<int>{1, 0};
+    }
+    void pagesAreSelectedCheckedAndRestored()
+    {
+        QFETCH(int, page);
+        QFETCH(int, selectedBefore);
+        QFETCH(bool, cancel);
+        QFETCH(QStringList, order);
+        QFETCH(QList<int>, writes);
+        sim->module->addPage(0x51, 1);
+        SimulatedModule::PageBytes bytes{};
+        bytes.fill(0x5A);
+        sim->module->setPageBytes(0x51, 1, bytes);
+        worker->setPage(page);
+        if (selectedBefore) {
+            // Selected before, by another tool.
+            SFPThread other;
+            other.setSerialNumber(sim->identity());
+            other.setTransferMode(transferMode());
+            other.setAddress(0x51);
+            other.setAddressStart(127);
+            other.setAddressStop(127);
+            other.setWriteData(QByteArray(128, char(selectedBefore)));
+            other.setWriteSpans({sff::Span{127, 1}});
+            other.setMode(SFPThread::kModeWrite);
+            other.setVerify(false);
+            JobRunner(other).run();
+            QCOMPARE(sim->module->selectedPage(0x51), selectedBefore);
+            sim->clearRecord();
+        }
+        if (cancel)
+            sim->atReadSelection(3, [this] { worker->requestInterruption(); });
+        readTable(0x51, 128, 255, SFPThread::kModeRead | SFPThread::kModeA2Table);
+        QCOMPARE(job->order, order);
+        QCOMPARE(sim->module->selectedPage(0x51), selectedBefore);
+        QList<int> written;
+        bool readUpperHalf = false;
+        for (const I2cTransaction &t : sim->transactions()) {
+            if (t.byteAddress() == 127 && t.bytes.size() == 2)
+                written.append(t.bytes[1]);
+            readUpperHalf = readUpperHalf || t.byteAddress() == 128;
+        }
+        QCOMPARE(written, writes);
+        QCOMPARE(readUpperHalf, page == 1);
+        if (order == QStringList{"log"}) {
+            QCOMPARE(job->logs[0].data, QByteArray(128, char(0x5A)));
+            QVERIFY(job->logs[0].record.endsWith(", page 01h\n"));
+        } else if (order == QStringList{"error"}) {
+            QVERIFY2(job->errors[0].startsWith("The module did not take page 05h: byte 127 of device 0x51 reads 00h"),
+                     qPrintable(job->errors[0]));
+        }
+    }
+
     void timeoutIsAnErrorNotACancel()
     {
         worker->setTimeBudget(1000);

@@ -194,6 +194,30 @@ private slots:
         QVERIFY(job->logs[1].record.endsWith("Read(" + sim->identity() + ") from 0x51\n"));
     }
 
+    // Only the spans given are written, in writes that never cross an 8-byte
+    // page: A2 Low without its password entry and page select.
+    void onlyTheDataSpansAreWritten()
+    {
+        const QByteArray before = sim->memory(0x51, 0, 128);
+        worker->setWriteSpans({sff::Span{0, 123}});
+        write(table(9), 0x51, 0, SFPThread::kModeWrite | SFPThread::kModeA2Table);
+        QCOMPARE(job->order, QStringList{"log"});
+        QCOMPARE(sim->memory(0x51, 0, 128), table(9).left(123) + before.mid(123));
+        I2cTransaction last;
+        for (const I2cTransaction &t : sim->transactions())
+            if (t.byteAddress() >= 0)
+                last = t;  // the polls after it carry no byte address
+        QCOMPARE(last.byteAddress(), 120);
+        QCOMPARE(int(last.data().size()), 3);
+        // Runs that touch go out as one.
+        sim->clearRecord();
+        worker->setWriteSpans({sff::Span{144, 2}, sff::Span{146, 2}});
+        write(table(10), 0x51, 128, SFPThread::kModeWrite | SFPThread::kModeA2Table);
+        QCOMPARE(sim->transactions().front().byteAddress(), 144);
+        QCOMPARE(int(sim->transactions().front().data().size()), 4);
+        QCOMPARE(sim->memory(0x51, 144, 148), table(10).mid(16, 4));
+    }
+
     // A byte the module keeps refusing fails the job, after the page's stop,
     // and says which one it was.
     void refusedBytesFailTheWrite_data()
