@@ -12,5 +12,7 @@ public:
     static QCommandLineOption programmer();
     // `fallback` says what the command takes without -t.
     static QCommandLineOption table(const QString &fallback);
+    // The device an i2cdump given as the image is of.
+    static QCommandLineOption device();
     static QCommandLineOption help();
 };

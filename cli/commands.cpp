@@ -10,5 +10,6 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(std::make_unique<DecodeCommand>());
     commands.push_back(std::make_unique<DiffCommand>());
     commands.push_back(std::make_unique<SeriesCommand>());
+    commands.push_back(std::make_unique<TuneCommand>());
     return commands;
 }

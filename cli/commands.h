@@ -2,6 +2,7 @@
 // The commands of vexa-modulant-cli, each in its own source file.
 
 #include "command.h"
+#include "moduleimage.h"
 #include "seriescommand.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ public:
     QString synopsis() const override
     {
         return QStringLiteral("write FILE [-p SERIAL] [-t TABLE]... [--password P] [--no-verify] "
-                              "[--allow-diagnostics]");
+                              "[--allow-diagnostics] [--device a0|a2]");
     }
     QString summary() const override;
     QString description() const override;
@@ -56,7 +57,10 @@ class VerifyCommand : public Command
 
 public:
     QString name() const override { return QStringLiteral("verify"); }
-    QString synopsis() const override { return QStringLiteral("verify FILE [-p SERIAL] [-t TABLE]..."); }
+    QString synopsis() const override
+    {
+        return QStringLiteral("verify FILE [-p SERIAL] [-t TABLE]... [--device a0|a2]");
+    }
     QString summary() const override;
     QString description() const override;
     QList<QCommandLineOption> options() const override;
@@ -71,7 +75,10 @@ class DecodeCommand : public Command
 
 public:
     QString name() const override { return QStringLiteral("decode"); }
-    QString synopsis() const override { return QStringLiteral("decode [FILE | -p SERIAL] [--json]"); }
+    QString synopsis() const override
+    {
+        return QStringLiteral("decode [FILE | - | -p SERIAL] [--json] [-t TABLE] [--device a0|a2]");
+    }
     QString summary() const override;
     QString description() const override;
     QList<QCommandLineOption> options() const override;
@@ -79,9 +86,25 @@ public:
     int run(const QCommandLineParser &parser, Console &console) override;
 
 private:
-    // The module's tables as a whole-module image, or A0h alone for a module
+    // Every table and page the module advertises, or A0h alone for a module
     // without diagnostics; returns an exit code, 0 when they are read.
-    static int readModule(const QString &requested, Console &console, QByteArray *bytes);
+    static int readModule(const QString &requested, Console &console, sff::ModuleImage *image);
+};
+
+class TuneCommand : public Command
+{
+    Q_DECLARE_TR_FUNCTIONS(TuneCommand)
+
+public:
+    QString name() const override { return QStringLiteral("tune"); }
+    QString synopsis() const override
+    {
+        return QStringLiteral("tune (--channel N | --wavelength NM) [-p SERIAL]");
+    }
+    QString summary() const override;
+    QString description() const override;
+    QList<QCommandLineOption> options() const override;
+    int run(const QCommandLineParser &parser, Console &console) override;
 };
 
 class DiffCommand : public Command
@@ -90,9 +113,10 @@ class DiffCommand : public Command
 
 public:
     QString name() const override { return QStringLiteral("diff"); }
-    QString synopsis() const override { return QStringLiteral("diff FILE FILE"); }
+    QString synopsis() const override { return QStringLiteral("diff FILE FILE [--device a0|a2]"); }
     QString summary() const override;
     QString description() const override;
+    QList<QCommandLineOption> options() const override;
     int minArguments() const override { return 2; }
     int maxArguments() const override { return 2; }
     int run(const QCommandLineParser &parser, Console &console) override;

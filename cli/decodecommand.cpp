@@ -5,11 +5,10 @@
 #include "console.h"
 #include "decodelisting.h"
 #include "exitcodes.h"
-#include "imagefile.h"
+#include "imageinput.h"
 #include "json.h"
 #include "programmerchoice.h"
-#include "tablereader.h"
-#include "tables.h"
+#include "regionreader.h"
 #include "transfersession.h"
 
 #include <QJsonDocument>
@@ -40,18 +39,21 @@ QString DecodeCommand::summary() const
 QString DecodeCommand::description() const
 {
     return tr("Decodes the identification and diagnostics of a module as the window's Module panel does: of the "
-              "image FILE, or, without FILE, of the module in the programmer (-p may be left out when one "
-              "programmer is attached). The findings come first, then every field with its value and unit; "
-              "warnings and errors are spelt out. With --json the decode is one JSON object instead, in English "
-              "whatever the language.\n\n"
-              "A one-table or one-device image is taken as A0h. The exit status is 3 when a check code is wrong: "
+              "image FILE (- for standard input, so that \"ethtool -m eth0 hex on | vexa-modulant-cli decode -\" "
+              "works), or, without FILE, of every table and page the module in the programmer advertises (-p may "
+              "be left out when one programmer is attached). The findings come first, then every field with its "
+              "value and unit; warnings and errors are spelt out. With --json the decode is one JSON object "
+              "instead, in English whatever the language.\n\n"
+              "Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is "
+              "taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: "
               "CC_BASE, CC_EXT, or CC_DMI when there is A2h.");
 }
 
 QList<QCommandLineOption> DecodeCommand::options() const
 {
     return {CommandOptions::programmer(),
-            QCommandLineOption(QStringLiteral("json"), tr("One JSON object instead of text, for other programs."))};
+            QCommandLineOption(QStringLiteral("json"), tr("One JSON object instead of text, for other programs.")),
+            CommandOptions::table(QStringLiteral("a0-low")), CommandOptions::device()};
 }
 
 int DecodeCommand::run(const QCommandLineParser &parser, Console &console)
@@ -61,21 +63,24 @@ int DecodeCommand::run(const QCommandLineParser &parser, Console &console)
         console.message(tr("Decode a file or the module, not both: give FILE or -p SERIAL"));
         return kExitUsage;
     }
-    QByteArray bytes;
+    sff::ModuleImage image;
     if (files.isEmpty()) {
-        if (const int failed = readModule(parser.value(QStringLiteral("p")), console, &bytes))
+        if (const int failed = readModule(parser.value(QStringLiteral("p")), console, &image))
             return failed;
     } else {
-        LoadedImage loaded;
+        RegionSelection selection;
         QString problem;
-        if (!ImageFile::readImage(files.first(), &loaded, &problem)) {
+        if (!RegionSelection::parse(parser.values(QStringLiteral("t")), &selection, &problem)) {
             console.message(problem);
-            return kExitFailure;
+            return kExitUsage;
         }
-        bytes = loaded.bytes();
+        LoadedImage loaded;
+        if (const int failed = ImageInput::load(files.first(), parser, console, &loaded))
+            return failed;
+        if (const int refused = ImageInput::placed(loaded, selection.named(), console, &image))
+            return refused;
     }
 
-    const sff::ModuleImage image = sff::ModuleImage::fromBytes(bytes);
     if (parser.isSet(QStringLiteral("json")))
         console.data(QJsonDocument(sff::toJson(image)).toJson(QJsonDocument::Indented));
     else
@@ -87,17 +92,14 @@ int DecodeCommand::run(const QCommandLineParser &parser, Console &console)
     return kExitDifferences;
 }
 
-int DecodeCommand::readModule(const QString &requested, Console &console, QByteArray *bytes)
+int DecodeCommand::readModule(const QString &requested, Console &console, sff::ModuleImage *image)
 {
     QString serial;
     if (const int refused = ProgrammerChoice::choose(requested, &serial, console))
         return refused;
-    TransferSession session(console, serial, Tables::all().size());
-    QMap<int, QByteArray> read;
-    const int outcome = TableReader::read(session, console, Tables::all(), &read);
+    TransferSession session(console, serial, 1);
+    const int outcome = RegionReader::read(session, console, RegionSelection::allRegions(), image);
     if (outcome == kExitInterrupted)
         console.message(tr("Interrupted."));
-    if (outcome == kExitSuccess)
-        *bytes = Tables::assemble(read);  // A0h, then A2h when the module has it
     return outcome;
 }

@@ -1,9 +1,11 @@
 #include "commands.h"
 
+#include "commandoptions.h"
 #include "console.h"
 #include "differences.h"
 #include "exitcodes.h"
-#include "imagefile.h"
+#include "imageinput.h"
+#include "regionselection.h"
 
 #include <QFileInfo>
 
@@ -14,47 +16,52 @@ QString DiffCommand::summary() const
 
 QString DiffCommand::description() const
 {
-    return tr("Lists the bytes in which two images of the same size differ, with their offsets. A one-table or "
-              "one-device image is taken as A0h. The exit status is 3 when bytes differ.");
+    return tr("Lists the bytes in which two images differ, with their addresses and fields, over the tables and "
+              "pages both hold, and names the regions only one of them holds. A one-table image (128 raw bytes) "
+              "is taken as A0 Low. The exit status is 3 when the images differ.");
+}
+
+QList<QCommandLineOption> DiffCommand::options() const
+{
+    return {CommandOptions::device()};
 }
 
 int DiffCommand::run(const QCommandLineParser &parser, Console &console)
 {
     const QStringList files = parser.positionalArguments();
-    LoadedImage images[2];
-    QString problem;
+    sff::ModuleImage images[2];
     for (int i = 0; i < 2; ++i) {
-        if (!ImageFile::readImage(files.at(i), &images[i], &problem)) {
-            console.message(problem);
-            return kExitFailure;
-        }
+        LoadedImage loaded;
+        if (const int failed = ImageInput::load(files.at(i), parser, console, &loaded))
+            return failed;
+        images[i] = loaded.placed(sff::kRegionA0Low);
     }
-    if (images[0].size() != images[1].size()) {
-        console.message(tr("The images differ in size: %1 holds %2 bytes, %3 holds %4")
-                            .arg(files.at(0))
-                            .arg(images[0].size())
-                            .arg(files.at(1))
-                            .arg(images[1].size()));
-        return kExitFailure;
+    QString titles[2] = {QFileInfo(files.at(0)).fileName(), QFileInfo(files.at(1)).fileName()};
+    if (titles[0] == titles[1]) {
+        titles[0] = tr("First");
+        titles[1] = tr("Second");
     }
+
     Differences differences;
-    constexpr int kDeviceSize = LoadedImage::kDevice;
-    for (int first = 0; first < images[0].size(); first += kDeviceSize) {
-        const quint8 device = first == 0 ? 0x50 : 0x51;
-        differences.compare(images[0].bytes().mid(first, kDeviceSize), images[1].bytes().mid(first, kDeviceSize),
-                            kDeviceSize, device, 0);
-    }
-    if (differences.isEmpty()) {
+    QList<sff::Region> only[2];
+    for (int i = 0; i < 2; ++i)
+        for (const sff::Region &region : images[i].regions())
+            if (!images[1 - i].regions().contains(region))
+                only[i].append(region);
+    for (const sff::Region &region : images[0].regions())
+        if (images[1].regions().contains(region))
+            differences.compare(region, images[0].region(region), images[1].region(region));
+
+    if (differences.isEmpty() && only[0].isEmpty() && only[1].isEmpty()) {
         console.message(tr("The images are the same."));
         return kExitSuccess;
     }
-    QString firstTitle = QFileInfo(files.at(0)).fileName();
-    QString secondTitle = QFileInfo(files.at(1)).fileName();
-    if (firstTitle == secondTitle) {
-        firstTitle = tr("First");
-        secondTitle = tr("Second");
-    }
-    console.print(differences.listing(firstTitle, secondTitle));
+    if (!differences.isEmpty())
+        console.print(differences.listing(titles[0], titles[1]));
+    for (int i = 0; i < 2; ++i)
+        if (!only[i].isEmpty())
+            console.print(tr("Only in %1: %2\n")
+                              .arg(titles[i], RegionSelection::keys(only[i], sff::familyOf(images[i]))));
     console.message(tr("Bytes that differ: %1").arg(differences.count()));
     return kExitDifferences;
 }

@@ -1,33 +1,42 @@
 #pragma once
-// The bytes in which two images differ, listed with their offsets and the
+// The bytes in which two images differ, listed with their addresses and the
 // names of their fields.
+
+#include "address.h"
 
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 class Differences
 {
     Q_DECLARE_TR_FUNCTIONS(Differences)
 
 public:
-    // Compares the first `count` bytes of two runs of a device, starting at
-    // byte `firstByte` of `device` (0x50 or 0x51).
-    void compare(const QByteArray &first, const QByteArray &second, int count, quint8 device, int firstByte);
+    // Compares the bytes of `spans` (device offsets) of a region, each side
+    // given as the region's bytes from its first on.
+    void compare(const sff::Region &region, const QByteArray &first, const QByteArray &second,
+                 const QVector<sff::Span> &spans);
+    // The same over the whole region.
+    void compare(const sff::Region &region, const QByteArray &first, const QByteArray &second);
 
     bool isEmpty() const { return bytes_.isEmpty(); }
     int count() const { return bytes_.size(); }
+    // The first differing byte, as "A0h 70" or "A2h page 01h 130".
+    QString firstByte() const;
 
-    // A table with a heading: offset in a whole-module image, device and byte,
-    // the two values under the given titles, and the field.
+    // A table with a heading: the offset in the dump's layout, device, page
+    // and byte, the two values under the given titles, and the field.
     QString listing(const QString &firstTitle, const QString &secondTitle) const;
 
 private:
     struct Byte {
-        quint8 device;
-        int offset;  // within the device
+        sff::Address address;
+        int flatOffset;
         quint8 first;
         quint8 second;
     };
+    static QString where(const sff::Address &address);
     QList<Byte> bytes_;
 };

@@ -1,8 +1,5 @@
 #include "moduletransfer.h"
 
-#include "tables.h"
-#include "tableviewmodel.h"
-
 #include <QEventLoop>
 
 ModuleTransfer::ModuleTransfer(const QString &serialNumber, QObject *parent) : QObject(parent)
@@ -43,21 +40,23 @@ ModuleTransfer::~ModuleTransfer()
     worker_.wait();
 }
 
-ModuleTransfer::Outcome ModuleTransfer::read(int table, QByteArray *bytes)
+ModuleTransfer::Outcome ModuleTransfer::read(const sff::Region &region, QByteArray *bytes)
 {
-    const Outcome outcome = run(SFPThread::kModeRead, table);
+    const Outcome outcome = run(SFPThread::kModeRead, region);
     if (outcome == Outcome::Done)
         *bytes = read_;
     return outcome;
 }
 
-ModuleTransfer::Outcome ModuleTransfer::write(int table, const QByteArray &bytes, const QByteArray &password,
-                                              bool verify, QByteArray *readBack)
+ModuleTransfer::Outcome ModuleTransfer::write(const sff::Region &region, const QByteArray &bytes,
+                                              const QVector<sff::Span> &spans, const QByteArray &password, bool verify,
+                                              QByteArray *readBack)
 {
     worker_.setWriteData(bytes);
+    worker_.setWriteSpans(spans);
     worker_.setWritePassword(password);
     worker_.setVerify(verify);
-    const Outcome outcome = run(SFPThread::kModeWrite, table);
+    const Outcome outcome = run(SFPThread::kModeWrite, region);
     if (outcome == Outcome::Done)
         *readBack = verified_;
     return outcome;
@@ -71,7 +70,7 @@ void ModuleTransfer::cancel()
         worker_.requestInterruption();
 }
 
-ModuleTransfer::Outcome ModuleTransfer::run(int mode, int table)
+ModuleTransfer::Outcome ModuleTransfer::run(int mode, const sff::Region &region)
 {
     if (canceled_)
         return Outcome::Canceled;
@@ -82,10 +81,11 @@ ModuleTransfer::Outcome ModuleTransfer::run(int mode, int table)
     written_ = false;
     writingPages_ = mode == SFPThread::kModeWrite;
 
-    worker_.setAddress(Tables::device(table));
-    worker_.setAddressStart(Tables::firstByte(table));
-    worker_.setAddressStop(Tables::firstByte(table) + SFPThread::kTableSize - 1);
-    worker_.setMode(mode | (TableViewModel::isA2Table(table) ? SFPThread::kModeA2Table : 0));
+    worker_.setAddress(region.device);
+    worker_.setAddressStart(region.firstByte());
+    worker_.setAddressStop(region.firstByte() + SFPThread::kTableSize - 1);
+    worker_.setPage(region.page.number, region.page.bank);
+    worker_.setMode(mode | (region.device == sff::kDeviceA2 ? SFPThread::kModeA2Table : 0));
 
     QEventLoop loop;
     connect(&worker_, &QThread::finished, &loop, &QEventLoop::quit);

@@ -1,5 +1,5 @@
 #pragma once
-// Runs the worker's jobs one table at a time for the command-line tool and
+// Runs the worker's jobs one region at a time for the command-line tool and
 // waits for each in an event loop, so that Ctrl+C can reach it.
 //
 // cancel() uses the worker's own cancel, with one care for writes: a write is
@@ -7,6 +7,7 @@
 // the table half old, half new. It stops once the table is written, before
 // the read-back.
 
+#include "address.h"
 #include "sfpthread.h"
 
 #include <QByteArray>
@@ -28,9 +29,13 @@ public:
     // SFPThread::TransferMode.
     void setTransferMode(int mode) { worker_.setTransferMode(mode); }
 
-    Outcome read(int table, QByteArray *bytes);
-    // `readBack` gets the verify pass's bytes; empty without verify.
-    Outcome write(int table, const QByteArray &bytes, const QByteArray &password, bool verify, QByteArray *readBack);
+    Outcome read(const sff::Region &region, QByteArray *bytes);
+    // Writes the bytes of `spans` (device offsets; empty for all 128) of the
+    // region. `readBack` gets the verify pass's bytes; empty without verify.
+    Outcome write(const sff::Region &region, const QByteArray &bytes, const QVector<sff::Span> &spans,
+                  const QByteArray &password, bool verify, QByteArray *readBack);
+    // Where the module takes its password, by its family.
+    void setPasswordEntry(quint8 device, int offset) { worker_.setPasswordEntry(device, offset); }
 
     // The worker's message for the last Failed outcome.
     QString error() const { return error_; }
@@ -42,7 +47,7 @@ public slots:
     void cancel();
 
 private:
-    Outcome run(int mode, int table);
+    Outcome run(int mode, const sff::Region &region);
 
     SFPThread worker_;
     std::atomic<bool> canceled_{false};

@@ -3,12 +3,11 @@
 #include "console.h"
 #include "interrupt.h"
 #include "settingskeys.h"
-#include "tables.h"
 
 #include <QSettings>
 
-TransferSession::TransferSession(Console &console, const QString &serialNumber, int tables)
-    : console_(console), transfer_(serialNumber), total_(tables)
+TransferSession::TransferSession(Console &console, const QString &serialNumber, int regions)
+    : console_(console), transfer_(serialNumber), total_(regions)
 {
     // Fast or Compatible, as chosen in the window's settings.
     transfer_.setTransferMode(qBound(0, QSettings().value(kTransferKey, kDefaultTransfer).toInt(), 1));
@@ -18,14 +17,14 @@ TransferSession::TransferSession(Console &console, const QString &serialNumber, 
         transfer_.cancel();
 }
 
-void TransferSession::starting(int table)
+void TransferSession::starting(const QString &title)
 {
     // SIGINT is noted at once but reaches the event loop later; a job must
     // not start in between.
     if (Interrupt::instance().requested())
         transfer_.cancel();
     if (total_ > 1)
-        console_.progress(done_, total_, Tables::title(table));
+        console_.progress(done_, total_, title);
 }
 
 void TransferSession::finished()

@@ -1,6 +1,6 @@
 #pragma once
-// What read, write and verify share around the transfer of their tables:
-// Ctrl+C cancels it, and a progress bar counts the tables.
+// What read, write and verify share around the transfer of their regions:
+// Ctrl+C cancels it, and a progress bar counts the regions.
 
 #include "moduletransfer.h"
 
@@ -9,11 +9,14 @@ class Console;
 class TransferSession
 {
 public:
-    TransferSession(Console &console, const QString &serialNumber, int tables);
+    TransferSession(Console &console, const QString &serialNumber, int regions);
 
     ModuleTransfer &transfer() { return transfer_; }
-    // Shows the bar with the table now under way (for more than one table).
-    void starting(int table);
+    // How many regions there are, when it is known only on the way.
+    void setTotal(int regions) { total_ = regions; }
+    int done() const { return done_; }
+    // Shows the bar with the region now under way (for more than one).
+    void starting(const QString &title);
     void finished();
     // Ctrl+C has come, be it during a job or between two.
     bool interrupted() const;

@@ -4,32 +4,35 @@
 #include "console.h"
 #include "differences.h"
 #include "exitcodes.h"
-#include "imagefile.h"
+#include "imageinput.h"
 #include "passwordoption.h"
 #include "programmerchoice.h"
-#include "tables.h"
-#include "tableviewmodel.h"
+#include "regionselection.h"
 #include "transfersession.h"
+#include "writerules.h"
 
 QString WriteCommand::summary() const
 {
-    return tr("Write tables of an image into the module");
+    return tr("Write tables and pages of an image into the module");
 }
 
 QString WriteCommand::description() const
 {
-    return tr("Writes the tables named with -t (default: a0-low) from the image FILE into the module, after the "
-              "module password, and reads each table back to verify it. A whole-module image gives each table "
-              "from its place, a one-device image the tables of the device named, a one-table image the one "
-              "table named.\n\n"
-              "A2 Low holds the diagnostics' thresholds and calibration; it is written only with "
-              "--allow-diagnostics. Ctrl+C stops once the table under way is written: a table is never left half "
-              "written.");
+    return tr("Writes the tables and pages named with -t from the image FILE (- for standard input) into the "
+              "module, after the module password, and reads each back to verify it. Without -t it writes A0 Low, "
+              "which the image must hold; -t all writes every region the image holds. Each region goes to the "
+              "address the image gives it; a region the image does not hold is refused before anything is "
+              "written. A one-table image (128 raw bytes) goes where -t says, A0 Low by default.\n\n"
+              "Bytes that are no data are never written: the page select (byte 127 of A2h) and the password entry. "
+              "The verify compares what a module keeps as written: all of A0h, the thresholds, calibration and "
+              "CC_DMI of A2 Low, the user memory of A2h's pages. A2 Low holds the diagnostics' thresholds and "
+              "calibration; it is written only with --allow-diagnostics. Ctrl+C stops once the region under way "
+              "is written: a region is never left half written.");
 }
 
 QList<QCommandLineOption> WriteCommand::options() const
 {
-    return {CommandOptions::programmer(), CommandOptions::table(QStringLiteral("a0-low")),
+    return {CommandOptions::programmer(), CommandOptions::table(QStringLiteral("a0-low")), CommandOptions::device(),
             QCommandLineOption(QStringLiteral("password"),
                                tr("The module password: none (default), preset1, preset2, custom (the one stored "
                                   "in the settings) or eight hexadecimal digits."),
@@ -41,15 +44,10 @@ QList<QCommandLineOption> WriteCommand::options() const
 int WriteCommand::run(const QCommandLineParser &parser, Console &console)
 {
     const QString file = parser.positionalArguments().first();
-    QList<int> tables;
+    RegionSelection selection;
     QString problem;
-    if (!Tables::parse(parser.values(QStringLiteral("t")), {TableViewModel::kTableA0Low}, &tables, &problem)) {
+    if (!RegionSelection::parse(parser.values(QStringLiteral("t")), &selection, &problem)) {
         console.message(problem);
-        return kExitUsage;
-    }
-    if (tables.contains(TableViewModel::kTableA2Low) && !parser.isSet(QStringLiteral("allow-diagnostics"))) {
-        console.message(tr("Writing A2 Low may upset the module's diagnostics and other settings; add "
-                           "--allow-diagnostics to write it all the same."));
         return kExitUsage;
     }
     QByteArray password;
@@ -59,51 +57,75 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
         console.message(problem);
         return kExitUsage;
     }
-    LoadedImage image;
-    if (const int refused = Tables::load(file, tables, &image, console))
+    LoadedImage loaded;
+    sff::ModuleImage image;
+    if (const int refused = ImageInput::load(file, parser, console, &loaded))
         return refused;
+    if (const int refused = ImageInput::placed(loaded, selection.named(), console, &image))
+        return refused;
+    const sff::Family family = sff::familyOf(image);
+    QList<sff::Region> regions;
+    if (selection.isEmpty()) {
+        if (!image.holdsRegion(sff::kRegionA0Low)) {
+            console.message(tr("The image holds no A0 Low, which write takes without -t; name the tables to write "
+                               "with -t. The image holds %1")
+                                .arg(RegionSelection::keys(image.regions(), family)));
+            return kExitUsage;
+        }
+        regions = {sff::kRegionA0Low};
+    } else if (!selection.inImage(image, &regions, &problem)) {
+        console.message(problem);
+        return kExitUsage;
+    }
+    for (const sff::Region &region : regions) {
+        if (sff::holdsDiagnosticsSettings(region, family) && !parser.isSet(QStringLiteral("allow-diagnostics"))) {
+            console.message(tr("Writing %1 may upset the module's diagnostics and other settings; add "
+                               "--allow-diagnostics to write it all the same.")
+                                .arg(RegionSelection::title(region, family)));
+            return kExitUsage;
+        }
+    }
     QString serial;
     if (const int refused = ProgrammerChoice::choose(parser.value(QStringLiteral("p")), &serial, console))
         return refused;
 
     const bool verify = !parser.isSet(QStringLiteral("no-verify"));
-    TransferSession session(console, serial, tables.size());
-    QList<int> written;
-    for (int table : tables) {
-        session.starting(table);
-        const QByteArray bytes = image.table(table);
+    TransferSession session(console, serial, regions.size());
+    QList<sff::Region> written;
+    for (const sff::Region &region : regions) {
+        const QString title = RegionSelection::title(region, family);
+        session.starting(title);
+        const QByteArray bytes = image.region(region);
         QByteArray readBack;
-        const ModuleTransfer::Outcome outcome = session.transfer().write(table, bytes, password, verify, &readBack);
+        const ModuleTransfer::Outcome outcome =
+            session.transfer().write(region, bytes, sff::writtenSpans(region, family), password, verify, &readBack);
         if (outcome == ModuleTransfer::Outcome::Failed) {
             const QString error = session.transfer().error();
             console.message(session.transfer().wasWritten()
-                                ? tr("%1 written, but reading it back failed: %2").arg(Tables::title(table), error)
-                                : tr("Couldn't write %1: %2").arg(Tables::title(table), error));
+                                ? tr("%1 written, but reading it back failed: %2").arg(title, error)
+                                : tr("Couldn't write %1: %2").arg(title, error));
             if (!written.isEmpty())
-                console.message(tr("Written before: %1").arg(Tables::titles(written)));
+                console.message(tr("Written before: %1").arg(RegionSelection::titles(written, family)));
             return kExitFailure;
         }
         if (session.transfer().wasWritten())
-            written.append(table);
+            written.append(region);
         if (outcome == ModuleTransfer::Outcome::Canceled || session.interrupted()) {
-            console.message(written.isEmpty() ? tr("Interrupted: nothing was written.")
-                                              : tr("Interrupted: written whole: %1").arg(Tables::titles(written)));
+            console.message(written.isEmpty()
+                                ? tr("Interrupted: nothing was written.")
+                                : tr("Interrupted: written whole: %1").arg(RegionSelection::titles(written, family)));
             return kExitInterrupted;
         }
         if (verify) {
             Differences differences;
-            differences.compare(bytes, readBack, Tables::comparedBytes(table), Tables::device(table),
-                                Tables::firstByte(table));
+            differences.compare(region, bytes, readBack, sff::keptSpans(region, family));
             if (!differences.isEmpty()) {
                 console.print(differences.listing(tr("Written"), tr("Read back")));
-                console.message(tr("%1 written, but bytes read back differ: %2")
-                                    .arg(Tables::title(table))
-                                    .arg(differences.count()));
+                console.message(tr("%1 written, but bytes read back differ: %2").arg(title).arg(differences.count()));
                 return kExitDifferences;
             }
         }
-        console.message(verify ? tr("%1 written and verified").arg(Tables::title(table))
-                               : tr("%1 written, not verified").arg(Tables::title(table)));
+        console.message(verify ? tr("%1 written and verified").arg(title) : tr("%1 written, not verified").arg(title));
         session.finished();
     }
     return kExitSuccess;

@@ -4,6 +4,7 @@
 
 #include "samplemodule.h"
 #include "testbytes.h"
+#include "textdump.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -78,6 +79,22 @@ const char kEthtoolDump[] =
     "0x01e0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n"
     "0x01f0:\t\t00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 \n";
 
+// The tool's own dump of regions of an SFP image of 512 bytes.
+QByteArray dumpOf(const QByteArray &module, const QList<sff::Region> &regions,
+                  const QList<QPair<sff::Region, QByteArray>> &more = {})
+{
+    const sff::ModuleImage whole = sff::ModuleImage::fromBytes(module);
+    sff::ModuleImage image;
+    for (const sff::Region &region : regions)
+        image.putRegion(region, whole.region(region));
+    for (const auto &page : more)
+        image.putRegion(page.first, page.second);
+    return TextDump::write(image);
+}
+
+const QList<sff::Region> kTables{sff::kRegionA0Low, sff::kRegionA0High, sff::kRegionA2Low, sff::kRegionA2High};
+const sff::Region kA2Page01 = sff::Region::upperOf(sff::kDeviceA2, sff::Page{1});
+
 // A value in JSON by its path, "checksums/base/ok" or "fields/0/name".
 QJsonValue valueAt(QJsonValue value, const QString &path)
 {
@@ -105,15 +122,18 @@ class TstCliCommands : public QObject
         QString err;
     };
 
-    // Runs the program on a module that holds the sample image.
-    Run run(const QStringList &arguments)
+    // Runs the program on a module that holds the sample image, or the one
+    // VEXA_SIMULATOR names, with `input` on its standard input.
+    Run run(const QStringList &arguments, const QString &simulator = QString(), const QByteArray &input = QByteArray())
     {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VEXA_SIMULATOR", path("module.bin"));
+        environment.insert("VEXA_SIMULATOR", simulator.isEmpty() ? path("module.bin") : simulator);
         environment.insert("XDG_CONFIG_HOME", path("config"));
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(VEXA_CLI), arguments);
+        program.write(input);
+        program.closeWriteChannel();
         if (!program.waitForFinished(60000))
             return {-1, {}, program.errorString()};
         return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, program.readAllStandardOutput(),
@@ -139,6 +159,11 @@ private slots:
         QVERIFY(writeFile(path("badbase.bin"), replaced(sample, 63, QByteArray(1, char(sample.at(63) + 1)))));
         QVERIFY(writeFile(path("baddmi.bin"), replaced(sample, 256 + 95, QByteArray(1, char(sample.at(351) + 1)))));
         QVERIFY(writeFile(path("dark.bin"), replaced(sample, 256 + 104, QByteArray(2, '\0'))));  // RX power 0
+        QVERIFY(writeFile(path("a2.txt"), dumpOf(sample, {sff::kRegionA2Low, sff::kRegionA2High})));
+        QVERIFY(writeFile(path("both.txt"), dumpOf(sample, {sff::kRegionA0Low, sff::kRegionA2Low})));
+        QVERIFY(writeFile(path("high.txt"), dumpOf(sample, {sff::kRegionA0High})));
+        QVERIFY(writeFile(path("spaces.bin"), QByteArray(128, ' ')));
+        QVERIFY(writeFile(path("page.txt"), dumpOf(sample, {}, {{kA2Page01, table}})));
     }
 
     void init()
@@ -161,17 +186,25 @@ private slots:
         QTest::newRow("list") << QStringList{"list"} << 0 << QByteArray("VEXASIM1  FTDI    Vexa simulated programmer\nVEXASIM2  CH341A  CH341A VEXASIM2\n")
                               << "" << sample << none;
         QTest::newRow("read as a hex dump")
-            << QStringList{"read"} << 0 << "\n0x0100:\t\t" + sample.mid(256, 16).toHex(' ') + " \n0x0110:" << ""
+            << QStringList{"read"} << 0 << "# a2-low\n0x0100:\t\t" + sample.mid(256, 16).toHex(' ') + " \n0x0110:" << ""
             << sample << none;
+        // The sample module advertises A2h pages: the file keeps them.
         QTest::newRow("read the whole module") << QStringList{"read", "-o", out} << 0 << none << "" << sample
-                                               << sample;
+                                               << dumpOf(sample, kTables, {{kA2Page01, QByteArray(128, '\0')}});
+        QTest::newRow("read the four tables") << QStringList{"read", "-t", "a0,a2", "-o", out} << 0 << none << ""
+                                              << sample << sample;
         QTest::newRow("read A2h to standard output")
-            << QStringList{"read", "-t", "a2", "-o", "-"} << 0 << sample.mid(256) << "" << sample << none;
-        QTest::newRow("read one table") << QStringList{"read", "--table", "a0-high", "-o", out} << 0 << none << ""
-                                        << sample << sample.mid(128, 128);
-        QTest::newRow("no image of scattered tables")
-            << QStringList{"read", "-t", "a0-low,a2-high", "-o", out} << 2 << none
-            << "A raw image holds one table, one device or the whole module, not A0 Low, A2 High" << sample << none;
+            << QStringList{"read", "-t", "a2", "-o", "-"} << 0 << dumpOf(sample, {sff::kRegionA2Low, sff::kRegionA2High})
+            << "" << sample << none;
+        QTest::newRow("read A0 Low raw") << QStringList{"read", "--table", "a0-low", "-o", out} << 0 << none << ""
+                                         << sample << sample.left(128);
+        QTest::newRow("read scattered tables") << QStringList{"read", "-t", "a0-low,a2-high", "-o", out} << 0 << none
+                                               << "" << sample
+                                               << dumpOf(sample, {sff::kRegionA0Low, sff::kRegionA2High});
+        QTest::newRow("read a page") << QStringList{"read", "-t", "a2-page-01"} << 0
+                                     << QByteArray("# a2-page-01\n0x0180:\t\t00 00") << "" << sample << none;
+        QTest::newRow("read a page the module lacks") << QStringList{"read", "-t", "a2-page-05"} << 1 << none
+                                                      << "did not take page 05h" << sample << none;
         QTest::newRow("unknown programmer") << QStringList{"read", "-p", "NOPE"} << 1 << none
                                             << "No programmer with the serial number NOPE is attached; found: VEXASIM1"
                                             << sample << none;
@@ -180,11 +213,25 @@ private slots:
                                       << "A0 Low written and verified" << replaced(sample, 0, image.left(128)) << none;
         QTest::newRow("A2 Low needs leave") << QStringList{"write", path("image.bin"), "-t", "all"} << 2 << none
                                             << "--allow-diagnostics" << sample << none;
-        // The password entry of A2h takes the password, not the image's bytes.
+        // The password entry and the page select of A2h are no data.
         QTest::newRow("write everything")
             << QStringList{"write", path("image.bin"), "-t", "all", "--allow-diagnostics", "--password", "preset2"}
-            << 0 << none << "A2 High written and verified" << replaced(image, 256 + 123, sample.mid(256 + 123, 4))
+            << 0 << none << "A2 High written and verified" << replaced(image, 256 + 123, sample.mid(256 + 123, 5))
             << none;
+        QTest::newRow("an A2h dump is no A0 Low") << QStringList{"write", path("a2.txt")} << 2 << none
+                                                  << "The image holds no A0 Low" << sample << none;
+        QTest::newRow("an A2h dump into A0 High") << QStringList{"write", path("a2.txt"), "-t", "a0-high"} << 2 << none
+                                                  << "The image does not hold a0-high; it holds a2-low, a2-high"
+                                                  << sample << none;
+        QTest::newRow("an A2h dump into A2 High")
+            << QStringList{"write", path("a2.txt"), "-t", "a2-high"} << 0 << none << "A2 High written and verified"
+            << sample << none;
+        QTest::newRow("a table of spaces") << QStringList{"write", path("spaces.bin"), "-t", "a2-high"} << 0 << none
+                                           << "A2 High written and verified"
+                                           << replaced(sample, 384, QByteArray(128, ' ')) << none;
+        QTest::newRow("write a page") << QStringList{"write", path("page.txt"), "-t", "a2-page-01"} << 0 << none
+                                      << "A2 Page 01h written and verified"
+                                      << dumpOf(sample, kTables, {{kA2Page01, table}}) << none;
         QTest::newRow("write a table unverified")
             << QStringList{"write", path("table.bin"), "-t", "a2-high", "--no-verify"} << 0 << none
             << "A2 High written, not verified" << replaced(sample, 384, table) << none;
@@ -201,9 +248,18 @@ private slots:
         QTest::newRow("verify, same") << QStringList{"verify", path("sample.bin"), "-t", "all"} << 0 << none
                                       << "The module matches the image: A0 Low, A0 High, A2 Low, A2 High" << sample
                                       << none;
+        // Of A2h only what a module keeps: thresholds to CC_DMI, the user memory.
         QTest::newRow("verify, different")
             << QStringList{"verify", path("image.bin")} << 3 << QByteArray("Extended identifier\n0x0002  A0h 2")
-            << QString("Bytes that differ: %1").arg(differing(image, sample, 0, 128)) << sample << none;
+            << QString("Bytes that differ: %1")
+                   .arg(differing(image, sample, 0, 256) + differing(image, sample, 256, 96)
+                        + differing(image, sample, 384, 120))
+            << sample << none;
+        QTest::newRow("verify a dump with a gap") << QStringList{"verify", path("both.txt"), "-t", "a0-low,a2-low"} << 0
+                                                  << none << "The module matches the image: A0 Low, A2 Low" << sample
+                                                  << none;
+        QTest::newRow("verify A0 High from a dump") << QStringList{"verify", path("high.txt")} << 0 << none
+                                                    << "The module matches the image: A0 High" << sample << none;
         QTest::newRow("verify a broken dump") << QStringList{"verify", path("broken.txt")} << 1 << none
                                               << "Line 2: \"zz\" is not a hexadecimal byte" << sample << none;
 
@@ -213,8 +269,13 @@ private slots:
                               << none;
         QTest::newRow("diff, same") << QStringList{"diff", path("sample.bin"), path("sample.bin")} << 0 << none
                                     << "The images are the same." << sample << none;
-        QTest::newRow("diff, sizes") << QStringList{"diff", path("image.bin"), path("table.bin")} << 1 << none
-                                     << "The images differ in size" << sample << none;
+        QTest::newRow("diff, other tables") << QStringList{"diff", path("image.bin"), path("table.bin")} << 3
+                                            << QByteArray("Only in image.bin: a0-high, a2-low, a2-high\n")
+                                            << QString("Bytes that differ: %1").arg(differing(image, table, 0, 128))
+                                            << sample << none;
+        QTest::newRow("diff names A2h bytes") << QStringList{"diff", path("a2.txt"), path("image.bin")} << 3
+                                              << QByteArray("Temperature: high alarm threshold\n")
+                                              << "Bytes that differ: " << sample << none;
 
         QTest::newRow("decode a file") << QStringList{"decode", path("sample.bin")} << 0
                                        << QByteArray("0.2818 mW (-5.50 dBm)\n") << "" << sample << none;
@@ -225,6 +286,8 @@ private slots:
         QTest::newRow("decode, wrong CC_BASE")
             << QStringList{"decode", path("badbase.bin")} << 3 << QByteArray("Findings\n  [error] CC_BASE is 39h")
             << "Check codes that are wrong: CC_BASE" << sample << none;
+        QTest::newRow("decode A2h of a dump") << QStringList{"decode", path("a2.txt")} << 0
+                                              << QByteArray("CC_DMI") << "" << sample << none;
         QTest::newRow("decode a file or the module")
             << QStringList{"decode", path("sample.bin"), "-p", "VEXASIM1"} << 2 << none
             << "Decode a file or the module, not both" << sample << none;
@@ -262,6 +325,42 @@ private slots:
         QCOMPARE(readFile(path("module.bin")), module);
         QCOMPARE(QFile::exists(path("out.bin")), !written.isEmpty());
         QCOMPARE(readFile(path("out.bin")), written);
+    }
+
+    // Tuning the simulated DWDM module, and images from standard input.
+    void tuneAndStandardInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("err");
+        const QStringList tune{"tune", "-p", "VEXASIM1"};
+        QTest::newRow("channel") << tune + QStringList{"--channel", "5"} << QByteArray() << 0
+                                 << QByteArray("Channel 5: 191.5500 THz, 1565.09 nm") << "";
+        QTest::newRow("wavelength") << tune + QStringList{"--wavelength", "1528.77"} << QByteArray() << 0
+                                    << QByteArray("Channel 96: 196.1000 THz, 1528.77 nm") << "";
+        QTest::newRow("out of range") << tune + QStringList{"--channel", "97"} << QByteArray() << 2 << QByteArray()
+                                      << "Channel 97 is outside the module's range: channels 1 to 96";
+        QTest::newRow("between channels") << tune + QStringList{"--wavelength", "1565.3"} << QByteArray() << 2
+                                          << QByteArray() << "the nearest channel is 4, at 1565.50 nm";
+        QTest::newRow("decode an ethtool dump piped in") << QStringList{"decode", "-"} << QByteArray(kEthtoolDump) << 0
+                                                         << QByteArray("KP23110457") << "";
+        QTest::newRow("decode the tuning page") << QStringList{"decode", "-p", "VEXASIM1"} << QByteArray() << 0
+                                                << QByteArray("Channel                1 (191.3500 THz, 1566.72 nm)")
+                                                << "";
+    }
+    void tuneAndStandardInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(QString, err);
+        const Run result = run(arguments, "tunable", input);
+        QVERIFY2(result.exitCode == exitCode, qPrintable(QString("%1: %2").arg(result.exitCode).arg(result.err)));
+        QVERIFY2(out.isEmpty() ? result.out.isEmpty() : result.out.contains(out), result.out.constData());
+        QVERIFY2(err.isEmpty() ? result.err.isEmpty() : result.err.contains(err), qPrintable(result.err));
     }
 
     void decodeJson_data()
