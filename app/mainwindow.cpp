@@ -7,6 +7,7 @@
 
 #include "aboutdialog.h"
 #include "fieldmappers.h"
+#include "imagefile.h"
 #include "memorymap.h"
 #include "modulepages.h"
 #include "seriesdialog.h"
@@ -23,6 +24,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
@@ -30,6 +32,8 @@
 namespace {
 
 constexpr int kBufferCount = 3;
+// The table selector's items: the four tables, then a page of A2h.
+constexpr int kSelectorA2Page = 4;
 constexpr int kSectionSize = 18;
 const char kLastOpenedDir[] = "gui/last_opened_dir";
 const char kLastSavedDir[] = "gui/last_saved_dir";
@@ -73,6 +77,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         &settingsDialog, &SettingsDialog::programmerWarning, this,
         [this](const QString &text) { QMessageBox::warning(this, tr("Warning"), text); }, Qt::QueuedConnection);
 
+    ui->sb_page->hide();
+    connect(ui->sb_page, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::applySelectedRegion);
     connect(ui->sb_addr_start, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStart);
     connect(ui->sb_addr_stop, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStop);
 
@@ -159,8 +165,24 @@ void MainWindow::on_tw_buffers_currentChanged()
     if (!model)
         return;
     bindMappers();
-    ui->cb_table->setCurrentIndex(model->table());
+    showRegion(model->region());
     showRangeAndChecksum();
+}
+
+sff::Region MainWindow::selectedRegion() const
+{
+    const int index = ui->cb_table->currentIndex();
+    if (index == kSelectorA2Page)
+        return sff::Region::upperOf(sff::kDeviceA2, sff::Page{ui->sb_page->value()});
+    return sff::regionOfTable(index);
+}
+
+void MainWindow::showRegion(const sff::Region &region)
+{
+    const int table = sff::tableOfRegion(region);
+    if (table < 0)
+        ui->sb_page->setValue(region.page.number);
+    ui->cb_table->setCurrentIndex(table < 0 ? kSelectorA2Page : table);
 }
 
 void MainWindow::showRangeAndChecksum()
@@ -173,11 +195,18 @@ void MainWindow::showRangeAndChecksum()
 
 void MainWindow::on_cb_table_currentIndexChanged(int index)
 {
+    ui->sb_page->setVisible(index == kSelectorA2Page);
+    applySelectedRegion();
+}
+
+void MainWindow::applySelectedRegion()
+{
     TableViewModel *model = currentModel();
     if (!model)
         return;  // while the form is being set up
-    model->setTable(index);
-    sfpThread.setAddress(sff::tableDevice(index));
+    const sff::Region region = selectedRegion();
+    model->setRegion(region);
+    sfpThread.setAddress(region.device);
     bindMappers();
     ui->sb_addr_start->setValue(model->addressStart());
     ui->sb_addr_stop->setValue(model->addressStop());
@@ -193,11 +222,32 @@ void MainWindow::on_tb_open_clicked()
     QSettings settings;
     const QString start = settings.value(kLastOpenedDir, QDir::currentPath()).toString();
     const QString name = QFileDialog::getOpenFileName(this, tr("Open File"), start, tr("Binary (*.bin *)"));
-    if (name.isEmpty() || !currentModel()->load(name))
+    TextDump::Options options;
+    if (name.isEmpty() || !askDumpDevice(name, &options.i2cdumpDevice) || !currentModel()->load(name, options))
         return;
     statusBar()->showMessage(tr("Load file: %1").arg(name), kStatusMs);
     settings.setValue(kLastOpenedDir, QFileInfo(name).absoluteDir().path());
     settings.sync();
+}
+
+bool MainWindow::askDumpDevice(const QString &fileName, quint8 *device)
+{
+    QByteArray data;
+    QString problem;
+    if (!ImageFile::readBytes(fileName, &data, &problem) || !TextDump::isI2cdump(data))
+        return true;  // not an i2cdump; the load says what is wrong with it
+    QMessageBox box(QMessageBox::Question, tr("Open File"),
+                    tr("%1 is a dump of i2cdump, which does not say which device it was read from. Which is it?")
+                        .arg(QFileInfo(fileName).fileName()),
+                    QMessageBox::Cancel, this);
+    QPushButton *a0 = box.addButton(tr("A0h (identification)"), QMessageBox::AcceptRole);
+    QPushButton *a2 = box.addButton(tr("A2h (diagnostics)"), QMessageBox::AcceptRole);
+    box.setDefaultButton(a0);
+    box.exec();
+    if (box.clickedButton() != a0 && box.clickedButton() != a2)
+        return false;
+    *device = box.clickedButton() == a2 ? sff::kDeviceA2 : sff::kDeviceA0;
+    return true;
 }
 
 void MainWindow::on_tb_save_clicked()

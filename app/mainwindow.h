@@ -3,6 +3,8 @@
 // and range, the decoded fields of the current buffer, file and transfer
 // commands, and the log pane.
 
+#include "address.h"
+#include "family.h"
 #include "progressdialog.h"
 #include "settingsdialog.h"
 #include "sfpthread.h"
@@ -59,6 +61,12 @@ private:
     static QString hexText(unsigned value, int width);
 
     TableViewModel *currentModel() const;
+    // The region the table selector names, and the selector set to a region.
+    sff::Region selectedRegion() const;
+    void showRegion(const sff::Region &region);
+    void applySelectedRegion();
+    // The device an i2cdump is of, asked of the operator; false when cancelled.
+    bool askDumpDevice(const QString &fileName, quint8 *device);
     void bindMappers();
     void startJob(int mode);
     void waitForWorker();
@@ -69,6 +77,8 @@ private:
     void appendPlain(const QString &text);
     void appendHexDump(SFPThread::LogType log_type, const QByteArray &data);
     void judgeVerify(const QByteArray &data, ushort checksum);
+    // The family the current buffer's bytes say they are of.
+    sff::Family bufferFamily() const;
 
     Ui::MainWindow *ui;
     SettingsDialog settingsDialog;

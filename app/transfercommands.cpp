@@ -4,8 +4,10 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "family.h"
 #include "memorymap.h"
 #include "modulepages.h"
+#include "writerules.h"
 #include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
 
@@ -55,7 +57,7 @@ void MainWindow::on_tb_sfp_write_clicked()
         if (auto *delegate = qobject_cast<TableViewCellDelegate *>(view->itemDelegate()))
             emit delegate->forceApply();
 
-    if (currentModel()->table() == TableViewModel::kTableA2Low) {
+    if (sff::holdsDiagnosticsSettings(currentModel()->region(), bufferFamily())) {
         const auto answer = QMessageBox::warning(
             this, tr("Warning"),
             tr("Attention! Changing this memory area may lead to incorrect operation of DDMI and other module "
@@ -64,7 +66,9 @@ void MainWindow::on_tb_sfp_write_clicked()
         if (answer != QMessageBox::Ok)
             return;
     }
-    sfpThread.setWriteData(currentModel()->buffer());
+    TableViewModel *model = currentModel();
+    sfpThread.setWriteData(model->buffer());
+    sfpThread.setWriteSpans(sff::writtenSpans(model->region(), bufferFamily()));
     startJob(SFPThread::kModeWrite);
 }
 
@@ -72,9 +76,12 @@ void MainWindow::startJob(int mode)
 {
     ui->te_log->moveCursor(QTextCursor::End);
     progressDialog.setLabel(mode == SFPThread::kModeRead ? tr("Reading...") : tr("Writing..."));
-    if (TableViewModel::isA2Table(currentModel()->table()))
+    const sff::Region region = currentModel()->region();
+    if (region.device == sff::kDeviceA2)
         mode |= SFPThread::kModeA2Table;
     sfpThread.setMode(mode);
+    sfpThread.setAddress(region.device);
+    sfpThread.setPage(region.page.number, region.page.bank);
 
     const QPoint centre = mapToGlobal(QPoint((width() - 1) / 2, (height() - 1) / 2));
     progressDialog.move(centre - QPoint(progressDialog.width() / 2, progressDialog.height() / 2));
@@ -146,30 +153,46 @@ void MainWindow::appendHexDump(SFPThread::LogType log_type, const QByteArray &da
     }
 }
 
-void MainWindow::judgeVerify(const QByteArray &data, ushort checksum)
+sff::Family MainWindow::bufferFamily() const
 {
-    // Judged on the bytes the write sent, a table's worth, also when a long
-    // file made the buffer longer.
-    const int table = currentModel()->table();
+    TableViewModel *model = currentModel();
+    return sff::familyOf(sff::ModuleImage::fromRegion(model->region(), model->buffer()));
+}
+
+void MainWindow::judgeVerify(const QByteArray &data, ushort)
+{
+    // Judged on the bytes the module keeps as written: of A2 Low the
+    // thresholds, calibration and CC_DMI, not the live values and flags
+    // after them, which never read back as written; of a table of A0h every
+    // byte. The table checksum in the log stays the table's own.
+    const sff::Region region = currentModel()->region();
     const QByteArray written = currentModel()->buffer().left(SFPThread::kTableSize);
-    const quint16 expected = TableViewModel::checksumOf(written, table);
-    if (checksum != expected) {
+    quint16 expected = 0;
+    quint16 readBack = 0;
+    int firstDifference = -1;
+    for (const sff::Span &span : sff::keptSpans(region, bufferFamily())) {
+        for (int offset = span.offset; offset < span.end(); ++offset) {
+            const int i = offset - region.firstByte();
+            if (i >= data.size() || i >= written.size())
+                continue;
+            expected += quint8(written[i]);
+            readBack += quint8(data[i]);
+            if (data[i] != written[i] && firstDifference < 0)
+                firstDifference = offset;
+        }
+    }
+    if (readBack != expected) {
         appendPlain(tr("Checksum doesn't match\n"));
         appendPlain(tr("Checksum expect: 0x%1\n").arg(hexText(expected, 4)));
-        appendPlain(tr("Checksum calculate: 0x%1\n").arg(hexText(checksum, 4)));
+        appendPlain(tr("Checksum calculate: 0x%1\n").arg(hexText(readBack, 4)));
         error(tr("Checksum doesn't match"));
         return;
     }
-    // Equal sums do not make equal bytes: every byte the table's check covers
-    // must have come back as written.
-    const int covered = TableViewModel::checksummedBytes(table, qMin(data.size(), written.size()));
-    for (int i = 0; i < covered; ++i) {
-        if (data[i] != written[i]) {
-            appendPlain(tr("Bytes read back don't match, the first at 0x%1\n")
-                            .arg(hexText(unsigned(ui->sb_addr_start->value() + i), 2)));
-            error(tr("Verify failed: the bytes read back differ from the buffer"));
-            return;
-        }
+    // Equal sums do not make equal bytes.
+    if (firstDifference >= 0) {
+        appendPlain(tr("Bytes read back don't match, the first at 0x%1\n").arg(hexText(unsigned(firstDifference), 2)));
+        error(tr("Verify failed: the bytes read back differ from the buffer"));
+        return;
     }
     appendPlain(tr("Succesfull write\n"));
 }

@@ -4,6 +4,7 @@
 #include "memorymap.h"
 #include "statuslook.h"
 #include "tableviewmodel.h"
+#include "tuning.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -56,6 +57,21 @@ ModulePanel::ModulePanel(QWidget *parent) : QWidget(parent), ui(new Ui::ModulePa
         showDetails();
         announceSelection();
     });
+
+    // The channel and the wavelength name the same setting: each follows the other.
+    ui->w_tuning->hide();
+    connect(ui->sb_channel, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int channel) {
+        const QSignalBlocker block(ui->dsb_wavelength);
+        ui->dsb_wavelength->setValue(sff::wavelengthOfThz(tuning().channelThz(channel)));
+    });
+    connect(ui->dsb_wavelength, &QDoubleSpinBox::editingFinished, this, [this] {
+        if (const int channel = tuning().channelOfWavelength(ui->dsb_wavelength->value()))
+            ui->sb_channel->setValue(channel);
+        else
+            ui->sb_channel->valueChanged(ui->sb_channel->value());  // back to the channel's own
+    });
+    connect(ui->pb_tune, &QPushButton::clicked, this,
+            [this] { applyEdits(tuning().tuneTo(ui->sb_channel->value())); });
 }
 
 ModulePanel::~ModulePanel()
@@ -83,10 +99,30 @@ void ModulePanel::setModel(TableViewModel *model)
 void ModulePanel::refresh()
 {
     refreshTimer_.stop();
-    decoded_ = model_ ? sff::decodeTable(model_->table(), model_->buffer()) : sff::Decoded();
+    decoded_ = model_ ? sff::decodeRegion(model_->region(), model_->buffer()) : sff::Decoded();
     addCheckCodesAsLoaded();
     showFindings();
     showFields();
+    showTuning();
+}
+
+sff::Tuning ModulePanel::tuning() const
+{
+    if (!model_)
+        return sff::Tuning();
+    return sff::Tuning::of(sff::ModuleImage::fromRegion(model_->region(), model_->buffer()));
+}
+
+void ModulePanel::showTuning()
+{
+    const sff::Tuning t = tuning();
+    ui->w_tuning->setVisible(t.held && t.channels() > 0);
+    if (!ui->w_tuning->isVisibleTo(this))
+        return;
+    ui->sb_channel->setMaximum(t.channels());
+    ui->dsb_wavelength->setRange(sff::wavelengthOfThz(t.lastThz), sff::wavelengthOfThz(t.firstThz));
+    ui->sb_channel->setValue(t.hasChannel(t.channel) ? t.channel : 1);
+    ui->sb_channel->valueChanged(ui->sb_channel->value());
 }
 
 void ModulePanel::addCheckCodesAsLoaded()
@@ -95,7 +131,7 @@ void ModulePanel::addCheckCodesAsLoaded()
     // codes were wrong would look sound: say what it held.
     if (!model_)
         return;
-    const int table = model_->table();
+    const sff::Region region = model_->region();
     const QByteArray &loaded = model_->loaded();
     const QByteArray &buffer = model_->buffer();
     const struct {
@@ -103,8 +139,8 @@ void ModulePanel::addCheckCodesAsLoaded()
         const char *name;
     } codes[] = {{sff::kCcBase, "CC_BASE"}, {sff::kCcExt, "CC_EXT"}, {sff::kCcDmi, "CC_DMI"}};
     for (const auto &code : codes) {
-        if (sff::tableDevice(table) != code.span.device || sff::tableFirstByte(table) != 0
-            || code.span.at >= qMin(loaded.size(), buffer.size()) || loaded.at(code.span.at) == buffer.at(code.span.at))
+        if (region != sff::Region::lowerOf(code.span.device) || code.span.at >= qMin(loaded.size(), buffer.size())
+            || loaded.at(code.span.at) == buffer.at(code.span.at))
             continue;
         sff::Finding finding;
         finding.key = QStringLiteral("loaded_") + QString::fromLatin1(code.name).toLower();
@@ -286,17 +322,17 @@ void ModulePanel::announceSelection()
     if (selecting_ || !model_ || place < 0 || place >= decoded_.fields.size())
         return;
     const sff::Field &field = decoded_.fields[place];
-    emit bytesSelected(field.offset - sff::tableFirstByte(model_->table()), field.length);
+    emit bytesSelected(field.offset - model_->region().firstByte(), field.length);
 }
 
 void ModulePanel::selectByte(int index)
 {
     if (!model_)
         return;
-    const int offset = sff::tableFirstByte(model_->table()) + index;
-    const quint8 device = sff::tableDevice(model_->table());
+    const sff::Region region = model_->region();
+    const int offset = region.firstByte() + index;
     for (int i = 0; i < decoded_.fields.size(); ++i) {
-        if (!decoded_.fields[i].covers(device, offset))
+        if (!decoded_.fields[i].covers(region.device, offset))
             continue;
         QTreeWidgetItem *item = itemOfKey(decoded_.fields[i].key);
         selecting_ = true;
@@ -319,17 +355,23 @@ QTreeWidgetItem *ModulePanel::itemOfKey(const QString &key) const
 
 void ModulePanel::applyFix(const sff::Finding &finding)
 {
+    applyEdits(finding.fix);
+}
+
+void ModulePanel::applyEdits(const QVector<sff::ByteEdit> &edits)
+{
     if (!model_)
         return;
-    const int table = model_->table();
-    const int first = sff::tableFirstByte(table);
+    const sff::Region region = model_->region();
+    const int first = region.firstByte();
     const int columns = model_->columnCount();
-    for (const sff::ByteEdit &edit : finding.fix) {
-        if (edit.device != sff::tableDevice(table))
+    for (const sff::ByteEdit &edit : edits) {
+        if (edit.device != region.device)
             continue;
         for (int i = 0; i < edit.bytes.size(); ++i) {
             const int index = edit.offset + i - first;
-            if (index < 0 || index >= sff::kTableSize)
+            // A byte of the upper half belongs to one page only.
+            if (index < 0 || index >= sff::kTableSize || (region.upper && edit.page != region.page))
                 continue;
             model_->setData(model_->index(index / columns, index % columns),
                             QString::number(quint8(edit.bytes.at(i)), 16), Qt::EditRole);

@@ -9,6 +9,7 @@
 
 #include "decoder.h"
 #include "tableviewmodel.h"
+#include "tuning.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -65,6 +66,11 @@ private:
     void showDetails();
     void announceSelection();
     void applyFix(const sff::Finding &finding);
+    // Edits of the buffer's own bytes, through the model.
+    void applyEdits(const QVector<sff::ByteEdit> &edits);
+    // A tunable module's page 02h in the buffer, and the tuning row for it.
+    sff::Tuning tuning() const;
+    void showTuning();
     QTreeWidgetItem *itemOfKey(const QString &key) const;
 
     Ui::ModulePanel *ui;

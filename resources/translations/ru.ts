@@ -74,6 +74,25 @@
     </message>
 </context>
 <context>
+    <name>ImageInput</name>
+    <message>
+        <source>Unknown --device &quot;%1&quot;: give a0 or a2</source>
+        <translation>Неизвестное --device «%1»: укажите a0 или a2</translation>
+    </message>
+    <message>
+        <source>Standard input holds more than %1 bytes: not a module image</source>
+        <translation>Стандартный ввод содержит больше %1 байт: это не образ модуля</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>стандартный ввод</translation>
+    </message>
+    <message>
+        <source>The image holds one table (128 bytes); name one table with -t, not %1</source>
+        <translation>Образ содержит одну таблицу (128 байт); укажите в -t одну таблицу, а не %1</translation>
+    </message>
+</context>
+<context>
     <name>LogoWindow</name>
     <message>
         <source>Vexa Modulant - Logo</source>
@@ -358,6 +377,30 @@
         <source>Se&amp;ries...</source>
         <translation>&amp;Серия...</translation>
     </message>
+    <message>
+        <source>A2 Page</source>
+        <translation>A2 Страница</translation>
+    </message>
+    <message>
+        <source>The page of A2h&apos;s upper half, written to A2h byte 127 for the transfer</source>
+        <translation>Страница верхней половины A2h; на время передачи записывается в байт 127 A2h</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>%1 is a dump of i2cdump, which does not say which device it was read from. Which is it?</source>
+        <translation>%1 — дамп i2cdump, а он не говорит, с какого устройства снят. С какого?</translation>
+    </message>
+    <message>
+        <source>A0h (identification)</source>
+        <translation>A0h (идентификация)</translation>
+    </message>
+    <message>
+        <source>A2h (diagnostics)</source>
+        <translation>A2h (диагностика)</translation>
+    </message>
 </context>
 <context>
     <name>ModulePanel</name>
@@ -397,6 +440,26 @@
         <source>As read or opened, %1 was %2h, not %3h. The buffer holds the right one; a Write puts it into the module.</source>
         <translation>При чтении или открытии %1 был %2h, а не %3h. В буфере верное значение; запись перенесёт его в модуль.</translation>
     </message>
+    <message>
+        <source>Tune to c&amp;hannel:</source>
+        <translation>Настроить на к&amp;анал:</translation>
+    </message>
+    <message>
+        <source>&amp;or wavelength:</source>
+        <translation>&amp;или длину волны:</translation>
+    </message>
+    <message>
+        <source> nm</source>
+        <translation> нм</translation>
+    </message>
+    <message>
+        <source>Set in &amp;buffer</source>
+        <translation>Поместить в &amp;буфер</translation>
+    </message>
+    <message>
+        <source>Puts the channel and its wavelength into the buffer; Write sends them to the module.</source>
+        <translation>Записывает канал и его длину волны в буфер; «Запись» передаёт их в модуль.</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammerWarning</name>
@@ -414,6 +477,35 @@
     <message>
         <source>Canceling...</source>
         <translation>Отмена...</translation>
+    </message>
+</context>
+<context>
+    <name>RegionReader</name>
+    <message>
+        <source>The module has no diagnostics (A2h): only its A0h tables were read.</source>
+        <translation>У модуля нет диагностики (A2h): прочитаны только таблицы A0h.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RegionSelection</name>
+    <message>
+        <source>Unknown table &quot;%1&quot;: the tables are a0-low, a0-high, a2-low, a2-high, a2-page-NN (a page of A2h, NN in hexadecimal), lower, page-NN and bank-N-page-NN (QSFP and CMIS modules), a0, a2 and all</source>
+        <translation>Неизвестная таблица «%1»: таблицы — a0-low, a0-high, a2-low, a2-high, a2-page-NN (страница A2h, NN — шестнадцатеричное число), lower, page-NN и bank-N-page-NN (модули QSFP и CMIS), a0, a2 и all</translation>
+    </message>
+    <message>
+        <source>The image does not hold %1; it holds %2</source>
+        <translation>В образе нет %1; в нём есть %2</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesTemplate</name>
+    <message>
+        <source>The template %1 holds no A0 Low, which a series writes into every module</source>
+        <translation>В шаблоне %1 нет A0 Нижней, которую серия записывает в каждый модуль</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1298,190 @@
         <source>The lot code</source>
         <translation>Код партии</translation>
     </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>SFP (SFF-8472)</source>
+        <translation>SFP (SFF-8472)</translation>
+    </message>
+    <message>
+        <source>QSFP (SFF-8636)</source>
+        <translation>QSFP (SFF-8636)</translation>
+    </message>
+    <message>
+        <source>CMIS</source>
+        <translation>CMIS</translation>
+    </message>
+    <message>
+        <source>Lower page</source>
+        <translation>Нижняя страница</translation>
+    </message>
+    <message>
+        <source>A0 High</source>
+        <translation>A0 Верхняя</translation>
+    </message>
+    <message>
+        <source>A0 Low</source>
+        <translation>A0 Нижняя</translation>
+    </message>
+    <message>
+        <source>A2 High</source>
+        <translation>A2 Верхняя</translation>
+    </message>
+    <message>
+        <source>A2 Low</source>
+        <translation>A2 Нижняя</translation>
+    </message>
+    <message>
+        <source>A2 Page %1h</source>
+        <translation>A2 Страница %1h</translation>
+    </message>
+    <message>
+        <source>Bank %1 Page %2h</source>
+        <translation>Банк %1 Страница %2h</translation>
+    </message>
+    <message>
+        <source>Page %1h</source>
+        <translation>Страница %1h</translation>
+    </message>
+    <message>
+        <source>Tuning capabilities</source>
+        <translation>Возможности настройки</translation>
+    </message>
+    <message>
+        <source>First frequency</source>
+        <translation>Первая частота</translation>
+    </message>
+    <message>
+        <source>Last frequency</source>
+        <translation>Последняя частота</translation>
+    </message>
+    <message>
+        <source>Grid spacing</source>
+        <translation>Шаг сетки</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Wavelength set</source>
+        <translation>Заданная длина волны</translation>
+    </message>
+    <message>
+        <source>Transmitter dither</source>
+        <translation>Модуляция (dither) передатчика</translation>
+    </message>
+    <message>
+        <source>Frequency error</source>
+        <translation>Ошибка частоты</translation>
+    </message>
+    <message>
+        <source>Wavelength error</source>
+        <translation>Ошибка длины волны</translation>
+    </message>
+    <message>
+        <source>Tuning status</source>
+        <translation>Состояние настройки</translation>
+    </message>
+    <message>
+        <source>Latched tuning status</source>
+        <translation>Защёлкнутое состояние настройки</translation>
+    </message>
+    <message>
+        <source>Vendor page</source>
+        <translation>Страница производителя</translation>
+    </message>
+    <message>
+        <source>%1 bytes is no layout of a %2 module (byte 0 is %3h): such a module is kept in 256 bytes (the lower page and page 00h)%4</source>
+        <translation>%1 байт — это не формат модуля %2 (байт 0 равен %3h): такой модуль хранится в 256 байтах (нижняя страница и страница 00h)%4</translation>
+    </message>
+    <message>
+        <source>, in 640 (then pages 01h, 02h and 03h)</source>
+        <translation>, в 640 (затем страницы 01h, 02h и 03h)</translation>
+    </message>
+    <message>
+        <source>TEC fault</source>
+        <translation>отказ термоэлектрического охладителя</translation>
+    </message>
+    <message>
+        <source>wavelength unlocked</source>
+        <translation>длина волны не захвачена</translation>
+    </message>
+    <message>
+        <source>tuning</source>
+        <translation>идёт настройка</translation>
+    </message>
+    <message>
+        <source>bad channel</source>
+        <translation>неверный канал</translation>
+    </message>
+    <message>
+        <source>new channel</source>
+        <translation>новый канал</translation>
+    </message>
+    <message>
+        <source>dither not supported</source>
+        <translation>модуляция не поддерживается</translation>
+    </message>
+    <message>
+        <source>by channel</source>
+        <translation>по каналу</translation>
+    </message>
+    <message>
+        <source>by wavelength</source>
+        <translation>по длине волны</translation>
+    </message>
+    <message>
+        <source>self-tuning</source>
+        <translation>самонастройка</translation>
+    </message>
+    <message>
+        <source>transmitter dither</source>
+        <translation>модуляция передатчика</translation>
+    </message>
+    <message>
+        <source>A0h byte 65 does not announce a tunable transmitter</source>
+        <translation>Байт 65 A0h не объявляет перестраиваемый передатчик</translation>
+    </message>
+    <message>
+        <source>THz</source>
+        <translation>ТГц</translation>
+    </message>
+    <message>
+        <source>GHz</source>
+        <translation>ГГц</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>каналов: %1</translation>
+    </message>
+    <message>
+        <source>Not a channel of the module&apos;s range (1 to %1)</source>
+        <translation>Не канал из диапазона модуля (от 1 до %1)</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>выкл.</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>вкл.</translation>
+    </message>
+    <message>
+        <source>The laser&apos;s temperature control has failed</source>
+        <translation>Отказ регулирования температуры лазера</translation>
+    </message>
+    <message>
+        <source>The module refused a channel or wavelength out of its range</source>
+        <translation>Модуль отклонил канал или длину волны вне своего диапазона</translation>
+    </message>
+    <message>
+        <source>The wavelength is not locked</source>
+        <translation>Длина волны не захвачена</translation>
+    </message>
 </context>
 <context>
     <name>SFPThread</name>
@@ -1313,6 +1589,24 @@
         <source>Write failed: the module refused byte 0x%1 in page %2</source>
         <translation>Ошибка записи: модуль не принял байт 0x%1 в странице %2</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t select page %1h of device 0x%2</source>
+        <translation>Не удалось выбрать страницу %1h устройства 0x%2</translation>
+    </message>
+    <message>
+        <source>The module did not take page %1h: byte %2 of device 0x%3 reads %4h, so it has no such page, or no pages at all; nothing was transferred</source>
+        <translation>Модуль не принял страницу %1h: байт %2 устройства 0x%3 читается как %4h, значит, такой страницы у него нет или страниц нет вовсе; ничего не передано</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t select page %1h of device 0x%2 again</source>
+        <translation>Не удалось снова выбрать страницу %1h устройства 0x%2</translation>
+    </message>
+    <message>
+        <source>Time %1, Read(%2) from 0x%3, page %4h
+</source>
+        <translation>Время %1, Чтение(%2) с 0x%3, страница %4h
+</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -1410,32 +1704,23 @@
 %2</translation>
     </message>
     <message>
-        <source>Not a module image: %1 holds %2 bytes; an image is one table (128 bytes), one device (256 bytes) or the whole module (512 bytes)</source>
-        <translation>Файл не является образом модуля: %1 содержит %2 байт; образ — это одна таблица (128 байт), одно устройство (256 байт) или весь модуль (512 байт)</translation>
+        <source>Not a module image: %1 holds %2 bytes; a raw image is one table (128 bytes), A0h (256 bytes), a whole SFP module (512 bytes) or a QSFP module (640 bytes)</source>
+        <translation>Файл не является образом модуля: %1 содержит %2 байт; образ без заголовка — это одна таблица (128 байт), A0h (256 байт), весь модуль SFP (512 байт) или модуль QSFP (640 байт)</translation>
+    </message>
+    <message>
+        <source>Not a module image: %1: %2</source>
+        <translation>Файл не является образом модуля: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TableViewModel</name>
+    <message>
+        <source>%1 does not hold %2; it holds %3</source>
+        <translation>В %1 нет %2; в нём есть %3</translation>
     </message>
 </context>
 <context>
     <name>TextDump</name>
-    <message>
-        <source>a module image is one whole table (128 bytes), one device (256 bytes) or the whole module (512 bytes)</source>
-        <translation>образ модуля — это одна целая таблица (128 байт), одно устройство (256 байт) или весь модуль (512 байт)</translation>
-    </message>
-    <message>
-        <source>Line %1: the dump starts at offset %2, not at the start of a table</source>
-        <translation>Строка %1: дамп начинается со смещения %2, а не с начала таблицы</translation>
-    </message>
-    <message>
-        <source>Line %1: offset %2 is out of order, %3 was expected</source>
-        <translation>Строка %1: смещение %2 нарушает порядок, ожидалось %3</translation>
-    </message>
-    <message>
-        <source>Line %1: offset %2 is past the end of the memory (%3 bytes)</source>
-        <translation>Строка %1: смещение %2 за пределами памяти (%3 байт)</translation>
-    </message>
-    <message>
-        <source>The dump ends at line %1 after %2 bytes from offset %3: %4</source>
-        <translation>Дамп заканчивается на строке %1, содержит %2 байт от смещения %3: %4</translation>
-    </message>
     <message>
         <source>Line %1: a row starts with its offset, like &quot;0x0010:&quot;; found &quot;%2&quot;</source>
         <translation>Строка %1: строка дампа начинается со смещения, например «0x0010:»; найдено «%2»</translation>
@@ -1465,16 +1750,52 @@
         <translation>Строка %1: в строке ожидалось 16 байт, найдено больше</translation>
     </message>
     <message>
-        <source>Line %1: more than 512 bytes; %2</source>
-        <translation>Строка %1: больше 512 байт; %2</translation>
-    </message>
-    <message>
         <source>The dump ends at line %1 after %2 bytes: %3</source>
         <translation>Дамп заканчивается на строке %1, содержит %2 байт: %3</translation>
     </message>
     <message>
         <source>The dump holds no bytes: %1</source>
         <translation>В дампе нет ни одного байта: %1</translation>
+    </message>
+    <message>
+        <source>an image without offsets is one table (128 bytes), the two tables of A0h (256), a whole SFP module (512) or a QSFP module&apos;s lower page and pages 00h-03h (640)</source>
+        <translation>образ без смещений — это одна таблица (128 байт), две таблицы A0h (256), весь модуль SFP (512) или нижняя страница и страницы 00h-03h модуля QSFP (640)</translation>
+    </message>
+    <message>
+        <source>Line %1: the bytes of this row are given already at line %2</source>
+        <translation>Строка %1: байты этой строки уже заданы в строке %2</translation>
+    </message>
+    <message>
+        <source>Line %1: the dump holds part of %2 only; a region (128 bytes) is read and written whole</source>
+        <translation>Строка %1: в дампе есть только часть %2; область (128 байт) читается и записывается целиком</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is not the offset of a row of 16 bytes</source>
+        <translation>Строка %1: %2 — не смещение строки из 16 байт</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; names no region; regions are named like a0-low, a2-high, a2-page-01, lower, page-03 or bank-1-page-10</source>
+        <translation>Строка %1: «%2» не называет область; области называются так: a0-low, a2-high, a2-page-01, lower, page-03 или bank-1-page-10</translation>
+    </message>
+    <message>
+        <source>Line %1: offset %2 is past the end of the layout of a module of this kind</source>
+        <translation>Строка %1: смещение %2 за пределами формата модуля этого типа</translation>
+    </message>
+    <message>
+        <source>Line %1: offset %2 is not in %3 (%4 to %5), which the region line above names</source>
+        <translation>Строка %1: смещение %2 не входит в %3 (с %4 по %5), названную строкой области выше</translation>
+    </message>
+    <message>
+        <source>The dump holds no rows of bytes</source>
+        <translation>В дампе нет строк с байтами</translation>
+    </message>
+    <message>
+        <source>Line %1: more than %2 bytes; %3</source>
+        <translation>Строка %1: больше %2 байт; %3</translation>
+    </message>
+    <message>
+        <source>The dump holds %1 bytes: %2</source>
+        <translation>В дампе %1 байт: %2</translation>
     </message>
 </context>
 <context>
@@ -1507,12 +1828,16 @@
         <translation>Серийный номер программатора; можно не указывать, если подключён только один.</translation>
     </message>
     <message>
-        <source>A table: a0-low, a0-high, a2-low, a2-high, a0, a2 or all; may be repeated. Default: %1.</source>
-        <translation>Таблица: a0-low, a0-high, a2-low, a2-high, a0, a2 или all; можно указать несколько раз. По умолчанию: %1.</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Показать эту справку.</translation>
+    </message>
+    <message>
+        <source>A table: a0-low, a0-high, a2-low, a2-high, a2-page-NN (a page of A2h), lower, page-NN and bank-N-page-NN (QSFP and CMIS modules), a0, a2 or all; may be repeated. Default: %1.</source>
+        <translation>Таблица: a0-low, a0-high, a2-low, a2-high, a2-page-NN (страница A2h), lower, page-NN и bank-N-page-NN (модули QSFP и CMIS), a0, a2 или all; можно указать несколько раз. По умолчанию: %1.</translation>
+    </message>
+    <message>
+        <source>The device an i2cdump image is of, which the dump does not say: a0 (default) or a2.</source>
+        <translation>Устройство, с которого снят образ i2cdump (сам дамп этого не говорит): a0 (по умолчанию) или a2.</translation>
     </message>
 </context>
 <context>
@@ -1520,14 +1845,6 @@
     <message>
         <source>Decode an image or the module</source>
         <translation>Расшифровать образ или модуль</translation>
-    </message>
-    <message>
-        <source>Decodes the identification and diagnostics of a module as the window&apos;s Module panel does: of the image FILE, or, without FILE, of the module in the programmer (-p may be left out when one programmer is attached). The findings come first, then every field with its value and unit; warnings and errors are spelt out. With --json the decode is one JSON object instead, in English whatever the language.
-
-A one-table or one-device image is taken as A0h. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h.</source>
-        <translation>Расшифровывает идентификационные данные и диагностику модуля так же, как панель «Модуль» в окне программы: образа FILE или, без FILE, модуля в программаторе (-p можно не указывать, если подключён только один программатор). Сначала выводятся замечания, затем каждое поле со значением и единицей измерения; предупреждения и ошибки названы словами. С --json расшифровка выводится одним объектом JSON — на английском при любом языке.
-
-Образ одной таблицы или одного устройства считается образом A0h. Код завершения 3, если неверна контрольная сумма: CC_BASE, CC_EXT или, если есть A2h, CC_DMI.</translation>
     </message>
     <message>
         <source>One JSON object instead of text, for other programs.</source>
@@ -1544,6 +1861,14 @@ A one-table or one-device image is taken as A0h. The exit status is 3 when a che
     <message>
         <source>Interrupted.</source>
         <translation>Прервано.</translation>
+    </message>
+    <message>
+        <source>Decodes the identification and diagnostics of a module as the window&apos;s Module panel does: of the image FILE (- for standard input, so that &quot;ethtool -m eth0 hex on | vexa-modulant-cli decode -&quot; works), or, without FILE, of every table and page the module in the programmer advertises (-p may be left out when one programmer is attached). The findings come first, then every field with its value and unit; warnings and errors are spelt out. With --json the decode is one JSON object instead, in English whatever the language.
+
+Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h.</source>
+        <translation>Расшифровывает идентификацию и диагностику модуля так же, как панель «Модуль» в окне: образа FILE (- — стандартный ввод, так что работает «ethtool -m eth0 hex on | vexa-modulant-cli decode -») или, без FILE, всех таблиц и страниц, которые объявляет модуль в программаторе (-p можно не указывать, если подключён один программатор). Сначала идут выводы, затем каждое поле со значением и единицей измерения; предупреждения и ошибки описаны словами. С --json расшифровка выводится одним объектом JSON, на английском при любом языке.
+
+Каждый байт расшифровывается по его адресу: дамп A2h — это A2h. Образ одной таблицы (128 байт без заголовка) считается A0 Нижней, если -t не называет его таблицу. Код завершения 3, если неверен контрольный код: CC_BASE, CC_EXT или CC_DMI при наличии A2h.</translation>
     </message>
 </context>
 <context>
@@ -1572,14 +1897,6 @@ A one-table or one-device image is taken as A0h. The exit status is 3 when a che
         <translation>Сравнить два образа побайтно</translation>
     </message>
     <message>
-        <source>Lists the bytes in which two images of the same size differ, with their offsets. A one-table or one-device image is taken as A0h. The exit status is 3 when bytes differ.</source>
-        <translation>Выводит байты, которыми различаются два образа одного размера, с их смещениями. Образ одной таблицы или одного устройства считается образом A0h. Код завершения 3, если байты различаются.</translation>
-    </message>
-    <message>
-        <source>The images differ in size: %1 holds %2 bytes, %3 holds %4</source>
-        <translation>Образы разного размера: %1 содержит %2 байт, %3 — %4</translation>
-    </message>
-    <message>
         <source>The images are the same.</source>
         <translation>Образы совпадают.</translation>
     </message>
@@ -1595,6 +1912,16 @@ A one-table or one-device image is taken as A0h. The exit status is 3 when a che
         <source>Bytes that differ: %1</source>
         <translation>Различающихся байт: %1</translation>
     </message>
+    <message>
+        <source>Lists the bytes in which two images differ, with their addresses and fields, over the tables and pages both hold, and names the regions only one of them holds. A one-table image (128 raw bytes) is taken as A0 Low. The exit status is 3 when the images differ.</source>
+        <translation>Выводит байты, которыми различаются два образа, с их адресами и полями, по таблицам и страницам, которые есть в обоих, и называет области, которые есть только в одном из них. Образ одной таблицы (128 байт без заголовка) считается A0 Нижней. Код завершения 3, если образы различаются.</translation>
+    </message>
+    <message>
+        <source>Only in %1: %2
+</source>
+        <translation>Только в %1: %2
+</translation>
+    </message>
 </context>
 <context>
     <name>Differences</name>
@@ -1609,6 +1936,14 @@ A one-table or one-device image is taken as A0h. The exit status is 3 when a che
     <message>
         <source>Field</source>
         <translation>Поле</translation>
+    </message>
+    <message>
+        <source>%1 bank %2 page %3h %4</source>
+        <translation>%1 банк %2 страница %3h %4</translation>
+    </message>
+    <message>
+        <source>%1 page %2h %3</source>
+        <translation>%1 страница %2h %3</translation>
     </message>
 </context>
 <context>
@@ -1738,86 +2073,109 @@ A one-table or one-device image is taken as A0h. The exit status is 3 when a che
 <context>
     <name>ReadCommand</name>
     <message>
-        <source>Read tables of the module</source>
-        <translation>Прочитать таблицы модуля</translation>
-    </message>
-    <message>
-        <source>Reads the tables named with -t (default: all). Without -o their bytes are printed as a hex dump in the layout of &quot;ethtool -m DEV hex on&quot;, A2h from offset 0x100. With -o FILE they go into a raw image, which is written whole or not at all; -o - sends the raw bytes to standard output. A raw image holds one table, one device (a0 or a2) or the whole module (all).
-
-A module without diagnostics (no answer at A2h, and A0h byte 92 says so) gives its A0h tables alone, with a note.</source>
-        <translation>Читает таблицы, указанные в -t (по умолчанию все). Без -o байты выводятся шестнадцатеричным дампом в формате «ethtool -m DEV hex on», A2h со смещения 0x100. С -o FILE они записываются в двоичный образ — целиком или никак; -o - выводит двоичные байты на стандартный вывод. Двоичный образ содержит одну таблицу, одно устройство (a0 или a2) или весь модуль (all).
-
-У модуля без диагностики (A2h не отвечает, и байт 92 A0h это подтверждает) читаются только таблицы A0h, с предупреждением.</translation>
-    </message>
-    <message>
-        <source>A raw image file to write, or - for standard output.</source>
-        <translation>Файл двоичного образа для записи, или - для стандартного вывода.</translation>
-    </message>
-    <message>
-        <source>A raw image holds one table, one device or the whole module, not %1</source>
-        <translation>Двоичный образ содержит одну таблицу, одно устройство или весь модуль, а не %1</translation>
-    </message>
-    <message>
         <source>Interrupted: nothing was written.</source>
         <translation>Прервано: ничего не записано.</translation>
     </message>
-</context>
-<context>
-    <name>Tables</name>
     <message>
-        <source>Unknown table &quot;%1&quot;: the tables are a0-low, a0-high, a2-low, a2-high, a0, a2 and all</source>
-        <translation>Неизвестная таблица «%1»: таблицы — a0-low, a0-high, a2-low, a2-high, a0, a2 и all</translation>
+        <source>Read tables and pages of the module</source>
+        <translation>Прочитать таблицы и страницы модуля</translation>
     </message>
     <message>
-        <source>A0 Low</source>
-        <translation>A0 Нижняя</translation>
+        <source>Reads the tables and pages named with -t (default: all, every table and page the module advertises). Without -o their bytes are printed as a hex dump in the layout of &quot;ethtool -m DEV hex on&quot; (A2h from offset 0x100), each region after a line that names it (&quot;# a2-page-01&quot;), so that the dump reads back to the same bytes at the same addresses. With -o FILE they go into a file, written whole or not at all: raw bytes where a raw layout holds exactly what was read (A0 Low alone, A0h, A0h then A2h, a QSFP module&apos;s lower page and pages 00h-03h), the dump otherwise; -o - sends the same to standard output.
+
+A page is read with its number written to byte 127 of its device, which is read back to check that the module took it; afterwards the module&apos;s own page is selected again. A module without diagnostics (no answer at A2h, and A0h byte 92 says so) gives its A0h tables alone, with a note.</source>
+        <translation>Читает таблицы и страницы, указанные в -t (по умолчанию all — все таблицы и страницы, которые объявляет модуль). Без -o их байты выводятся шестнадцатеричным дампом в формате «ethtool -m DEV hex on» (A2h со смещения 0x100), каждая область — после строки с её именем («# a2-page-01»), так что дамп читается обратно в те же байты по тем же адресам. С -o FILE они записываются в файл целиком или не записываются вовсе: байтами без заголовка, если такой формат вмещает ровно прочитанное (одна A0 Нижняя, A0h, A0h и затем A2h, нижняя страница и страницы 00h-03h модуля QSFP), иначе дампом; -o - отправляет то же на стандартный вывод.
+
+Страница читается после записи её номера в байт 127 её устройства; номер читается обратно, чтобы проверить, что модуль его принял, а после чтения модулю возвращается его собственная страница. Модуль без диагностики (нет ответа на A2h, и байт 92 A0h это подтверждает) даёт только свои таблицы A0h, с примечанием.</translation>
     </message>
     <message>
-        <source>A0 High</source>
-        <translation>A0 Верхняя</translation>
-    </message>
-    <message>
-        <source>A2 Low</source>
-        <translation>A2 Нижняя</translation>
-    </message>
-    <message>
-        <source>A2 High</source>
-        <translation>A2 Верхняя</translation>
-    </message>
-    <message>
-        <source>The image holds one table (128 bytes); name one table with -t, not %1</source>
-        <translation>Образ содержит одну таблицу (128 байт); укажите в -t одну таблицу, а не %1</translation>
-    </message>
-    <message>
-        <source>The image holds one device (256 bytes); name tables of A0h or of A2h with -t, not %1</source>
-        <translation>Образ содержит одно устройство (256 байт); укажите в -t таблицы A0h или A2h, а не %1</translation>
+        <source>A file to write, or - for standard output.</source>
+        <translation>Файл для записи или - для стандартного вывода.</translation>
     </message>
 </context>
 <context>
-    <name>TableReader</name>
+    <name>TuneCommand</name>
     <message>
-        <source>The module has no diagnostics (A2h): only its A0h tables were read.</source>
-        <translation>У модуля нет диагностики (A2h): прочитаны только таблицы A0h.</translation>
+        <source>Tune a tunable DWDM module to a channel or a wavelength</source>
+        <translation>Настроить перестраиваемый модуль DWDM на канал или длину волны</translation>
     </message>
     <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Не удалось прочитать %1: %2</translation>
+        <source>Sets the channel (--channel N, 1 being the module&apos;s first frequency) or the wavelength (--wavelength NM, which must be a channel of the module&apos;s grid) of a tunable module through A2h page 02h. The module&apos;s range is checked first; the tool then waits until the module reports that tuning is complete and prints the new channel, frequency and wavelength.
+
+The exit status is 1 when the module reports a tuning fault (a TEC fault, or a channel it refused) or does not settle, 2 when the channel or wavelength is outside the module&apos;s range.</source>
+        <translation>Устанавливает канал (--channel N, где 1 — первая частота модуля) или длину волны (--wavelength NM, которая должна быть каналом сетки модуля) перестраиваемого модуля через страницу 02h A2h. Сначала проверяется диапазон модуля; затем программа ждёт, пока модуль сообщит о завершении настройки, и выводит новый канал, частоту и длину волны.
+
+Код завершения 1, если модуль сообщает об ошибке настройки (отказ охладителя или отклонённый канал) или не успокаивается, 2 — если канал или длина волны вне диапазона модуля.</translation>
+    </message>
+    <message>
+        <source>The channel to tune to.</source>
+        <translation>Канал, на который настроить.</translation>
+    </message>
+    <message>
+        <source>The wavelength to tune to, in nm.</source>
+        <translation>Длина волны в нм, на которую настроить.</translation>
+    </message>
+    <message>
+        <source>Give either --channel N or --wavelength NM</source>
+        <translation>Укажите либо --channel N, либо --wavelength NM</translation>
+    </message>
+    <message>
+        <source>--channel needs a whole number from 1</source>
+        <translation>--channel требует целого числа от 1</translation>
+    </message>
+    <message>
+        <source>--wavelength needs a number of nm</source>
+        <translation>--wavelength требует числа нанометров</translation>
+    </message>
+    <message>
+        <source>A0h does not announce a tunable transmitter; tuning through page 02h all the same</source>
+        <translation>A0h не объявляет перестраиваемый передатчик; настройка через страницу 02h всё равно выполняется</translation>
+    </message>
+    <message>
+        <source>%1 is outside the module&apos;s range: channels 1 to %2, %3 to %4 THz (%5 to %6 nm)</source>
+        <translation>%1 вне диапазона модуля: каналы с 1 по %2, от %3 до %4 ТГц (от %5 до %6 нм)</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Канал %1</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 нм</translation>
+    </message>
+    <message>
+        <source>%1 nm is not on the module&apos;s grid; the nearest channel is %2, at %3 nm</source>
+        <translation>%1 нм не лежит на сетке модуля; ближайший канал — %2, на %3 нм</translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t set the channel: %1</source>
+        <translation>Не удалось установить канал: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the tuning page: %1</source>
+        <translation>Не удалось прочитать страницу настройки: %1</translation>
+    </message>
+    <message>
+        <source>The module reports a tuning fault: %1</source>
+        <translation>Модуль сообщает об ошибке настройки: %1</translation>
+    </message>
+    <message>
+        <source>The module did not report tuning complete within %1 s</source>
+        <translation>Модуль не сообщил о завершении настройки за %1 с</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2 THz, %3 nm (wavelength error %4 nm)
+</source>
+        <translation>Канал %1: %2 ТГц, %3 нм (ошибка длины волны %4 нм)
+</translation>
     </message>
 </context>
 <context>
     <name>VerifyCommand</name>
-    <message>
-        <source>Compare tables of the module with an image</source>
-        <translation>Сравнить таблицы модуля с образом</translation>
-    </message>
-    <message>
-        <source>Reads the tables named with -t (default: a0-low) and compares them with the image FILE. The differing bytes are listed on standard output with their offsets. Of an A2 table the first 119 bytes are compared: the vendor area and the write-only password entry follow. The exit status is 3 when bytes differ.</source>
-        <translation>Читает таблицы, указанные в -t (по умолчанию a0-low), и сравнивает их с образом FILE. Отличающиеся байты выводятся на стандартный вывод с их смещениями. В таблицах A2 сравниваются первые 119 байт: дальше идут область производителя и поле ввода пароля, доступное только для записи. Код завершения 3, если байты различаются.</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t read %1: %2</source>
-        <translation>Не удалось прочитать %1: %2</translation>
-    </message>
     <message>
         <source>Interrupted.</source>
         <translation>Прервано.</translation>
@@ -1834,21 +2192,25 @@ A module without diagnostics (no answer at A2h, and A0h byte 92 says so) gives i
         <source>Bytes that differ: %1</source>
         <translation>Различающихся байт: %1</translation>
     </message>
+    <message>
+        <source>Compare tables and pages of the module with an image</source>
+        <translation>Сравнить таблицы и страницы модуля с образом</translation>
+    </message>
+    <message>
+        <source>Reads the tables and pages named with -t (default: every region the image FILE holds) and compares them with the image. The differing bytes are listed on standard output with their addresses. Only the bytes a module keeps as written are compared: of A2 Low the thresholds, calibration and CC_DMI (bytes 0-95), not the values, status and flags after them; of A2h&apos;s upper half and its user pages the user memory (bytes 128-247). The exit status is 3 when bytes differ.</source>
+        <translation>Читает таблицы и страницы, указанные в -t (по умолчанию — все области образа FILE), и сравнивает их с образом. Отличающиеся байты выводятся на стандартный вывод с их адресами. Сравниваются только байты, которые модуль хранит так, как они записаны: в A2 Нижней пороги, калибровка и CC_DMI (байты 0-95), а не значения, состояние и флаги после них; в верхней половине A2h и её пользовательских страницах — пользовательская память (байты 128-247). Код завершения 3, если байты различаются.</translation>
+    </message>
+    <message>
+        <source>what the image holds</source>
+        <translation>то, что есть в образе</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Образ</translation>
+    </message>
 </context>
 <context>
     <name>WriteCommand</name>
-    <message>
-        <source>Write tables of an image into the module</source>
-        <translation>Записать таблицы образа в модуль</translation>
-    </message>
-    <message>
-        <source>Writes the tables named with -t (default: a0-low) from the image FILE into the module, after the module password, and reads each table back to verify it. A whole-module image gives each table from its place, a one-device image the tables of the device named, a one-table image the one table named.
-
-A2 Low holds the diagnostics&apos; thresholds and calibration; it is written only with --allow-diagnostics. Ctrl+C stops once the table under way is written: a table is never left half written.</source>
-        <translation>Записывает в модуль таблицы, указанные в -t (по умолчанию a0-low), из образа FILE — после ввода пароля модуля — и проверяет каждую таблицу обратным чтением. Образ всего модуля даёт каждую таблицу с её места, образ одного устройства — таблицы указанного устройства, образ одной таблицы — единственную указанную таблицу.
-
-В A2 Нижней хранятся пороги и калибровка диагностики; она записывается только с --allow-diagnostics. Ctrl+C останавливает запись после таблицы, которая уже пишется: таблица никогда не остаётся записанной наполовину.</translation>
-    </message>
     <message>
         <source>The module password: none (default), preset1, preset2, custom (the one stored in the settings) or eight hexadecimal digits.</source>
         <translation>Пароль модуля: none (по умолчанию), preset1, preset2, custom (сохранённый в настройках) или восемь шестнадцатеричных цифр.</translation>
@@ -1860,10 +2222,6 @@ A2 Low holds the diagnostics&apos; thresholds and calibration; it is written onl
     <message>
         <source>Allow writing A2 Low.</source>
         <translation>Разрешить запись A2 Нижней.</translation>
-    </message>
-    <message>
-        <source>Writing A2 Low may upset the module&apos;s diagnostics and other settings; add --allow-diagnostics to write it all the same.</source>
-        <translation>Запись A2 Нижней может нарушить работу диагностики (DDMI) и другие параметры модуля; добавьте --allow-diagnostics, чтобы всё же записать её.</translation>
     </message>
     <message>
         <source>Couldn&apos;t write %1: %2</source>
@@ -1904,6 +2262,26 @@ A2 Low holds the diagnostics&apos; thresholds and calibration; it is written onl
     <message>
         <source>%1 written, but reading it back failed: %2</source>
         <translation>%1 записана, но обратное чтение не удалось: %2</translation>
+    </message>
+    <message>
+        <source>Write tables and pages of an image into the module</source>
+        <translation>Записать таблицы и страницы образа в модуль</translation>
+    </message>
+    <message>
+        <source>Writes the tables and pages named with -t from the image FILE (- for standard input) into the module, after the module password, and reads each back to verify it. Without -t it writes A0 Low, which the image must hold; -t all writes every region the image holds. Each region goes to the address the image gives it; a region the image does not hold is refused before anything is written. A one-table image (128 raw bytes) goes where -t says, A0 Low by default.
+
+Bytes that are no data are never written: the page select (byte 127 of A2h) and the password entry. The verify compares what a module keeps as written: all of A0h, the thresholds, calibration and CC_DMI of A2 Low, the user memory of A2h&apos;s pages. A2 Low holds the diagnostics&apos; thresholds and calibration; it is written only with --allow-diagnostics. Ctrl+C stops once the region under way is written: a region is never left half written.</source>
+        <translation>Записывает таблицы и страницы, указанные в -t, из образа FILE (- — стандартный ввод) в модуль, после пароля модуля, и читает каждую обратно для проверки. Без -t записывается A0 Нижняя, которая должна быть в образе; -t all записывает все области образа. Каждая область записывается по адресу, который даёт ей образ; область, которой нет в образе, отклоняется прежде, чем что-либо записано. Образ одной таблицы (128 байт без заголовка) записывается туда, куда указывает -t, по умолчанию в A0 Нижнюю.
+
+Байты, которые не являются данными, никогда не записываются: выбор страницы (байт 127 A2h) и поле ввода пароля. Проверка сравнивает то, что модуль хранит так, как записано: весь A0h, пороги, калибровку и CC_DMI из A2 Нижней, пользовательскую память страниц A2h. A2 Нижняя содержит пороги и калибровку диагностики; она записывается только с --allow-diagnostics. Ctrl+C останавливает запись после области, которая записывается в этот момент: область никогда не остаётся записанной наполовину.</translation>
+    </message>
+    <message>
+        <source>The image holds no A0 Low, which write takes without -t; name the tables to write with -t. The image holds %1</source>
+        <translation>В образе нет A0 Нижней, которую write записывает без -t; укажите в -t, что записать. В образе есть %1</translation>
+    </message>
+    <message>
+        <source>Writing %1 may upset the module&apos;s diagnostics and other settings; add --allow-diagnostics to write it all the same.</source>
+        <translation>Запись %1 может нарушить работу диагностики (DDMI) и другие параметры модуля; добавьте --allow-diagnostics, чтобы всё же записать её.</translation>
     </message>
 </context>
 <context>

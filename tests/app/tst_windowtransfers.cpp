@@ -7,6 +7,8 @@
 #include "simulatorfixture.h"
 #include "windowdriver.h"
 
+#include "testbytes.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -113,6 +115,98 @@ private slots:
         QCOMPARE(answers->boxTexts.size(), flippedBytes.isEmpty() ? 0 : 1);
         QVERIFY2(ui->log->toPlainText().contains(verdict), qPrintable(ui->log->toPlainText().right(200)));
         QCOMPARE(ui->currentModel()->buffer().size(), bufferSize);
+    }
+
+    // After a write of A2h the verify judges what a module keeps: not the
+    // live values and flags of A2 Low, not the vendor's control bytes at the
+    // end of A2 High. Neither the password entry nor the page select is sent.
+    void verifyJudgesWhatTheModuleKeeps_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("changedByte");  // comes back from the module with a bit flipped
+        QTest::addColumn<QString>("verdict");
+        const QString differ = "Verify failed: the bytes read back differ from the buffer";
+        QTest::newRow("A2 Low, a live value") << 2 << 100 << "Succesfull write\n";
+        QTest::newRow("A2 Low, a threshold") << 2 << 10 << "Checksum doesn't match\n";
+        QTest::newRow("A2 High, vendor control") << 3 << 250 << "Succesfull write\n";
+        QTest::newRow("A2 High, user memory") << 3 << 247 << "Checksum doesn't match\n";
+    }
+    void verifyJudgesWhatTheModuleKeeps()
+    {
+        QFETCH(int, table);
+        QFETCH(int, changedByte);
+        QFETCH(QString, verdict);
+        openWindow();
+        ui->table->setCurrentIndex(table);
+        QVERIFY(ui->transfer(ui->readButton));
+        const QByteArray before = sim->memory(0x51, 0, 256);
+        sim->module->flipStoredBit(0x51, std::uint8_t(changedByte), 0x01);
+        TableViewModel *model = ui->currentModel();
+        for (int i = 0; i < 128; ++i)
+            model->setData(model->index(i / 16, i % 16), QString::number((i * 3) & 0xFF, 16), Qt::EditRole);
+        QVERIFY(ui->transfer(ui->writeButton));
+        QVERIFY2(ui->log->toPlainText().contains(verdict), qPrintable(ui->log->toPlainText().right(300)));
+        if (table == 2)  // A2 Low up to the password entry
+            QCOMPARE(sim->memory(0x51, 123, 128), before.mid(123, 5));
+    }
+
+    // "A2 Page" and its number address one page of A2h: read, edited and
+    // written there, with the module's own page selected again afterwards.
+    void aPageOfA2h()
+    {
+        sim->module->addPage(0x51, 1);
+        SimulatedModule::PageBytes page{};
+        page.fill(0x3C);
+        sim->module->setPageBytes(0x51, 1, page);
+        openWindow();
+        auto *pageBox = window->findChild<QSpinBox *>("sb_page");
+        QVERIFY(!pageBox->isVisibleTo(window.get()));
+        ui->table->setCurrentIndex(4);
+        QVERIFY(pageBox->isVisibleTo(window.get()));
+        pageBox->setValue(1);
+        QCOMPARE(ui->addressStart->value(), 128);
+        QVERIFY(ui->transfer(ui->readButton));
+        QCOMPARE(ui->currentModel()->buffer(), QByteArray(128, char(0x3C)));
+        QVERIFY(ui->log->toPlainText().contains("from 0x51, page 01h"));
+        TableViewModel *model = ui->currentModel();
+        model->setData(model->index(0, 5), "A5", Qt::EditRole);
+        QVERIFY(ui->transfer(ui->writeButton));
+        QCOMPARE(sim->module->pageBytes(0x51, 1)[5], std::uint8_t(0xA5));
+        QCOMPARE(sim->module->selectedPage(0x51), 0);
+        QCOMPARE(sim->memory(0x51, 128, 256), sampleModuleImage().mid(384, 128));  // A2 High untouched
+        // Another buffer, another table; back again, the page is still named.
+        ui->buffers->setCurrentIndex(1);
+        QCOMPARE(ui->table->currentIndex(), 0);
+        ui->buffers->setCurrentIndex(0);
+        QCOMPARE(ui->table->currentIndex(), 4);
+        QCOMPARE(pageBox->value(), 1);
+    }
+
+    // Open takes the selected table's bytes from where the file puts them,
+    // or refuses with what the file holds.
+    void openTakesTheSelectedTable()
+    {
+        openWindow();
+        QTemporaryDir files;
+        const QByteArray module = pattern(512, 7);
+        QVERIFY(writeFile(files.filePath("module.bin"), module));
+        QByteArray a2Dump;
+        for (int row = 0; row < 256; row += 16)
+            a2Dump += "0x" + QByteArray::number(0x100 + row, 16).rightJustified(4, '0') + ": "
+                      + module.mid(256 + row, 16).toHex(' ') + '\n';
+        QVERIFY(writeFile(files.filePath("a2.txt"), a2Dump));
+        ui->table->setCurrentIndex(2);
+        answers->fileName = files.filePath("module.bin");
+        ui->openButton->click();
+        QTRY_COMPARE(ui->currentModel()->buffer().left(95), module.mid(256, 95));  // 95 is CC_DMI
+        ui->table->setCurrentIndex(0);
+        const QByteArray before = ui->currentModel()->buffer();
+        answers->fileName = files.filePath("a2.txt");
+        ui->openButton->click();
+        QTRY_COMPARE(answers->boxTexts.size(), 1);
+        QVERIFY2(answers->boxTexts[0].endsWith("does not hold A0 Low; it holds A2 Low, A2 High"),
+                 qPrintable(answers->boxTexts[0]));
+        QCOMPARE(ui->currentModel()->buffer(), before);
     }
 };
 

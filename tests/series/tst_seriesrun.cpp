@@ -7,6 +7,7 @@
 #include "loadedimage.h"
 #include "memorymap.h"
 #include "samplemodule.h"
+#include "imagefile.h"
 #include "seriesrun.h"
 #include "simulatedmodule.h"
 #include "simulatorfixture.h"
@@ -151,7 +152,10 @@ private slots:
         SeriesPlan plan;
         plan.programmer = sim.identity();
         plan.transferMode = transferMode();
-        plan.image = SeriesTemplate::fromImage(LoadedImage(templateImage(templateSize), LoadedImage::Format::Raw));
+        LoadedImage loaded;
+        QString unread;
+        QVERIFY(ImageFile::decode(templateImage(templateSize), "template", &loaded, &unread));
+        plan.image = SeriesTemplate::fromImage(loaded);
         QString problem;
         QVERIFY2(SerialPattern::parse(serials, &plan.serials, &problem), qPrintable(problem));
         plan.count = count;
