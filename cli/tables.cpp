@@ -22,6 +22,20 @@ const QList<int> &Tables::all()
     return tables;
 }
 
+const QList<QPair<QString, QList<int>>> &Tables::names()
+{
+    static const QList<QPair<QString, QList<int>>> list = [] {
+        QList<QPair<QString, QList<int>>> named;
+        for (int table : all())
+            named.append({name(table), {table}});
+        named.append({QStringLiteral("a0"), {TableViewModel::kTableA0Low, TableViewModel::kTableA0High}});
+        named.append({QStringLiteral("a2"), {TableViewModel::kTableA2Low, TableViewModel::kTableA2High}});
+        named.append({QStringLiteral("all"), all()});
+        return named;
+    }();
+    return list;
+}
+
 bool Tables::parse(const QStringList &values, const QList<int> &fallback, QList<int> *tables, QString *error)
 {
     QList<int> chosen;
@@ -29,15 +43,9 @@ bool Tables::parse(const QStringList &values, const QList<int> &fallback, QList<
         for (const QString &word : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString key = word.trimmed().toLower();
             QList<int> named;
-            if (key == QLatin1String("all"))
-                named = all();
-            else if (key == QLatin1String("a0"))
-                named = {TableViewModel::kTableA0Low, TableViewModel::kTableA0High};
-            else if (key == QLatin1String("a2"))
-                named = {TableViewModel::kTableA2Low, TableViewModel::kTableA2High};
-            for (int table : all())
-                if (key == name(table))
-                    named = {table};
+            for (const auto &entry : names())
+                if (key == entry.first)
+                    named = entry.second;
             if (named.isEmpty()) {
                 *error = tr("Unknown table \"%1\": the tables are a0-low, a0-high, a2-low, a2-high, "
                             "a0, a2 and all")

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QStringList>
 
 class LoadedImage;
@@ -18,6 +19,8 @@ class Tables
 
 public:
     static const QList<int> &all();
+    // Every name -t takes, with the tables it stands for.
+    static const QList<QPair<QString, QList<int>>> &names();
 
     // The tables -t values name, in module order without repeats; `fallback`
     // when there are none. A value may list several names with commas.
