@@ -6,6 +6,7 @@
 #include "exitcodes.h"
 #include "help.h"
 #include "language.h"
+#include "regionselection.h"
 
 namespace {
 
@@ -77,6 +78,12 @@ int CommandLine::dispatch(const QStringList &arguments, Console &console)
     }
     if (first == QLatin1String("-V") || first == QLatin1String("--version")) {
         console.print(QStringLiteral("%1 %2\n").arg(Help::program(), QCoreApplication::applicationVersion()));
+        return kExitSuccess;
+    }
+    // Not in the help: the table names, one a line, for the shell's completion.
+    if (first == QLatin1String("--list-tables")) {
+        for (const QString &name : RegionSelection::commonNames())
+            console.print(name + QLatin1Char('\n'));
         return kExitSuccess;
     }
     const bool helpOnly = first == QLatin1String("help");

@@ -9,6 +9,19 @@ RegionSelection RegionSelection::allRegions()
     return selection;
 }
 
+QStringList RegionSelection::commonNames()
+{
+    QStringList names{QStringLiteral("a0-low"), QStringLiteral("a0-high"), QStringLiteral("a2-low"),
+                      QStringLiteral("a2-high")};
+    for (int page : {0x00, 0x01, 0x02, 0x80})
+        names.append(sff::regionKey(sff::Region::upperOf(sff::kDeviceA2, sff::Page{page})));
+    names.append(QStringLiteral("lower"));
+    for (int page : {0x00, 0x01, 0x02, 0x03, 0x10, 0x11})
+        names.append(sff::regionKey(sff::Region::upperOf(sff::kDeviceA0, sff::Page{page})));
+    names << QStringLiteral("a0") << QStringLiteral("a2") << QStringLiteral("all");
+    return names;
+}
+
 RegionSelection RegionSelection::of(const QList<sff::Region> &regions)
 {
     RegionSelection selection;

@@ -18,6 +18,9 @@ public:
     // Parses -t values; a value may list several names with commas.
     static bool parse(const QStringList &values, RegionSelection *selection, QString *error);
     static RegionSelection allRegions();
+    // The names -t takes that a shell offers: every table and group, and the
+    // pages most modules have (any other page is named the same way).
+    static QStringList commonNames();
     static RegionSelection of(const QList<sff::Region> &regions);
 
     bool isEmpty() const { return !all_ && named_.isEmpty(); }

@@ -7,6 +7,12 @@ VEXA_PACKAGES=(
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libftdi1-dev libusb-1.0-0-dev librsvg2-bin
 )
+# package.sh: CPack's Debian generator works out the dependencies with
+# dpkg-shlibdeps (dpkg-dev), which needs file.
+VEXA_PACKAGE_TOOLS=(dpkg-dev file)
+# check-package.sh: the checkers, and the man-db that lintian renders the
+# manual pages with.
+VEXA_PACKAGE_CHECKERS=(lintian desktop-file-utils appstream man-db)
 
 vexa_install_packages() {
     local missing=() pkg
