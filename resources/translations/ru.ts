@@ -1388,20 +1388,20 @@
         <translation>Это не обычный файл: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t open file: %1</source>
-        <translation>Не удалось открыть файл: %1</translation>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Не удалось открыть %1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t read file: %1</source>
-        <translation>Не удалось прочитать файл: %1</translation>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
     </message>
     <message>
         <source>File is too large for an EEPROM image (more than %1 bytes): %2</source>
         <translation>Файл слишком велик для образа EEPROM (больше %1 байт): %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t write file: %1</source>
-        <translation>Не удалось записать файл: %1</translation>
+        <source>Couldn&apos;t write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
     </message>
     <message>
         <source>Not a module dump: %1
