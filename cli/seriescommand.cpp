@@ -123,6 +123,9 @@ int SeriesCommand::run(const QCommandLineParser &parser, Console &console)
         console.print(QStringLiteral("%1  %2  %3\n")
                           .arg(serial.leftJustified(plan.serials.prefix().size() + plan.serials.width()),
                                SeriesRecord::outcomeName(record.outcome), record.message));
+        // The module's line is on the journal; the operator would not see the next.
+        if (console.outputFailed())
+            series.stop();
         if (record.outcome == SeriesRecord::Outcome::VerifyFailed)
             verifyFailures = true;
         else if (!record.passed())
@@ -155,7 +158,8 @@ int SeriesCommand::run(const QCommandLineParser &parser, Console &console)
         console.message(tr("Done: the last serial number, %1, is used").arg(plan.serials.serial(plan.serials.last())));
         break;
     case SeriesRun::End::Stopped:
-        console.message(tr("Interrupted between two modules"));
+        if (!console.outputFailed())
+            console.message(tr("Interrupted between two modules"));
         break;
     }
     console.message(tr("Passed: %1, failed: %2").arg(series.passed()).arg(series.failed()));

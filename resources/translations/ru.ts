@@ -1499,6 +1499,10 @@
         <source>Wrong number of arguments. Usage: %1 %2</source>
         <translation>Неверное число аргументов. Использование: %1 %2</translation>
     </message>
+    <message>
+        <source>Couldn&apos;t write to standard output: %1</source>
+        <translation>Не удалось вывести данные в стандартный вывод: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
