@@ -32,9 +32,9 @@ QString SeriesCommand::description() const
               "of A2h.\n\n"
               "The serial numbers are PREFIX followed by a counter as wide as START, up to LAST or the largest "
               "the counter holds: VX2612+0001..0500. A journal that holds numbers of the series already is "
-              "continued after the highest. A number is used up once it reached a module, even when the verify "
-              "fails; a module that already carries a number of the series is refused unless --allow-reprogram "
-              "is given, which writes it again with its own number.\n\n"
+              "continued after the highest; it takes one series at a time. A number is used up once it reached a "
+              "module, even when the verify fails; a module that already carries a number of the series is "
+              "refused unless --allow-reprogram is given, which writes it again with its own number.\n\n"
               "The series ends after --count modules (without waiting for the last to be pulled), after the "
               "counter's last value, or with Ctrl+C once the module under way is done. Exit status 0 when every "
               "module passed, 3 when some failed only their verify, 1 when any other failed.");
