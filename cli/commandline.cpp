@@ -33,6 +33,11 @@ int CommandLine::run(QStringList arguments, Console &console)
     }
     const int exitCode = dispatch(arguments, console);
     console.endProgress();
+    // Data that never arrived is no success, whatever the command did.
+    if (!console.finishOutput()) {
+        console.message(tr("Couldn't write to standard output: %1").arg(console.outputError()));
+        return kExitFailure;
+    }
     return exitCode;
 }
 

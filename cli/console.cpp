@@ -1,6 +1,6 @@
 #include "console.h"
 
-#include <QIODevice>
+#include <QFileDevice>
 
 Console::Console(QIODevice *out, QIODevice *err, bool errIsTerminal, bool outIsTerminal)
     : out_(out), err_(err), errIsTerminal_(errIsTerminal), outIsTerminal_(outIsTerminal)
@@ -14,12 +14,26 @@ bool Console::colourOut() const
 
 void Console::data(const QByteArray &bytes)
 {
-    out_->write(bytes);
+    if (!outputFailed() && out_->write(bytes) != bytes.size())
+        noteOutputError();
 }
 
 void Console::print(const QString &text)
 {
-    out_->write(text.toUtf8());
+    data(text.toUtf8());
+}
+
+bool Console::finishOutput()
+{
+    auto *file = qobject_cast<QFileDevice *>(out_);
+    if (!outputFailed() && file && !file->flush())
+        noteOutputError();
+    return !outputFailed();
+}
+
+void Console::noteOutputError()
+{
+    outputError_ = out_->errorString();
 }
 
 void Console::message(const QString &text)

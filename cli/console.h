@@ -17,9 +17,15 @@ public:
     // shows them, and the user has not asked for none (NO_COLOR).
     bool colourOut() const;
 
-    // Data: raw bytes, or text as UTF-8.
+    // Data: raw bytes, or text as UTF-8. Once standard output has failed,
+    // nothing more goes there.
     void data(const QByteArray &bytes);
     void print(const QString &text);
+    // Flushes standard output; false when anything written there was lost.
+    bool finishOutput();
+    bool outputFailed() const { return !outputError_.isEmpty(); }
+    // Why standard output failed, as the system says it.
+    QString outputError() const { return outputError_; }
     // One message line on standard error; the progress bar makes way for it.
     void message(const QString &text);
 
@@ -29,9 +35,12 @@ public:
     void endProgress();
 
 private:
+    void noteOutputError();
+
     QIODevice *out_;
     QIODevice *err_;
     bool errIsTerminal_;
     bool outIsTerminal_;
     int progressWidth_ = 0;  // characters of the bar line shown, 0 without one
+    QString outputError_;
 };

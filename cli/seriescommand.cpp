@@ -32,9 +32,9 @@ QString SeriesCommand::description() const
               "of A2h.\n\n"
               "The serial numbers are PREFIX followed by a counter as wide as START, up to LAST or the largest "
               "the counter holds: VX2612+0001..0500. A journal that holds numbers of the series already is "
-              "continued after the highest. A number is used up once it reached a module, even when the verify "
-              "fails; a module that already carries a number of the series is refused unless --allow-reprogram "
-              "is given, which writes it again with its own number.\n\n"
+              "continued after the highest; it takes one series at a time. A number is used up once it reached a "
+              "module, even when the verify fails; a module that already carries a number of the series is "
+              "refused unless --allow-reprogram is given, which writes it again with its own number.\n\n"
               "The series ends after --count modules (without waiting for the last to be pulled), after the "
               "counter's last value, or with Ctrl+C once the module under way is done. Exit status 0 when every "
               "module passed, 3 when some failed only their verify, 1 when any other failed.");
@@ -123,6 +123,9 @@ int SeriesCommand::run(const QCommandLineParser &parser, Console &console)
         console.print(QStringLiteral("%1  %2  %3\n")
                           .arg(serial.leftJustified(plan.serials.prefix().size() + plan.serials.width()),
                                SeriesRecord::outcomeName(record.outcome), record.message));
+        // The module's line is on the journal; the operator would not see the next.
+        if (console.outputFailed())
+            series.stop();
         if (record.outcome == SeriesRecord::Outcome::VerifyFailed)
             verifyFailures = true;
         else if (!record.passed())
@@ -155,7 +158,8 @@ int SeriesCommand::run(const QCommandLineParser &parser, Console &console)
         console.message(tr("Done: the last serial number, %1, is used").arg(plan.serials.serial(plan.serials.last())));
         break;
     case SeriesRun::End::Stopped:
-        console.message(tr("Interrupted between two modules"));
+        if (!console.outputFailed())
+            console.message(tr("Interrupted between two modules"));
         break;
     }
     console.message(tr("Passed: %1, failed: %2").arg(series.passed()).arg(series.failed()));

@@ -24,7 +24,7 @@ bool ImageFile::readBytes(const QString &fileName, QByteArray *data, QString *er
         return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("Couldn't open file: %1").arg(file.errorString());
+        *error = tr("Couldn't open %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
         return false;
     }
 
@@ -38,7 +38,7 @@ bool ImageFile::readBytes(const QString &fileName, QByteArray *data, QString *er
         bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError) {
-        *error = tr("Couldn't read file: %1").arg(file.errorString());
+        *error = tr("Couldn't read %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
         return false;
     }
     if (bytes.size() > kMaxFileSize) {
@@ -111,12 +111,12 @@ bool ImageFile::write(const QString &fileName, const QByteArray &bytes, QString 
         return false;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = tr("Couldn't open file: %1").arg(file.errorString());
+        *error = tr("Couldn't open %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
         return false;
     }
     // Without a commit the temporary file goes with `file`.
     if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        *error = tr("Couldn't write file: %1").arg(file.errorString());
+        *error = tr("Couldn't write %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
         return false;
     }
     return true;

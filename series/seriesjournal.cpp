@@ -1,5 +1,6 @@
 #include "seriesjournal.h"
 
+#include "filelock.h"
 #include "serialpattern.h"
 
 #include <QFileInfo>
@@ -18,7 +19,7 @@ constexpr int kSerialColumn = 2;
 constexpr int kKeptLines = 100;
 
 // Past the operating system's cache onto the disk.
-bool syncFile(QFile &file)
+bool syncToDisk(QFile &file)
 {
 #ifdef Q_OS_WIN
     return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()))) != 0;
@@ -43,50 +44,87 @@ void syncFolderOf(const QString &path)
 
 }  // namespace
 
+SeriesJournal::SeriesJournal() : sync_(syncToDisk) {}
+
 bool SeriesJournal::open(const QString &path, QString *error)
 {
     close();
     serials_.clear();
     lines_.clear();
-    endsInLineBreak_ = true;
+    endsInLineBreak_ = claimsEndInLineBreak_ = true;
     file_.setFileName(path);
-    const bool existed = file_.exists() && file_.size() > 0;
-    if (existed) {
-        if (!file_.open(QIODevice::ReadOnly)) {
-            *error = tr("Couldn't read the journal %1: %2").arg(path, file_.errorString());
-            return false;
-        }
-        const QByteArray content = file_.readAll();
-        file_.close();
-        QList<QByteArray> rows = content.split('\n');
-        endsInLineBreak_ = content.endsWith('\n');
-        if (endsInLineBreak_)
-            rows.removeLast();
-        if (parseCsvLine(QString::fromUtf8(rows.value(0)).trimmed()) != SeriesRecord::columns()) {
-            *error = tr("%1 is not a series journal: its first line is not the journal's header").arg(path);
-            return false;
-        }
-        for (int i = 1; i < rows.size(); ++i) {
-            const QStringList fields = parseCsvLine(QString::fromUtf8(rows.at(i)).trimmed());
-            serials_.append(fields.value(kSerialColumn));
-            lines_.append(fields);
-            if (lines_.size() > kKeptLines)
-                lines_.removeFirst();
-        }
-    }
-    QFile claims(claimsPath());
-    if (claims.open(QIODevice::ReadOnly))
-        for (const QByteArray &serial : claims.readAll().split('\n'))
-            serials_.append(QString::fromUtf8(serial).trimmed());
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // Opened, and so created, before it is read: the lock is on this file,
+    // taken before anything in it is believed.
+    if (!file_.open(QIODevice::ReadWrite | QIODevice::Append)) {
         *error = tr("Couldn't open the journal %1: %2").arg(path, file_.errorString());
         return false;
     }
-    if (!existed) {
-        if (!writeSynced((csvLine(SeriesRecord::columns()) + QLatin1Char('\n')).toUtf8(), error))
+    QString reason;
+    const filelock::Result lock = filelock::lockExclusively(file_, &reason);
+    if (lock != filelock::Result::Taken) {
+        *error = lock == filelock::Result::HeldElsewhere
+                     ? tr("Another series holds the journal %1; a journal takes one series at a time").arg(path)
+                     : tr("Couldn't lock the journal %1: %2").arg(path, reason);
+        close();
+        return false;
+    }
+    if (!readJournal(error) || !readClaims(error)) {
+        close();
+        return false;
+    }
+    if (file_.size() == 0) {
+        if (!writeSynced((csvLine(SeriesRecord::columns()) + QLatin1Char('\n')).toUtf8(), error)) {
+            close();
             return false;
+        }
         syncFolderOf(path);
     }
+    return true;
+}
+
+bool SeriesJournal::readJournal(QString *error)
+{
+    const QString path = file_.fileName();
+    file_.seek(0);
+    const QByteArray content = file_.readAll();
+    if (file_.error() != QFileDevice::NoError) {
+        *error = tr("Couldn't read the journal %1: %2").arg(path, file_.errorString());
+        return false;
+    }
+    if (content.isEmpty())
+        return true;
+    QList<QByteArray> rows = content.split('\n');
+    endsInLineBreak_ = content.endsWith('\n');
+    if (endsInLineBreak_)
+        rows.removeLast();
+    if (parseCsvLine(QString::fromUtf8(rows.value(0)).trimmed()) != SeriesRecord::columns()) {
+        *error = tr("%1 is not a series journal: its first line is not the journal's header").arg(path);
+        return false;
+    }
+    for (int i = 1; i < rows.size(); ++i) {
+        const QStringList fields = parseCsvLine(QString::fromUtf8(rows.at(i)).trimmed());
+        serials_.append(fields.value(kSerialColumn));
+        lines_.append(fields);
+        if (lines_.size() > kKeptLines)
+            lines_.removeFirst();
+    }
+    return true;
+}
+
+bool SeriesJournal::readClaims(QString *error)
+{
+    QFile claims(claimsPath());
+    if (!claims.exists())
+        return true;
+    // Numbers that cannot be read could be handed out again.
+    const QByteArray content = claims.open(QIODevice::ReadOnly) ? claims.readAll() : QByteArray();
+    if (claims.error() != QFileDevice::NoError) {
+        *error = tr("Couldn't read the journal %1: %2").arg(claims.fileName(), claims.errorString());
+        return false;
+    }
+    claimsEndInLineBreak_ = content.isEmpty() || content.endsWith('\n');
+    for (const QByteArray &serial : content.split('\n'))
+        serials_.append(QString::fromUtf8(serial).trimmed());
     return true;
 }
 
@@ -132,14 +170,16 @@ bool SeriesJournal::claim(const QString &serial, QString *error)
 {
     QFile claims(claimsPath());
     const bool existed = claims.exists();
-    const QByteArray line = serial.toUtf8() + '\n';
+    // A line cut short by a crash is ended first, or this number would join it.
+    const QByteArray line = (claimsEndInLineBreak_ ? QByteArray() : QByteArrayLiteral("\n")) + serial.toUtf8() + '\n';
     if (!claims.open(QIODevice::WriteOnly | QIODevice::Append) || claims.write(line) != line.size()
-        || !claims.flush() || !syncFile(claims)) {
+        || !claims.flush() || !sync_(claims)) {
         *error = tr("Couldn't write the journal %1: %2").arg(claims.fileName(), claims.errorString());
         return false;
     }
     if (!existed)
         syncFolderOf(claims.fileName());
+    claimsEndInLineBreak_ = true;
     serials_.append(serial);
     return true;
 }
@@ -150,7 +190,7 @@ bool SeriesJournal::writeSynced(const QByteArray &bytes, QString *error)
         *error = tr("The journal is not open");
         return false;
     }
-    if (file_.write(bytes) != bytes.size() || !file_.flush() || !syncFile(file_)) {
+    if (file_.write(bytes) != bytes.size() || !file_.flush() || !sync_(file_)) {
         *error = tr("Couldn't write the journal %1: %2").arg(file_.fileName(), file_.errorString());
         return false;
     }

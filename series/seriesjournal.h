@@ -9,6 +9,9 @@
 // the module is written, synced as well: a crash in the middle of a module
 // leaves no journal line for it, but its number is still never handed out
 // again.
+//
+// An open journal is locked: one journal takes one series at a time, be it
+// from another station, the window or the command line.
 
 #include "seriesrecord.h"
 
@@ -17,6 +20,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class SerialPattern;
 
 class SeriesJournal
@@ -24,8 +29,14 @@ class SeriesJournal
     Q_DECLARE_TR_FUNCTIONS(SeriesJournal)
 
 public:
-    // Opens the journal for appending, creating it with its header; an
-    // existing file must be a journal. False with a message otherwise.
+    SeriesJournal();
+
+    // How a written file is made durable; tests watch it through this.
+    using Sync = std::function<bool(QFile &file)>;
+
+    // Opens and locks the journal for appending, creating it with its
+    // header; an existing file must be a journal that no other series has
+    // open. False with a message otherwise.
     bool open(const QString &path, QString *error);
     void close();
     bool isOpen() const { return file_.isOpen(); }
@@ -44,7 +55,11 @@ public:
     static QString csvLine(const QStringList &fields);
     static QStringList parseCsvLine(const QString &line);
 
+    void setSync(Sync sync) { sync_ = std::move(sync); }
+
 private:
+    bool readJournal(QString *error);
+    bool readClaims(QString *error);
     bool writeSynced(const QByteArray &bytes, QString *error);
     QString claimsPath() const { return file_.fileName() + QStringLiteral(".claims"); }
 
@@ -52,4 +67,6 @@ private:
     QStringList serials_;  // every serial number column so far, and every claim
     QList<QStringList> lines_;
     bool endsInLineBreak_ = true;
+    bool claimsEndInLineBreak_ = true;
+    Sync sync_;
 };

@@ -21,7 +21,8 @@ public:
 
     QDateTime time;  // UTC
     QString programmer;
-    // The serial number that reached the module; empty when nothing was written.
+    // The serial number the module carries: the one that reached it, or the
+    // number of the series it came with; empty when nothing was written.
     QString serial;
     QString vendorBefore;
     QString partNumberBefore;

@@ -185,9 +185,12 @@ void SeriesRun::a0LowRead()
     const QString carried = textAt(jobRead_, sff::a0::kSerialNumber);
     const qint64 carriedNumber = plan_.serials.numberOf(carried);
     if (carriedNumber >= 0) {
-        // A number seen on a module is never handed out again, journal or not.
+        // A number seen on a module is never handed out again: its line
+        // keeps it for later series, whatever becomes of the module.
         if (carriedNumber >= next_)
             next_ = carriedNumber + 1;
+        module_.ownSerial = true;
+        record.serial = carried;
         if (!plan_.allowReprogram) {
             record.vendorAfter = record.vendorBefore;
             record.partNumberAfter = record.partNumberBefore;
@@ -195,8 +198,6 @@ void SeriesRun::a0LowRead()
                          tr("The module carries %1 of this series already; pull it").arg(carried), false);
             return;
         }
-        module_.ownSerial = true;
-        record.serial = carried;
     } else {
         record.serial = nextSerial();
         QString problem;
@@ -311,7 +312,7 @@ void SeriesRun::finishModule(SeriesRecord::Outcome outcome, const QString &messa
     record.time = QDateTime::currentDateTimeUtc();
     record.outcome = outcome;
     record.message = message;
-    if (!module_.reached)
+    if (!module_.reached && !module_.ownSerial)
         record.serial.clear();
     QString problem;
     if (!journal_.append(record, &problem)) {

@@ -63,6 +63,8 @@ public:
     void stop();
     // How long between two looks into the socket; tests shorten it.
     void setPollInterval(int milliseconds) { pollMs_ = milliseconds; }
+    // How the journal makes a line or a claim durable; tests watch it.
+    void setJournalSync(SeriesJournal::Sync sync) { journal_.setSync(std::move(sync)); }
 
     bool isRunning() const { return state_ != State::Idle; }
     State state() const { return state_; }
@@ -88,7 +90,7 @@ private:
     struct Module {
         SeriesRecord record;
         QByteArray a2HighBefore;
-        bool ownSerial = false;  // re-programmed with the number it carries
+        bool ownSerial = false;  // it carries a number of the series, refused or written again with it
         int table = 0;           // index into the template's tables
         QByteArray writing;      // the table under way
         bool reached = false;    // A0 Low, with the serial number, may have changed

@@ -1682,20 +1682,20 @@
         <translation>Это не обычный файл: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t open file: %1</source>
-        <translation>Не удалось открыть файл: %1</translation>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Не удалось открыть %1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t read file: %1</source>
-        <translation>Не удалось прочитать файл: %1</translation>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
     </message>
     <message>
         <source>File is too large for an EEPROM image (more than %1 bytes): %2</source>
         <translation>Файл слишком велик для образа EEPROM (больше %1 байт): %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t write file: %1</source>
-        <translation>Не удалось записать файл: %1</translation>
+        <source>Couldn&apos;t write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
     </message>
     <message>
         <source>Not a module dump: %1
@@ -1819,6 +1819,10 @@
     <message>
         <source>Wrong number of arguments. Usage: %1 %2</source>
         <translation>Неверное число аргументов. Использование: %1 %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write to standard output: %1</source>
+        <translation>Не удалось вывести данные в стандартный вывод: %1</translation>
     </message>
 </context>
 <context>
@@ -2320,12 +2324,12 @@ Bytes that are no data are never written: the page select (byte 127 of A2h) and 
     <message>
         <source>Writes the image TEMPLATE into one module after another: it waits until a module answers in the socket, puts the next serial number and the date code into A0 Low, makes the check codes right, writes and verifies, adds a line to the journal and prints it, and waits until the module is pulled. A template of 128 bytes gives A0 Low, of 256 bytes A0h, of 512 bytes also the user area of A2h.
 
-The serial numbers are PREFIX followed by a counter as wide as START, up to LAST or the largest the counter holds: VX2612+0001..0500. A journal that holds numbers of the series already is continued after the highest. A number is used up once it reached a module, even when the verify fails; a module that already carries a number of the series is refused unless --allow-reprogram is given, which writes it again with its own number.
+The serial numbers are PREFIX followed by a counter as wide as START, up to LAST or the largest the counter holds: VX2612+0001..0500. A journal that holds numbers of the series already is continued after the highest; it takes one series at a time. A number is used up once it reached a module, even when the verify fails; a module that already carries a number of the series is refused unless --allow-reprogram is given, which writes it again with its own number.
 
 The series ends after --count modules (without waiting for the last to be pulled), after the counter&apos;s last value, or with Ctrl+C once the module under way is done. Exit status 0 when every module passed, 3 when some failed only their verify, 1 when any other failed.</source>
         <translation>Записывает образ TEMPLATE в модули один за другим: ждёт, пока модуль в разъёме ответит, вписывает в A0 Low следующий серийный номер и дату изготовления, пересчитывает контрольные суммы, записывает и проверяет, добавляет строку в журнал и выводит её, затем ждёт, пока модуль извлекут. Шаблон из 128 байт даёт A0 Low, из 256 байт — A0h, из 512 байт — ещё и пользовательскую область A2h.
 
-Серийные номера — это ПРЕФИКС и счётчик той же ширины, что START, до LAST или до наибольшего значения счётчика: VX2612+0001..0500. Если в журнале уже есть номера этой серии, счёт продолжается после наибольшего. Номер считается израсходованным, как только попал в модуль, даже если проверка не прошла; модуль, у которого уже есть номер этой серии, отклоняется, если не задан --allow-reprogram — тогда он записывается заново со своим номером.
+Серийные номера — это ПРЕФИКС и счётчик той же ширины, что START, до LAST или до наибольшего значения счётчика: VX2612+0001..0500. Если в журнале уже есть номера этой серии, счёт продолжается после наибольшего; журнал ведёт только одну серию за раз. Номер считается израсходованным, как только попал в модуль, даже если проверка не прошла; модуль, у которого уже есть номер этой серии, отклоняется, если не задан --allow-reprogram — тогда он записывается заново со своим номером.
 
 Серия заканчивается после --count модулей (не дожидаясь извлечения последнего), после последнего значения счётчика или по Ctrl+C, когда текущий модуль готов. Код завершения 0, если все модули прошли, 3, если у некоторых не прошла только проверка, 1 при любой другой ошибке.</translation>
     </message>
@@ -2614,6 +2618,14 @@ The series ends after --count modules (without waiting for the last to be pulled
     <message>
         <source>Couldn&apos;t open the journal %1: %2</source>
         <translation>Не удалось открыть журнал %1: %2</translation>
+    </message>
+    <message>
+        <source>Another series holds the journal %1; a journal takes one series at a time</source>
+        <translation>Журнал %1 занят другой серией; журнал ведёт только одну серию за раз</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the journal %1: %2</source>
+        <translation>Не удалось заблокировать журнал %1: %2</translation>
     </message>
     <message>
         <source>The journal is not open</source>

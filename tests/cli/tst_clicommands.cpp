@@ -243,7 +243,7 @@ private slots:
         QTest::newRow("bad password") << QStringList{"write", path("image.bin"), "--password", "12345"} << 2 << none
                                       << "Unknown password \"12345\"" << sample << none;
         QTest::newRow("missing image") << QStringList{"write", path("missing.bin")} << 1 << none
-                                       << "Couldn't open file: " << sample << none;
+                                       << "Couldn't open " + path("missing.bin") + ": " << sample << none;
 
         QTest::newRow("verify, same") << QStringList{"verify", path("sample.bin"), "-t", "all"} << 0 << none
                                       << "The module matches the image: A0 Low, A0 High, A2 Low, A2 High" << sample

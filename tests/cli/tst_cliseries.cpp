@@ -1,12 +1,14 @@
 // vexa-modulant-cli series as a shell runs it, against the simulated
 // programmer with an operator at its socket: what it prints, its exit
-// status, the journal and the last module's bytes; and the journal after the
-// program is ended by Ctrl+C or killed outright in the middle of a series.
+// status, the journal and the last module's bytes; a second program on a
+// journal in use; and the journal after the program is ended by Ctrl+C or
+// killed outright in the middle of a series.
 
 #include "checkcodes.h"
 #include "memorymap.h"
 #include "samplemodule.h"
 #include "seriesjournal.h"
+#include "testbytes.h"
 #include "textfields.h"
 
 #include <QProcess>
@@ -16,18 +18,6 @@
 #include <csignal>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The lines after the header, as fields.
 QList<QStringList> journalLines(const QString &path)
@@ -101,10 +91,13 @@ private slots:
             << QStringList{"TS260041 passed", "TS260042 passed"} << "the last serial number, TS260042, is used";
         // The sample module carries VX2612060001.
         QTest::newRow("a module of the series") << QStringList{"--serial", "VX261206+0001", "--count", "1"} << 1 << 1
-                                                << QStringList{"- refused"} << "Passed: 0, failed: 1";
+                                                << QStringList{"VX2612060001 refused"} << "Passed: 0, failed: 1";
         QTest::newRow("no serial numbers") << QStringList{"--count", "1"} << 1 << 2 << QStringList{} << "--serial";
         QTest::newRow("unknown date") << QStringList{"--serial", "TS+1", "--date", "now"} << 1 << 2 << QStringList{}
                                       << "Unknown --date \"now\"";
+        QTest::newRow("a password of nine digits")
+            << QStringList{"--serial", "TS+1", "--password", "123456789"} << 1 << 2 << QStringList{}
+            << "Unknown password \"123456789\"";
         QTest::newRow("no count") << QStringList{"--serial", "TS+1", "--count", "0"} << 1 << 2 << QStringList{}
                                   << "--count needs a number";
     }
@@ -145,7 +138,8 @@ private slots:
     }
 
     // Ended in the middle of a series, the journal holds every module the
-    // program reported, each line whole, and the next run goes on after it.
+    // program reported, each line whole, and the next run goes on after it:
+    // a program killed outright leaves the journal free.
     void ended_data()
     {
         QTest::addColumn<bool>("kill");
@@ -162,6 +156,15 @@ private slots:
         while (out.count('\n') < 2 && program.waitForReadyRead(60000))
             out += program.readAllStandardOutput();
         QVERIFY2(out.count('\n') >= 2, qPrintable(program.readAllStandardError()));
+        // Another station on the same journal is turned away at once.
+        QProcess second;
+        prepare(second, 1);
+        second.start(QStringLiteral(VEXA_CLI), series({"--serial", "TS26+0001", "--count", "1"}));
+        QVERIFY(second.waitForFinished(60000));
+        const QString refusal = QString::fromUtf8(second.readAllStandardError());
+        QVERIFY2(second.exitCode() == 1 && refusal.contains("Another series holds the journal " + path("journal.csv")),
+                 qPrintable(refusal));
+        QCOMPARE(second.readAllStandardOutput(), QByteArray());
         if (kill)
             program.kill();
         else

@@ -98,7 +98,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QFile missing(path("no-such.bin"));
         QVERIFY(!missing.open(QIODevice::ReadOnly));
-        QTest::newRow("load missing") << false << missing.fileName() << "Couldn't open file: " + missing.errorString();
+        QTest::newRow("load missing") << false << missing.fileName() << "Couldn't open " + missing.fileName() + ": " + missing.errorString();
         const QString tooLarge = "File is too large for an EEPROM image (more than 65536 bytes): ";
         QTest::newRow("load 64 KiB and one byte") << false << path("huge.bin") << tooLarge + path("huge.bin");
         QTest::newRow("load a device") << false << "/dev/zero" << "Not a regular file: /dev/zero";
@@ -107,8 +107,8 @@ private slots:
         QTest::newRow("load a broken dump") << false << path("broken.txt")
                                             << "Not a module dump: " + path("broken.txt") + "\nLine 2: \"zz\" is not";
         // Opens fine, but offset 0 of a process's memory cannot be read.
-        QTest::newRow("load, read error") << false << "/proc/self/mem" << "Couldn't read file: ";
-        QTest::newRow("save, disk full") << true << path("keep.bin") << "Couldn't write file: ";
+        QTest::newRow("load, read error") << false << "/proc/self/mem" << "Couldn't read /proc/self/mem: ";
+        QTest::newRow("save, disk full") << true << path("keep.bin") << "Couldn't write " + path("keep.bin") + ": ";
         QTest::newRow("save to a FIFO") << true << fifo() << "Not a regular file: " + fifo();
     }
     void refusedFileChangesNothing()

@@ -3,6 +3,7 @@
 // module ends up with, and how a series ends.
 
 #include "checkcodes.h"
+#include "filelock.h"
 #include "jobrunner.h"
 #include "loadedimage.h"
 #include "memorymap.h"
@@ -21,11 +22,12 @@
 namespace {
 
 // The sample module as a template, with a part number of its own so that
-// "before" and "after" differ.
+// "before" and "after" differ, and a lot code that every module keeps.
 QByteArray templateImage(int size)
 {
     QByteArray image = sampleModuleImage().left(size);
     image.replace(sff::a0::kPartNumber.offset, 16, sff::encodeText(QStringLiteral("VX-TEMPLATE"), 16));
+    image.replace(sff::a0::kDateCode.offset, 8, sff::encodeDateCode(QDate(2025, 3, 4), QStringLiteral("L7")));
     // A user area unlike the modules' and vendor control bytes of its own.
     if (size == sff::kModuleSize)
         for (int i = 384; i < 512; ++i)
@@ -68,10 +70,12 @@ private slots:
         QTest::addColumn<bool>("reprogram");
         QTest::addColumn<QString>("journalBefore");
         QTest::addColumn<QStringList>("journal");  // "serial outcome" per line written
-        QTest::addColumn<int>("end");
-        QTest::addColumn<QString>("message");  // a part of some line's message
+        QTest::addColumn<int>("end");          // -1: the start is refused
+        QTest::addColumn<QString>("message");  // a part of some line's message, or of the refusal
 
         const int count = int(SeriesRun::End::Count);
+        const QString header = "time,programmer,serial,vendor_before,part_number_before,vendor_after,"
+                               "part_number_after,outcome,message\n";
         const QList<int> three{0, 1, 2};
         QTest::newRow("three in a row") << 128 << "TS26+0001" << three << "" << 3 << false << ""
                                         << QStringList{"TS260001 passed", "TS260002 passed", "TS260003 passed"}
@@ -88,8 +92,11 @@ private slots:
             << 128 << "TS26+0001" << three << "pull before writing" << 2 << false << ""
             << QStringList{" pulled", "TS260001 passed"} << count << "pulled before anything was written";
         QTest::newRow("the same module twice") << 128 << "TS26+0001" << QList<int>{0, 0, 1} << "" << 3 << false << ""
-                                               << QStringList{"TS260001 passed", " refused", "TS260002 passed"}
+                                               << QStringList{"TS260001 passed", "TS260001 refused", "TS260002 passed"}
                                                << count << "carries TS260001 of this series already";
+        QTest::newRow("a refused module moves the counter past its number")
+            << 128 << "TS26+0001" << QList<int>{1, 0} << "the second carries TS260005" << 2 << false << ""
+            << QStringList{"TS260005 refused", "TS260006 passed"} << count << "";
         QTest::newRow("the same module, re-programming allowed")
             << 128 << "TS26+0001" << QList<int>{0, 0, 1} << "" << 3 << true << ""
             << QStringList{"TS260001 passed", "TS260001 passed", "TS260002 passed"} << count << "";
@@ -105,9 +112,20 @@ private slots:
                "2026-01-05T10:02:00Z,X,OTHER0099,A,B,A,B,passed,\n"
                "2026-01-05T10:03:00Z,X,,A,B,A,B,refus"  // cut short by a crash
             << QStringList{"TS260042 passed"} << count << "";
-        QTest::newRow("a number claimed before a crash is not handed out again")
+        QTest::newRow("a number claimed before a crash, and one cut short")
             << 128 << "TS26+0001" << three << "claimed before a crash" << 1 << false << ""
             << QStringList{"TS260006 passed"} << count << "";
+        QTest::newRow("every number used")
+            << 128 << "TS26+0008..0009" << three << "" << 0 << false
+            << header + "2026-01-05T10:00:00Z,X,TS260009,A,B,A,B,refused,\n" << QStringList{} << -1
+            << "Every serial number up to TS260009 is used already";
+        QTest::newRow("a journal held by another series") << 128 << "TS26+0001" << three << "journal held" << 0
+                                                          << false << "" << QStringList{} << -1
+                                                          << "Another series holds the journal ";
+        QTest::newRow("not a journal") << 128 << "TS26+0001" << three << "" << 0 << false << "serial\nTS260001\n"
+                                       << QStringList{} << -1 << "is not a series journal";
+        QTest::newRow("claims unreadable") << 128 << "TS26+0001" << three << "claims folder" << 0 << false << header
+                                           << QStringList{} << -1 << "Couldn't read the journal ";
         QTest::newRow("stop between modules") << 128 << "TS26+0001" << three << "stop after the first" << 0 << false
                                               << "" << QStringList{"TS260001 passed"}
                                               << int(SeriesRun::End::Stopped) << "";
@@ -145,9 +163,10 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(journalBefore.toUtf8());
         }
-        // A number handed to a module that a crash kept off the journal.
+        // A number handed to a module that a crash kept off the journal, and
+        // one whose claim the crash cut short.
         if (fault == "claimed before a crash")
-            QVERIFY(writeFile(journalPath + ".claims", "TS260005\n"));
+            QVERIFY(writeFile(journalPath + ".claims", "TS260005\nTS2600"));
 
         SeriesPlan plan;
         plan.programmer = sim.identity();
@@ -164,6 +183,11 @@ private slots:
 
         SeriesRun run;
         run.setPollInterval(0);
+        if (fault == "the second carries TS260005") {
+            QByteArray carrying = sampleModuleImage();
+            carrying.replace(sff::a0::kSerialNumber.offset, 16, sff::encodeText(QStringLiteral("TS260005"), 16));
+            setModuleImage(*modules[1], carrying);
+        }
         if (fault == "flip")
             modules[0]->flipStoredBit(0x50, 70, 0x01);
         if (fault == "pull while writing")
@@ -186,10 +210,46 @@ private slots:
         connect(&run, &SeriesRun::moduleDone, this, [&records](const SeriesRecord &r) { records.append(r); });
         QSignalSpy finished(&run, &SeriesRun::finished);
 
+        // Each claim and each line is on the disk before the module's next
+        // step: what the files held when last synced.
+        QMap<QString, QByteArray> synced;
+        run.setJournalSync([&synced](QFile &file) {
+            synced[file.fileName()] = readFile(file.fileName());
+            return true;
+        });
+        QStringList unsynced;
+        connect(&run, &SeriesRun::programming, this, [&](const QString &serial) {
+            if (!synced.value(journalPath + ".claims").split('\n').contains(serial.toUtf8()))
+                unsynced << serial + " unclaimed";
+        });
+        connect(&run, &SeriesRun::moduleDone, this, [&](const SeriesRecord &record) {
+            if (!synced.value(journalPath).endsWith(SeriesJournal::csvLine(record.fields()).toUtf8() + '\n'))
+                unsynced << record.serial + " off the journal";
+        });
+
+        // A refused start leaves the journal as it was, and free.
+        SeriesJournal otherSeries;
+        if (fault == "journal held")
+            QVERIFY(otherSeries.open(journalPath, &problem));
+        if (fault == "claims folder")
+            QVERIFY(QDir().mkpath(journalPath + ".claims"));
+        if (end < 0) {
+            const QByteArray before = readFile(journalPath);
+            QVERIFY(!run.start(plan, &problem));
+            QVERIFY2(problem.contains(message), qPrintable(problem));
+            QCOMPARE(readFile(journalPath), before);
+            otherSeries.close();
+            QFile file(journalPath);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(filelock::lockExclusively(file, &problem), filelock::Result::Taken);
+            return;
+        }
+
         const QDate dayBefore = QDate::currentDate();
         QVERIFY2(run.start(plan, &problem), qPrintable(problem));
         QVERIFY(finished.wait(120000));
         QCOMPARE(finished.first().at(0).value<SeriesRun::End>(), SeriesRun::End(end));
+        QCOMPARE(unsynced, QStringList());
 
         // The journal: its header, the lines it had, one line per module.
         QFile file(journalPath);
@@ -229,6 +289,7 @@ private slots:
             const QDate date = sff::readDateCode(a0Low.mid(84, 8)).date;
             QVERIFY(date == dayBefore || date == QDate::currentDate());
             QCOMPARE(a0Low, plan.image.a0LowFor(record.serial, date));
+            QCOMPARE(sff::readDateCode(a0Low.mid(84, 8)).lot.text, QStringLiteral("L7"));
             const sff::ModuleImage image = sff::ModuleImage::fromTable(sff::kTableA0Low, a0Low);
             QVERIFY(sff::checkCode(image, sff::kCcBase).ok() && sff::checkCode(image, sff::kCcExt).ok());
             if (templateSize == 512) {
