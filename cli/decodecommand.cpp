@@ -24,7 +24,7 @@ QStringList wrongCheckCodes(const sff::ModuleImage &image)
     QStringList wrong;
     for (const auto &code : codes) {
         const sff::CheckCodeState state = sff::checkCode(image, code.second);
-        if (state.held && !state.ok())
+        if (state.held && !state.ok() && sff::isJudged(image, code.second))
             wrong.append(QLatin1String(code.first));
     }
     return wrong;
@@ -45,7 +45,7 @@ QString DecodeCommand::description() const
               "warnings and errors are spelt out. With --json the decode is one JSON object instead, in English "
               "whatever the language.\n\n"
               "A one-table or one-device image is taken as A0h. The exit status is 3 when a check code is wrong: "
-              "CC_BASE, CC_EXT, or CC_DMI when there is A2h.");
+              "CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital diagnostics.");
 }
 
 QList<QCommandLineOption> DecodeCommand::options() const

@@ -49,6 +49,14 @@
         <translation>ниже порога предупреждения</translation>
     </message>
     <message>
+        <source>not a number</source>
+        <translation>не число</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>вне диапазона</translation>
+    </message>
+    <message>
         <source>Stopped. The values are the last ones read.</source>
         <translation>Остановлено. Показаны последние считанные значения.</translation>
     </message>
@@ -741,6 +749,50 @@
     <message>
         <source>or more</source>
         <translation>или больше</translation>
+    </message>
+    <message>
+        <source>Cable length, additional</source>
+        <translation>Длина кабеля, дополнительно</translation>
+    </message>
+    <message>
+        <source>Copper cable attenuation at 12.9 GHz</source>
+        <translation>Затухание медного кабеля на 12,9 ГГц</translation>
+    </message>
+    <message>
+        <source>Copper cable attenuation at 25.78 GHz</source>
+        <translation>Затухание медного кабеля на 25,78 ГГц</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>дБ</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>медь</translation>
+    </message>
+    <message>
+        <source>not used: the module has no digital diagnostics</source>
+        <translation>не используется: у модуля нет цифровой диагностики</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>недопустимо</translation>
+    </message>
+    <message>
+        <source>Not a number: the calibration constants are not finite</source>
+        <translation>Не число: константы калибровки не являются конечными числами</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>вне диапазона</translation>
+    </message>
+    <message>
+        <source>Outside the range of the quantity, %1 to %2 %3: the calibration constants are wrong</source>
+        <translation>Вне диапазона величины, от %1 до %2 %3: константы калибровки неверны</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>средняя</translation>
     </message>
     <message>
         <source>Above the high alarm threshold</source>
@@ -1524,10 +1576,10 @@
     <message>
         <source>Decodes the identification and diagnostics of a module as the window&apos;s Module panel does: of the image FILE, or, without FILE, of the module in the programmer (-p may be left out when one programmer is attached). The findings come first, then every field with its value and unit; warnings and errors are spelt out. With --json the decode is one JSON object instead, in English whatever the language.
 
-A one-table or one-device image is taken as A0h. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h.</source>
+A one-table or one-device image is taken as A0h. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital diagnostics.</source>
         <translation>Расшифровывает идентификационные данные и диагностику модуля так же, как панель «Модуль» в окне программы: образа FILE или, без FILE, модуля в программаторе (-p можно не указывать, если подключён только один программатор). Сначала выводятся замечания, затем каждое поле со значением и единицей измерения; предупреждения и ошибки названы словами. С --json расшифровка выводится одним объектом JSON — на английском при любом языке.
 
-Образ одной таблицы или одного устройства считается образом A0h. Код завершения 3, если неверна контрольная сумма: CC_BASE, CC_EXT или, если есть A2h, CC_DMI.</translation>
+Образ одной таблицы или одного устройства считается образом A0h. Код завершения 3, если неверна контрольная сумма: CC_BASE, CC_EXT или CC_DMI, если есть A2h и байт 92 A0h говорит, что у модуля есть цифровая диагностика.</translation>
     </message>
     <message>
         <source>One JSON object instead of text, for other programs.</source>
