@@ -131,6 +131,18 @@ private slots:
         QTRY_COMPARE(shown(key), expected);
     }
 
+    // At the window's first size, with the panel filled while its tab was
+    // hidden, the names are not cut.
+    void fieldNamesFitWhenThePanelIsFirstShown()
+    {
+        auto *pages = window->findChild<QTabWidget *>("tw_pages");
+        QVERIFY(pages->currentWidget()->objectName() != "module_panel");
+        pages->setCurrentWidget(window->findChild<QWidget *>("module_panel"));
+        QTreeWidgetItem *connector = item("connector");
+        const int needed = fields()->indentation() + fields()->fontMetrics().horizontalAdvance(connector->text(0));
+        QTRY_VERIFY2(fields()->columnWidth(0) >= needed, qPrintable(QString::number(fields()->columnWidth(0))));
+    }
+
     void selectionGoesBothWays()
     {
         QVERIFY(ui->transfer(ui->readButton));
