@@ -72,16 +72,6 @@ Field fieldOf(const QByteArray &bytes, quint8 device, int offset)
     return Field();
 }
 
-QString shown(const Field &field)
-{
-    QString text = field.value;
-    if (!field.unit.isEmpty())
-        text += ' ' + field.unit;
-    if (!field.detail.isEmpty())
-        text += " (" + field.detail + ')';
-    return text;
-}
-
 }  // namespace
 
 Q_DECLARE_METATYPE(sff::Status)
@@ -209,7 +199,7 @@ private slots:
         QFETCH(Status, status);
         const Field field = at < 256 ? fieldOf(moduleWith({{at, bytes}}), kDeviceA0, at)
                                      : fieldOf(moduleWith({}, {{at - 256, bytes}}), kDeviceA2, at - 256);
-        QCOMPARE(shown(field), expected);
+        QCOMPARE(shownValue(field), expected);
         QCOMPARE(field.status, status);
         QCOMPARE(field.note.isEmpty(), status == Status::Ok);
     }
@@ -255,7 +245,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(QString, json);
         const QByteArray bytes = moduleWith(edits);
-        QCOMPARE(shown(fieldOf(bytes, kDeviceA0, at)), expected);
+        QCOMPARE(shownValue(fieldOf(bytes, kDeviceA0, at)), expected);
         const QString document = QJsonDocument(toJson(ModuleImage::fromBytes(bytes))).toJson(QJsonDocument::Compact);
         QVERIFY2(document.contains(json), qPrintable(document));
     }
@@ -403,7 +393,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(Status, status);
         const Field field = fieldOf(moduleWith({{92, QByteArray(1, char(type))}}, a2), kDeviceA2, at);
-        QCOMPARE(shown(field), expected);
+        QCOMPARE(shownValue(field), expected);
         QCOMPARE(field.status, status);
     }
 
