@@ -218,22 +218,26 @@ private slots:
         QTest::newRow("byte 67 as range") << fast << 67 << "5 %" << R"("nominal_rate_mbd":25000)";
         QTest::newRow("margins") << Edits{{12, byte(0x67)}, {66, byte(0x05)}} << 66 << "5 %" << R"("nominal_rate_mbd":10300)";
         // A cable's bytes 14 and 15 are its attenuation and byte 19 adds to its
-        // length: 19h is 25 times 0.1 m.
+        // length: 19h is 25 times 0.1 m, C3h 3 times 100 m.
         const Edits passive = {{8, byte(0x04)}, {18, byte(0x03)}, {19, byte(0x19)}, {60, QByteArray("\x01\x00", 2)}};
         QTest::newRow("passive cable") << passive << 60 << "SFF-8431 Appendix E" << R"("wavelength_nm":null)";
         QTest::newRow("cable length") << passive << 18 << "3 m (copper or active cable)"
                                       << R"("cable_length_m":2.5,"copper_m":3})";
         QTest::newRow("cable attenuation") << passive << 14 << "10 dB" << R"("cable_attenuation_12g9_db":10,)";
-        QTest::newRow("cable length, additional") << passive << 19 << "2.5 m" << R"("cable_attenuation_25g78_db":100,)";
+        QTest::newRow("cable length, additional") << passive + Edits{{19, byte(0xC3)}} << 19 << "300 m"
+                                                  << R"("cable_length_m":300,)";
         const Edits active = {{8, byte(0x08)}, {18, byte(0x05)}, {60, QByteArray("\x0C\x00", 2)}};
         QTest::newRow("active cable") << active << 60 << "FC-PI-4 limiting, SFF-8431 limiting"
                                       << R"("lengths":{"cable_attenuation_12g9_db":10,"cable_attenuation_25g78_db":100,)"
                                          R"("copper_m":5})";
         QTest::newRow("active cable, no wavelength") << active << 60 << "FC-PI-4 limiting, SFF-8431 limiting"
                                                      << R"("wavelength_nm":null)";
-        // An RJ45 1000BASE-T module is no cable, but its byte 18 counts metres of copper.
-        const Edits baseT = {{2, byte(0x22)}, {6, byte(0x08)}, {18, byte(0x64)}};
-        QTest::newRow("BASE-T") << baseT << 18 << "100 m (copper)" << R"("lengths":{"copper_m":100,"smf_km":10,)";
+        // A 1000BASE-T module is no cable, but its byte 18 counts metres of
+        // copper; either its compliance or its RJ45 connector says so.
+        QTest::newRow("1000BASE-T") << Edits{{2, byte(0x00)}, {6, byte(0x08)}, {18, byte(0x64)}} << 18
+                                    << "100 m (copper)" << R"("lengths":{"copper_m":100,"smf_km":10,)";
+        QTest::newRow("RJ45") << Edits{{2, byte(0x22)}, {6, byte(0x00)}, {18, byte(0x64)}} << 18 << "100 m (copper)"
+                              << R"("lengths":{"copper_m":100,"smf_km":10,)";
         QTest::newRow("optical") << Edits{{18, byte(0x0A)}} << 60 << "1310 nm"
                                  << R"("lengths":{"om4_m":100,"smf_km":10,"smf_m":10000})";
     }
