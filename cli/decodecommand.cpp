@@ -23,7 +23,7 @@ QStringList wrongCheckCodes(const sff::ModuleImage &image)
     QStringList wrong;
     for (const auto &code : codes) {
         const sff::CheckCodeState state = sff::checkCode(image, code.second);
-        if (state.held && !state.ok())
+        if (state.held && !state.ok() && sff::isJudged(image, code.second))
             wrong.append(QLatin1String(code.first));
     }
     return wrong;
@@ -46,7 +46,8 @@ QString DecodeCommand::description() const
               "instead, in English whatever the language.\n\n"
               "Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is "
               "taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: "
-              "CC_BASE, CC_EXT, or CC_DMI when there is A2h.");
+              "CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital "
+              "diagnostics.");
 }
 
 QList<QCommandLineOption> DecodeCommand::options() const

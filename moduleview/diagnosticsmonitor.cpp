@@ -118,10 +118,15 @@ void DiagnosticsMonitor::showRow(int q)
         return;
     }
     const double value = last_.values[q];
-    QString text = sff::formatQuantity(q, value) + QLatin1Char(' ') + sff::quantityUnit(q, words);
-    if (q >= sff::a2::kTxPower)
-        text += QStringLiteral(" (%1)").arg(sff::formatDbm(value, words));
-    row.value->setText(text);
+    const sff::ValueText text = sff::describeValue(q, value, last_.rxPowerKind, words);
+    row.value->setText(text.shown());
+    row.value->setToolTip(text.problem);
+    if (text.reading != sff::Reading::Valid) {
+        // The module's calibration gives nothing to judge against thresholds.
+        row.value->setPalette(statusPalette(palette(), sff::Status::Warning));
+        row.state->setText(text.reading == sff::Reading::Invalid ? tr("not a number") : tr("out of range"));
+        return;
+    }
 
     const sff::Level level = last_.level(q);
     const double(&limits)[4] = last_.thresholds[q];

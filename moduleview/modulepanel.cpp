@@ -273,7 +273,9 @@ void ModulePanel::fitColumns()
 
 bool ModulePanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->tw_fields && event->type() == QEvent::Resize)
+    // Widths measured while the list is hidden are a few pixels: measure
+    // again when it is shown.
+    if (watched == ui->tw_fields && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         fitColumns();
     return QWidget::eventFilter(watched, event);
 }

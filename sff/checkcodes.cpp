@@ -1,5 +1,7 @@
 #include "checkcodes.h"
 
+#include "diagnosticvalues.h"
+
 #include <algorithm>
 
 namespace sff {
@@ -22,6 +24,11 @@ CheckCodeState checkCode(const ModuleImage &image, const CheckCodeSpan &code)
     state.stored = image.byte(code.device, code.at);
     state.computed = checkCodeOf(image.bytes(code.device, code.covered()), 0, code.count);
     return state;
+}
+
+bool isJudged(const ModuleImage &image, const CheckCodeSpan &code)
+{
+    return code.device != kDeviceA2 || !Diagnostics::declaredAbsent(image);
 }
 
 bool recomputeCheckCode(ModuleImage &image, const CheckCodeSpan &code)

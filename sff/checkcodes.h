@@ -20,6 +20,9 @@ struct CheckCodeState {
 };
 
 CheckCodeState checkCode(const ModuleImage &image, const CheckCodeSpan &code);
+// Whether a wrong check code matters: not CC_DMI of a module whose A0h byte
+// 92 says it has no digital diagnostics, since hosts then ignore A2h.
+bool isJudged(const ModuleImage &image, const CheckCodeSpan &code);
 // Stores the right check code; false when the image does not hold its bytes.
 bool recomputeCheckCode(ModuleImage &image, const CheckCodeSpan &code);
 // CC_BASE, CC_EXT and CC_DMI, each where the image holds it; the number rewritten.

@@ -11,7 +11,7 @@ struct Code {
     const char *name;  // a translatable text where it has words, a designation otherwise
 };
 
-// SFF-8024 identifiers.
+// SFF-8024 identifiers (Table 4-1).
 const Code kIdentifiers[] = {
     {0x00, QT_TRANSLATE_NOOP("Sff", "Unknown or unspecified")},
     {0x01, "GBIC"},
@@ -51,9 +51,10 @@ const Code kIdentifiers[] = {
     {0x23, "CDFP (x4 PCIe) with CMIS"},
     {0x24, "CDFP (x8 PCIe) with CMIS"},
     {0x25, "CDFP (x16 PCIe) with CMIS"},
+    {0x26, "XPO"},
 };
 
-// SFF-8024 connectors.
+// SFF-8024 connectors (Table 4-3).
 const Code kConnectors[] = {
     {0x00, QT_TRANSLATE_NOOP("Sff", "Unknown or unspecified")},
     {0x01, "SC"},
@@ -80,7 +81,7 @@ const Code kConnectors[] = {
     {0x28, "MPO 1x16"},
 };
 
-// SFF-8024 encodings as the identification of an SFP numbers them.
+// SFF-8024 encodings as the identification of an SFP numbers them (Table 4-2).
 const Code kEncodings[] = {
     {0x00, QT_TRANSLATE_NOOP("Sff", "Unspecified")},
     {0x01, "8B/10B"},
@@ -93,7 +94,8 @@ const Code kEncodings[] = {
     {0x08, "PAM4"},
 };
 
-// SFF-8024 extended compliance codes.
+// SFF-8024 extended compliance codes (Table 4-4). 50h-55h, once 64GFC and
+// 128GFC, are reserved again: those speeds moved to 7Fh-81h.
 const Code kExtendedCompliance[] = {
     {0x00, QT_TRANSLATE_NOOP("Sff", "Unspecified")},
     {0x01, "100G AOC or 25GAUI C2M AOC, BER 5e-5"},
@@ -166,12 +168,9 @@ const Code kExtendedCompliance[] = {
     {0x4A, "50GBASE-ER"},
     {0x4B, "400G-LR4-10"},
     {0x4C, "400GBASE-ZR"},
-    {0x50, "64GFC EA"},
-    {0x51, "64GFC SW"},
-    {0x52, "64GFC LW"},
-    {0x53, "128GFC EA"},
-    {0x54, "128GFC SW"},
-    {0x55, "128GFC LW"},
+    {0x7F, "256GFC-SW4 (FC-PI-7P)"},
+    {0x80, "64GFC (FC-PI-7)"},
+    {0x81, "128GFC (FC-PI-8)"},
 };
 
 // Byte 13.
@@ -385,8 +384,8 @@ CodeName extendedComplianceName(quint8 code, const Words &words)
 
 CodeName rateIdentifierName(quint8 code, const Words &words)
 {
-    // The odd codes below 0x20 are left unspecified on purpose.
-    if (code < 0x20 && (code & 1) && code != 0x01)
+    // The odd codes up to 11h are left unspecified on purpose; 12h-1Fh are reserved.
+    if (code < 0x12 && (code & 1) && code != 0x01)
         return {words(QT_TRANSLATE_NOOP("Sff", "Unspecified")), CodeKind::Defined};
     return lookUp(kRateIdentifiers, code, words);
 }

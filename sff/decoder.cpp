@@ -5,6 +5,7 @@
 #include "diagnosticvalues.h"
 #include "fieldcatalogue.h"
 #include "findings.h"
+#include "linkmedium.h"
 #include "textfields.h"
 #include "tuning.h"
 
@@ -18,8 +19,9 @@ struct Context {
     const ModuleImage &image;
     const Words &w;
     Diagnostics diagnostics;
-    bool passiveCable;
+    Medium medium;
     bool activeCable;
+    bool noDiagnostics;  // byte 92 says so: A2h means nothing
 
     quint8 a0(int offset) const { return image.byte(kDeviceA0, offset); }
     bool holdsA0(Span span) const { return image.holds(kDeviceA0, span); }
@@ -84,22 +86,56 @@ void showText(Field &field, const TextField &text, const Words &w)
 
 void showLength(Field &field, const Context &c, int index, quint8 value)
 {
-    // Units of bytes 14 to 19; byte 18 counts metres of cable in a cable.
-    const bool cable = c.passiveCable || c.activeCable;
+    const Words &w = c.w;
+    if (c.medium == Medium::CableAssembly && (index <= 1 || index == 5)) {
+        // A cable assembly has no fibre lengths: bytes 14 and 15 are its
+        // attenuation, byte 19 adds to its length in byte 18.
+        if (index == 5) {
+            field.key = QStringLiteral("cable_length");
+            field.name = w(QT_TRANSLATE_NOOP("Sff", "Cable length, additional"));
+            const std::optional<double> metres = cableLengthMetres(value);
+            field.value = metres ? QString::number(*metres) : w(QT_TRANSLATE_NOOP("Sff", "not specified"));
+            field.unit = metres ? w(QT_TRANSLATE_NOOP("Sff", "m")) : QString();
+            return;
+        }
+        field.key = index == 0 ? QStringLiteral("cable_attenuation_12g9") : QStringLiteral("cable_attenuation_25g78");
+        field.name = index == 0 ? w(QT_TRANSLATE_NOOP("Sff", "Copper cable attenuation at 12.9 GHz"))
+                                : w(QT_TRANSLATE_NOOP("Sff", "Copper cable attenuation at 25.78 GHz"));
+        showNumber(field, value, QT_TRANSLATE_NOOP("Sff", "dB"), w);
+        return;
+    }
+    // Units of bytes 14 to 19; byte 18 counts metres of copper or cable.
     static const int kMetres[6] = {0, 100, 10, 10, 10, 10};
+    const bool copperMetres = index == 4 && c.medium != Medium::Fibre;
     if (index == 0)
-        showNumber(field, value, QT_TRANSLATE_NOOP("Sff", "km"), c.w);
+        showNumber(field, value, QT_TRANSLATE_NOOP("Sff", "km"), w);
     else
-        showNumber(field, value * (index == 4 && cable ? 1 : kMetres[index]), QT_TRANSLATE_NOOP("Sff", "m"), c.w);
+        showNumber(field, value * (copperMetres ? 1 : kMetres[index]), QT_TRANSLATE_NOOP("Sff", "m"), w);
     if (index == 4 && value != 0)
-        field.detail = cable ? c.w(QT_TRANSLATE_NOOP("Sff", "copper or active cable")) : QStringLiteral("OM4");
+        field.detail = c.medium == Medium::CableAssembly ? w(QT_TRANSLATE_NOOP("Sff", "copper or active cable"))
+                       : c.medium == Medium::Copper     ? w(QT_TRANSLATE_NOOP("Sff", "copper"))
+                                                        : QStringLiteral("OM4");
     if (value == 0xFF)
-        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "or more"));
+        field.detail = w(QT_TRANSLATE_NOOP("Sff", "or more"));
 }
 
-void showPower(Field &field, double milliwatts, const Words &w)
+// A value or threshold in its unit; one that calibration made out of range
+// or not a number is shown as such, with a warning.
+void showValue(Field &field, int quantity, double value, const Context &c)
 {
-    field.detail = formatDbm(milliwatts, w);
+    const ValueText text = describeValue(quantity, value, c.diagnostics.rxPowerKind, c.w);
+    field.value = text.value;
+    field.unit = text.unit;
+    field.detail = text.detail;
+    if (text.reading != Reading::Valid)
+        warn(field, text.problem);
+}
+
+// A2h bytes of a module that says it has no diagnostics: shown as bytes.
+void showUnused(Field &field, const Words &w)
+{
+    field.value = QString::fromLatin1(field.raw.toHex(' ').toUpper());
+    field.detail = w(QT_TRANSLATE_NOOP("Sff", "not used: the module has no digital diagnostics"));
 }
 
 void judgeAgainstThresholds(Field &field, int quantity, const Context &c)
@@ -249,7 +285,7 @@ void decodeField(Field &field, const FieldEntry &entry, const Context &c)
                                                                 : QString::fromLatin1(field.raw.toHex(':').toUpper());
         break;
     case Kind::WavelengthOrCable:
-        if (c.passiveCable || c.activeCable) {
+        if (c.medium == Medium::CableAssembly) {
             field.key = QStringLiteral("cable_compliance");
             field.name = c.activeCable ? w(QT_TRANSLATE_NOOP("Sff", "Active cable compliance"))
                                        : w(QT_TRANSLATE_NOOP("Sff", "Passive cable compliance"));
@@ -276,22 +312,14 @@ void decodeField(Field &field, const FieldEntry &entry, const Context &c)
     }
     case Kind::Threshold: {
         const int quantity = entry.index / a2::kLimitCount;
-        const double value = c.diagnostics.thresholds[quantity][entry.index % a2::kLimitCount];
-        field.value = formatQuantity(quantity, value);
-        field.unit = quantityUnit(quantity, w);
-        if (quantity >= a2::kTxPower)
-            showPower(field, value, w);
+        showValue(field, quantity, c.diagnostics.thresholds[quantity][entry.index % a2::kLimitCount], c);
         break;
     }
-    case Kind::Value: {
-        const double value = c.diagnostics.values[entry.index];
-        field.value = formatQuantity(entry.index, value);
-        field.unit = quantityUnit(entry.index, w);
-        if (entry.index >= a2::kTxPower)
-            showPower(field, value, w);
-        judgeAgainstThresholds(field, entry.index, c);
+    case Kind::Value:
+        showValue(field, entry.index, c.diagnostics.values[entry.index], c);
+        if (field.status == Status::Ok)
+            judgeAgainstThresholds(field, entry.index, c);
         break;
-    }
     case Kind::RxPowerCoefficient: {
         const double value = ieeeFloat(quint32(quint8(field.raw.at(0))) << 24 | quint32(quint8(field.raw.at(1))) << 16
                                        | quint32(quint8(field.raw.at(2))) << 8 | quint8(field.raw.at(3)));
@@ -341,9 +369,9 @@ void addMissing(QStringList &missing, const ModuleImage &image, quint8 device, i
 Decoded decode(const ModuleImage &image, Language language)
 {
     const Words w(language);
-    const quint8 byte8 = image.byte(kDeviceA0, a0::kComplianceCableByte);
-    const Context c{image, w, Diagnostics::of(image), bool(byte8 & a0::kPassiveCableBit),
-                    bool(byte8 & a0::kActiveCableBit)};
+    const Context c{image, w, Diagnostics::of(image), linkMedium(image),
+                    bool(image.byte(kDeviceA0, a0::kComplianceCableByte) & a0::kActiveCableBit),
+                    Diagnostics::declaredAbsent(image)};
 
     Decoded decoded;
     for (const FieldEntry &entry : fieldCatalogue()) {
@@ -358,7 +386,11 @@ Decoded decode(const ModuleImage &image, Language language)
         field.name = entryName(entry, w);
         field.section = entry.section;
         field.raw = image.bytes(entry.device, entry.span, Page{entry.page});
-        decodeField(field, entry, c);
+        // A tuning page is no part of the diagnostics.
+        if (entry.device == kDeviceA2 && entry.page == kNoPage && c.noDiagnostics && entry.kind != Kind::Opaque)
+            showUnused(field, w);
+        else
+            decodeField(field, entry, c);
         decoded.fields.append(field);
     }
     decoded.findings = hostFindings(image, w);

@@ -71,10 +71,65 @@ double toUnit(int quantity, quint16 raw, const Calibration &calibration)
         } else {
             counts = calibration.slope[quantity] * reading + calibration.offset[quantity];
         }
-        if (quantity != a2::kTemperature)
-            counts = std::max(counts, 0.0);
     }
     return counts * kUnitScale[quantity];
+}
+
+namespace {
+
+// What the word of each quantity can express, in its unit.
+double lowest(int quantity) { return quantity == a2::kTemperature ? -32768 * kUnitScale[quantity] : 0.0; }
+double highest(int quantity) { return (quantity == a2::kTemperature ? 32767 : 65535) * kUnitScale[quantity]; }
+
+}  // namespace
+
+Reading readingOf(int quantity, double value)
+{
+    if (!validQuantity(quantity) || !std::isfinite(value))
+        return Reading::Invalid;
+    // Rounded as shown, so that a value shown as the limit is within it.
+    const double shown = formatQuantity(quantity, value).toDouble();
+    if (shown < formatQuantity(quantity, lowest(quantity)).toDouble()
+        || shown > formatQuantity(quantity, highest(quantity)).toDouble())
+        return Reading::OutOfRange;
+    return Reading::Valid;
+}
+
+QString ValueText::shown() const
+{
+    QString text = value;
+    if (!unit.isEmpty())
+        text += QLatin1Char(' ') + unit;
+    if (!detail.isEmpty())
+        text += QStringLiteral(" (%1)").arg(detail);
+    return text;
+}
+
+ValueText describeValue(int quantity, double value, RxPowerKind rxKind, const Words &words)
+{
+    ValueText text;
+    text.reading = readingOf(quantity, value);
+    if (text.reading == Reading::Invalid) {
+        text.value = words(QT_TRANSLATE_NOOP("Sff", "invalid"));
+        text.problem = words(QT_TRANSLATE_NOOP("Sff", "Not a number: the calibration constants are not finite"));
+        return text;
+    }
+    text.value = formatQuantity(quantity, value);
+    text.unit = quantityUnit(quantity, words);
+    if (text.reading == Reading::OutOfRange) {
+        text.detail = words(QT_TRANSLATE_NOOP("Sff", "out of range"));
+        text.problem = words(QT_TRANSLATE_NOOP("Sff", "Outside the range of the quantity, %1 to %2 %3: the calibration "
+                                                      "constants are wrong"))
+                           .arg(formatQuantity(quantity, lowest(quantity)), formatQuantity(quantity, highest(quantity)),
+                                text.unit);
+        return text;
+    }
+    if (quantity >= a2::kTxPower)
+        text.detail = formatDbm(value, words);
+    if (quantity == a2::kRxPower && rxKind != RxPowerKind::Unknown)
+        text.detail += QStringLiteral(", ")
+                       + (rxKind == RxPowerKind::Average ? words(QT_TRANSLATE_NOOP("Sff", "average")) : QStringLiteral("OMA"));
+    return text;
 }
 
 quint16 rawOf(int quantity, double value)
@@ -144,7 +199,8 @@ Diagnostics Diagnostics::of(const ModuleImage &image)
     d.typeKnown = image.holds(kDeviceA0, a0::kDiagnosticType);
     const quint8 type = image.byte(kDeviceA0, a0::kDiagnosticType.offset);
     d.implemented = type & a0::kDiagnosticsImplemented;
-    d.averagePower = !d.typeKnown || (type & a0::kAveragePower);
+    if (d.typeKnown)
+        d.rxPowerKind = type & a0::kAveragePower ? RxPowerKind::Average : RxPowerKind::Oma;
     d.addressChange = type & a0::kAddressChangeRequired;
     d.calibration = Calibration::of(image);
     d.hasThresholds = image.holds(kDeviceA2, a2::kThresholds);
@@ -160,6 +216,12 @@ Diagnostics Diagnostics::of(const ModuleImage &image)
         d.warningFlags[i] = image.byte(kDeviceA2, a2::kWarningFlags.offset + i);
     }
     return d;
+}
+
+bool Diagnostics::declaredAbsent(const ModuleImage &image)
+{
+    return image.holds(kDeviceA0, a0::kDiagnosticType)
+           && !(image.byte(kDeviceA0, a0::kDiagnosticType.offset) & a0::kDiagnosticsImplemented);
 }
 
 Level Diagnostics::level(int quantity) const

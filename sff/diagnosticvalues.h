@@ -29,7 +29,27 @@ struct Calibration {
 // A raw word in the quantity's unit: degrees Celsius (a signed word in
 // 1/256), volts (100 uV), milliamperes (2 uA) or milliwatts (0.1 uW). RX
 // power with external calibration is the full fourth-order polynomial.
+// External constants can give any number, NaN included: readingOf() judges it.
 double toUnit(int quantity, quint16 raw, const Calibration &calibration);
+
+// A value within what the quantity's word can express (-128 to +128 degrees
+// C, 0 to 6.55 V, 0 to 131 mA, 0 to 6.55 mW), beyond it, or not a number.
+enum class Reading { Valid, OutOfRange, Invalid };
+Reading readingOf(int quantity, double value);
+
+// What A0h byte 92 bit 3 says RX power is; unknown when the byte is not held.
+enum class RxPowerKind { Unknown, Average, Oma };
+
+// A value as it reads: "0.2818", "mW", "-5.50 dBm, average".
+struct ValueText {
+    Reading reading = Reading::Valid;
+    QString value;
+    QString unit;
+    QString detail;
+    QString problem;  // why it is not valid, for the operator
+    QString shown() const;  // "0.2818 mW (-5.50 dBm, average)"
+};
+ValueText describeValue(int quantity, double value, RxPowerKind rxKind, const Words &words);
 // The word an internally calibrated module stores for a value in the
 // quantity's unit, clamped to what the word can hold.
 quint16 rawOf(int quantity, double value);
@@ -55,7 +75,7 @@ QString formatDbm(double milliwatts, const Words &words);
 struct Diagnostics {
     bool implemented = false;       // A0h byte 92 says there are diagnostics
     bool typeKnown = false;         // A0h byte 92 is held at all
-    bool averagePower = true;       // RX power as average (else OMA)
+    RxPowerKind rxPowerKind = RxPowerKind::Unknown;
     bool addressChange = false;
     Calibration calibration;
     bool hasThresholds = false;
@@ -67,6 +87,9 @@ struct Diagnostics {
     quint8 warningFlags[2] = {};
 
     static Diagnostics of(const ModuleImage &image);
+    // A0h byte 92 is held and says the module has no digital diagnostics:
+    // A2h, whatever it holds, means nothing.
+    static bool declaredAbsent(const ModuleImage &image);
     // Normal when the thresholds are not held.
     Level level(int quantity) const;
 };

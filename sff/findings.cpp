@@ -68,8 +68,7 @@ QVector<Finding> hostFindings(const ModuleImage &image, const Words &w)
                          QT_TRANSLATE_NOOP("Sff", "CC_EXT is %1 but should be %2: hosts ignore bytes 64-95 "
                                                   "(options, serial number, date code, diagnostics)."),
                          QT_TRANSLATE_NOOP("Sff", "Recompute CC_EXT"), w));
-    const quint8 type = image.byte(kDeviceA0, a0::kDiagnosticType.offset);
-    if (type & a0::kDiagnosticsImplemented)
+    if (isJudged(image, kCcDmi))
         add(checkCodeFinding(image, kCcDmi, QStringLiteral("cc_dmi"),
                              QT_TRANSLATE_NOOP("Sff", "CC_DMI is %1 but should be %2: hosts distrust the diagnostics "
                                                       "thresholds and calibration."),
@@ -90,6 +89,7 @@ QVector<Finding> hostFindings(const ModuleImage &image, const Words &w)
                                         "identification.")).arg(hexCode(extended)),
              QString(), {}});
     }
+    const quint8 type = image.byte(kDeviceA0, a0::kDiagnosticType.offset);
     if (image.holds(kDeviceA0, a0::kDiagnosticType) && (type & a0::kAddressChangeRequired)) {
         add({QStringLiteral("address_change"), Status::Warning, kDeviceA0, a0::kDiagnosticType.offset,
              w(QT_TRANSLATE_NOOP("Sff", "Byte 92 says an address change is required: most hosts then ignore A2h "

@@ -3,10 +3,13 @@
 #include "checkcodes.h"
 #include "codes.h"
 #include "diagnosticvalues.h"
+#include "linkmedium.h"
 #include "textfields.h"
 #include "tuning.h"
 
 #include <QJsonArray>
+
+#include <cmath>
 
 namespace sff {
 
@@ -20,10 +23,18 @@ QJsonValue number(double value, int decimals)
     return QString::number(value, 'f', decimals).toDouble();
 }
 
+// Null for a value calibration made not a number.
+QJsonValue quantity(int quantity, double value)
+{
+    static const int kDecimals[5] = {2, 4, 3, 4, 4};
+    return readingOf(quantity, value) == Reading::Invalid ? QJsonValue(QJsonValue::Null)
+                                                          : number(value, kDecimals[quantity]);
+}
+
 QJsonValue dbm(double milliwatts)
 {
     const std::optional<double> value = toDbm(milliwatts);
-    return value ? number(*value, 2) : QJsonValue(QJsonValue::Null);
+    return value && std::isfinite(*value) ? number(*value, 2) : QJsonValue(QJsonValue::Null);
 }
 
 void putText(QJsonObject &json, const ModuleImage &image, const char *key, Span span)
@@ -48,8 +59,8 @@ QJsonObject checkCodeJson(const CheckCodeState &state)
 
 void putLinkFacts(QJsonObject &json, const ModuleImage &image)
 {
-    const quint8 byte8 = image.byte(kDeviceA0, a0::kComplianceCableByte);
-    const bool cable = byte8 & (a0::kPassiveCableBit | a0::kActiveCableBit);
+    const Medium medium = linkMedium(image);
+    const bool cable = medium == Medium::CableAssembly;
     if (image.holds(kDeviceA0, a0::kWavelength))
         json.insert(QStringLiteral("wavelength_nm"),
                     cable ? QJsonValue(QJsonValue::Null) : QJsonValue(image.word(kDeviceA0, a0::kWavelength.offset)));
@@ -62,19 +73,25 @@ void putLinkFacts(QJsonObject &json, const ModuleImage &image)
     }
     if (image.holds(kDeviceA0, {a0::kLengthSmfKm.offset, 6})) {
         const auto length = [&image](Span span, int unit) { return image.byte(kDeviceA0, span.offset) * unit; };
+        const bool copper = medium != Medium::Fibre;
         const QPair<const char *, int> lengths[] = {
-            {"smf_km", length(a0::kLengthSmfKm, 1)},
-            {"smf_m", length(a0::kLengthSmf, 100)},
+            {"smf_km", cable ? 0 : length(a0::kLengthSmfKm, 1)},
+            {"smf_m", cable ? 0 : length(a0::kLengthSmf, 100)},
             {"om1_m", length(a0::kLengthOm1, 10)},
             {"om2_m", length(a0::kLengthOm2, 10)},
-            {"om3_m", length(a0::kLengthOm3, 10)},
-            {"om4_m", cable ? 0 : length(a0::kLengthOm4OrCopper, 10)},
-            {"copper_m", cable ? length(a0::kLengthOm4OrCopper, 1) : 0},
+            {"om3_m", cable ? 0 : length(a0::kLengthOm3, 10)},
+            {"om4_m", copper ? 0 : length(a0::kLengthOm4OrCopper, 10)},
+            {"copper_m", copper ? length(a0::kLengthOm4OrCopper, 1) : 0},
+            {"cable_attenuation_12g9_db", cable ? length(a0::kLengthSmfKm, 1) : 0},
+            {"cable_attenuation_25g78_db", cable ? length(a0::kLengthSmf, 1) : 0},
         };
         QJsonObject object;
         for (const auto &entry : lengths)
             if (entry.second != 0)
                 object.insert(QLatin1String(entry.first), entry.second);
+        if (const std::optional<double> metres = cable ? cableLengthMetres(image.byte(kDeviceA0, a0::kLengthOm3.offset))
+                                                       : std::nullopt)
+            object.insert(QStringLiteral("cable_length_m"), number(*metres, 1));
         json.insert(QStringLiteral("lengths"), object);
     }
     if (image.holds(kDeviceA0, a0::kCompliance) && image.holds(kDeviceA0, a0::kExtendedCompliance)) {
@@ -91,23 +108,25 @@ void putLinkFacts(QJsonObject &json, const ModuleImage &image)
 
 QJsonObject diagnosticsJson(const ModuleImage &image)
 {
-    static const int kDecimals[5] = {2, 4, 3, 4, 4};
     static const char *const kValueKeys[5] = {"temperature_c", "vcc_v", "tx_bias_ma", "tx_power_mw", "rx_power_mw"};
     static const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
     const Diagnostics d = Diagnostics::of(image);
     QJsonObject json;
     if (d.hasValues) {
         for (int q = 0; q < a2::kQuantityCount; ++q)
-            json.insert(QLatin1String(kValueKeys[q]), number(d.values[q], kDecimals[q]));
+            json.insert(QLatin1String(kValueKeys[q]), quantity(q, d.values[q]));
         json.insert(QStringLiteral("tx_power_dbm"), dbm(d.values[a2::kTxPower]));
         json.insert(QStringLiteral("rx_power_dbm"), dbm(d.values[a2::kRxPower]));
+        const RxPowerKind kind = d.rxPowerKind;
+        json.insert(QStringLiteral("rx_power_kind"), kind == RxPowerKind::Unknown ? QJsonValue(QJsonValue::Null)
+                                                     : QJsonValue(kind == RxPowerKind::Average ? "average" : "oma"));
     }
     if (d.hasThresholds) {
         QJsonObject thresholds;
         for (int q = 0; q < a2::kQuantityCount; ++q) {
             QJsonObject limits;
             for (int limit = 0; limit < a2::kLimitCount; ++limit)
-                limits.insert(QLatin1String(kLimitKeys[limit]), number(d.thresholds[q][limit], kDecimals[q]));
+                limits.insert(QLatin1String(kLimitKeys[limit]), quantity(q, d.thresholds[q][limit]));
             thresholds.insert(QLatin1String(kValueKeys[q]), limits);
         }
         json.insert(QStringLiteral("thresholds"), thresholds);
@@ -188,11 +207,11 @@ QJsonObject toJson(const ModuleImage &image)
     const QPair<const char *, CheckCodeSpan> codes[] = {{"base", kCcBase}, {"ext", kCcExt}, {"dmi", kCcDmi}};
     for (const auto &code : codes) {
         const CheckCodeState state = checkCode(image, code.second);
-        if (state.held)
+        if (state.held && isJudged(image, code.second))
             checksums.insert(QLatin1String(code.first), checkCodeJson(state));
     }
     json.insert(QStringLiteral("checksums"), checksums);
-    if (image.holdsAny(kDeviceA2))
+    if (image.holdsAny(kDeviceA2) && !Diagnostics::declaredAbsent(image))
         json.insert(QStringLiteral("diagnostics"), diagnosticsJson(image));
     const Tuning tuning = Tuning::of(image);
     if (tuning.advertised || tuning.held)

@@ -49,6 +49,14 @@
         <translation>ниже порога предупреждения</translation>
     </message>
     <message>
+        <source>not a number</source>
+        <translation>не число</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>вне диапазона</translation>
+    </message>
+    <message>
         <source>Stopped. The values are the last ones read.</source>
         <translation>Остановлено. Показаны последние считанные значения.</translation>
     </message>
@@ -833,6 +841,50 @@
     <message>
         <source>or more</source>
         <translation>или больше</translation>
+    </message>
+    <message>
+        <source>Cable length, additional</source>
+        <translation>Длина кабеля, дополнительно</translation>
+    </message>
+    <message>
+        <source>Copper cable attenuation at 12.9 GHz</source>
+        <translation>Затухание медного кабеля на 12,9 ГГц</translation>
+    </message>
+    <message>
+        <source>Copper cable attenuation at 25.78 GHz</source>
+        <translation>Затухание медного кабеля на 25,78 ГГц</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>дБ</translation>
+    </message>
+    <message>
+        <source>copper</source>
+        <translation>медь</translation>
+    </message>
+    <message>
+        <source>not used: the module has no digital diagnostics</source>
+        <translation>не используется: у модуля нет цифровой диагностики</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>недопустимо</translation>
+    </message>
+    <message>
+        <source>Not a number: the calibration constants are not finite</source>
+        <translation>Не число: константы калибровки не являются конечными числами</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>вне диапазона</translation>
+    </message>
+    <message>
+        <source>Outside the range of the quantity, %1 to %2 %3: the calibration constants are wrong</source>
+        <translation>Вне диапазона величины, от %1 до %2 %3: константы калибровки неверны</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>средняя</translation>
     </message>
     <message>
         <source>Above the high alarm threshold</source>
@@ -1869,10 +1921,10 @@
     <message>
         <source>Decodes the identification and diagnostics of a module as the window&apos;s Module panel does: of the image FILE (- for standard input, so that &quot;ethtool -m eth0 hex on | vexa-modulant-cli decode -&quot; works), or, without FILE, of every table and page the module in the programmer advertises (-p may be left out when one programmer is attached). The findings come first, then every field with its value and unit; warnings and errors are spelt out. With --json the decode is one JSON object instead, in English whatever the language.
 
-Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h.</source>
+Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital diagnostics.</source>
         <translation>Расшифровывает идентификацию и диагностику модуля так же, как панель «Модуль» в окне: образа FILE (- — стандартный ввод, так что работает «ethtool -m eth0 hex on | vexa-modulant-cli decode -») или, без FILE, всех таблиц и страниц, которые объявляет модуль в программаторе (-p можно не указывать, если подключён один программатор). Сначала идут выводы, затем каждое поле со значением и единицей измерения; предупреждения и ошибки описаны словами. С --json расшифровка выводится одним объектом JSON, на английском при любом языке.
 
-Каждый байт расшифровывается по его адресу: дамп A2h — это A2h. Образ одной таблицы (128 байт без заголовка) считается A0 Нижней, если -t не называет его таблицу. Код завершения 3, если неверен контрольный код: CC_BASE, CC_EXT или CC_DMI при наличии A2h.</translation>
+Каждый байт расшифровывается по его адресу: дамп A2h — это A2h. Образ одной таблицы (128 байт без заголовка) считается A0 Нижней, если -t не называет его таблицу. Код завершения 3, если неверен контрольный код: CC_BASE, CC_EXT или CC_DMI, если есть A2h и байт 92 A0h говорит, что у модуля есть цифровая диагностика.</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,18 @@ private slots:
         QTRY_COMPARE(shown(key), expected);
     }
 
+    // At the window's first size, with the panel filled while its tab was
+    // hidden, the names are not cut.
+    void fieldNamesFitWhenThePanelIsFirstShown()
+    {
+        auto *pages = window->findChild<QTabWidget *>("tw_pages");
+        QVERIFY(pages->currentWidget()->objectName() != "module_panel");
+        pages->setCurrentWidget(window->findChild<QWidget *>("module_panel"));
+        QTreeWidgetItem *connector = item("connector");
+        const int needed = fields()->indentation() + fields()->fontMetrics().horizontalAdvance(connector->text(0));
+        QTRY_VERIFY2(fields()->columnWidth(0) >= needed, qPrintable(QString::number(fields()->columnWidth(0))));
+    }
+
     void selectionGoesBothWays()
     {
         QVERIFY(ui->transfer(ui->readButton));
@@ -210,7 +222,7 @@ private slots:
         QCOMPARE(monitorText("value_vcc"), QString("3.3000 V"));
         QCOMPARE(monitorText("value_tx_bias"), QString("35.000 mA"));
         QCOMPARE(monitorText("value_tx_power"), QString("0.6310 mW (-2.00 dBm)"));
-        QCOMPARE(monitorText("value_rx_power"), QString("0.2818 mW (-5.50 dBm)"));
+        QCOMPARE(monitorText("value_rx_power"), QString("0.2818 mW (-5.50 dBm, average)"));
         QCOMPARE(monitorText("state_rx_power"), QString("normal"));
 
         // Read takes the bus in between, and the monitor goes on after it.
@@ -220,12 +232,24 @@ private slots:
         plugModuleWith(256 + 96, QByteArray::fromHex("5A00"));  // 90 degrees C, above the high alarm
         QTRY_COMPARE_WITH_TIMEOUT(monitorText("value_temperature"), QString("90.00 °C"), kLongMs);
         QCOMPARE(monitorText("state_temperature"), QString("high alarm"));
+        plugModuleWith(256 + 96, QByteArray::fromHex("FF00"));  // -1 degree C, below the low warning
+        QTRY_COMPARE_WITH_TIMEOUT(monitorText("state_temperature"), QString("low warning"), kLongMs);
         QVERIFY(monitorCommand()->isChecked());
 
         sim->programmer->setModule(nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!monitorCommand()->isChecked(), kLongMs);
         QCOMPARE(monitorText("lb_status"), QString("Stopped: i2c: couldn't select read address"));
         QVERIFY(answers->boxTexts.isEmpty());
+    }
+
+    // A Read that interrupts the first question, byte 92, leaves no answer:
+    // the question is asked again, not taken as "no diagnostics".
+    void interruptedFirstReadIsAskedAgain()
+    {
+        sim->atReadSelection(1, [] { QThread::currentThread()->requestInterruption(); });
+        monitorCommand()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(monitorText("value_temperature"), QString("35.50 °C"), kLongMs);
+        QVERIFY(monitorCommand()->isChecked());
     }
 
     void moduleWithoutDiagnosticsIsNotPolled()

@@ -158,6 +158,10 @@ private slots:
         QVERIFY(writeFile(path("ethtool.txt"), kEthtoolDump));
         QVERIFY(writeFile(path("badbase.bin"), replaced(sample, 63, QByteArray(1, char(sample.at(63) + 1)))));
         QVERIFY(writeFile(path("baddmi.bin"), replaced(sample, 256 + 95, QByteArray(1, char(sample.at(351) + 1)))));
+        // No diagnostics in byte 92 (CC_EXT kept right), and a CC_DMI that would be wrong.
+        QByteArray noDiagnostics = replaced(sample, 92, QByteArray(1, '\0'));
+        noDiagnostics[95] = char(sample.at(95) - sample.at(92));
+        QVERIFY(writeFile(path("nodmi.bin"), replaced(noDiagnostics, 351, QByteArray(1, char(sample.at(351) + 1)))));
         QVERIFY(writeFile(path("dark.bin"), replaced(sample, 256 + 104, QByteArray(2, '\0'))));  // RX power 0
         QVERIFY(writeFile(path("a2.txt"), dumpOf(sample, {sff::kRegionA2Low, sff::kRegionA2High})));
         QVERIFY(writeFile(path("both.txt"), dumpOf(sample, {sff::kRegionA0Low, sff::kRegionA2Low})));
@@ -278,7 +282,7 @@ private slots:
                                               << "Bytes that differ: " << sample << none;
 
         QTest::newRow("decode a file") << QStringList{"decode", path("sample.bin")} << 0
-                                       << QByteArray("0.2818 mW (-5.50 dBm)\n") << "" << sample << none;
+                                       << QByteArray("0.2818 mW (-5.50 dBm, average)\n") << "" << sample << none;
         QTest::newRow("decode the module") << QStringList{"decode", "-p", "VEXASIM1"} << 0
                                            << QByteArray("VX2612060001\n") << "" << sample << none;
         QTest::newRow("decode in Russian") << QStringList{"--lang", "ru", "decode", path("sample.bin")} << 0
@@ -383,6 +387,7 @@ private slots:
         row("threshold", sampleFile, "diagnostics/thresholds/temperature_c/high_alarm", 85.0);
         row("no light", {"decode", path("dark.bin")}, "diagnostics/rx_power_dbm", QJsonValue::Null);
         row("wrong CC_DMI", {"decode", path("baddmi.bin")}, "checksums/dmi/ok", false, 3);
+        row("no diagnostics", {"decode", path("nodmi.bin")}, "checksums/dmi", QJsonValue::Undefined);
         row("English in Russian", {"--lang", "ru", "decode", path("sample.bin")}, "fields/0/name", "Identifier");
         row("the module", {"decode", "-p", "VEXASIM1"}, "diagnostics/temperature_c", 35.5);
 

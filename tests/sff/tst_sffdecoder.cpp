@@ -72,16 +72,6 @@ Field fieldOf(const QByteArray &bytes, quint8 device, int offset)
     return Field();
 }
 
-QString shown(const Field &field)
-{
-    QString text = field.value;
-    if (!field.unit.isEmpty())
-        text += ' ' + field.unit;
-    if (!field.detail.isEmpty())
-        text += " (" + field.detail + ')';
-    return text;
-}
-
 }  // namespace
 
 Q_DECLARE_METATYPE(sff::Status)
@@ -117,7 +107,7 @@ private slots:
                   "CDFP Style 3", "microQSFP", "QSFP-DD (INF-8628)", "OSFP 8X", "SFP-DD", "DSFP",
                   "x4 MiniLink/OcuLink", "x8 MiniLink", "QSFP+ with CMIS", "SFP-DD with CMIS", "SFP+ with CMIS",
                   "OSFP-XD with CMIS", "OIF-ELSFP with CMIS", "CDFP (x4 PCIe) with CMIS", "CDFP (x8 PCIe) with CMIS",
-                  "CDFP (x16 PCIe) with CMIS"}, 0x26, 0x80);
+                  "CDFP (x16 PCIe) with CMIS", "XPO"}, 0x27, 0x80);
         QStringList connectors = {"Unknown or unspecified", "SC", "Fibre Channel Style 1 copper connector",
                                   "Fibre Channel Style 2 copper connector", "BNC/TNC", "Fibre Channel coax headers",
                                   "Fiber Jack", "LC", "MT-RJ", "MU", "SG", "Optical pigtail", "MPO 1x12", "MPO 2x16"};
@@ -140,9 +130,14 @@ private slots:
         };
         row("rate id 0E", 13, byte(0x0E), "10/8G Rx and Tx Rate_Select for the CDRs");
         row("rate id odd", 13, byte(0x05), "Unspecified");
+        row("rate id 13", 13, byte(0x13), "Reserved (13h)", Status::Warning);
         row("rate id 21", 13, byte(0x21), "Reserved (21h)", Status::Warning);
         row("ext compliance 1C", 36, byte(0x1C), "10GBASE-T Short Reach (30 m)");
         row("ext compliance 0A", 36, byte(0x0A), "Reserved (0Ah)", Status::Warning);
+        row("ext compliance 50", 36, byte(0x50), "Reserved (50h)", Status::Warning);
+        row("ext compliance 7F", 36, byte(0x7F), "256GFC-SW4 (FC-PI-7P)");
+        row("ext compliance 80", 36, byte(0x80), "64GFC (FC-PI-7)");
+        row("ext compliance 81", 36, byte(0x81), "128GFC (FC-PI-8)");
         // Every bit of the eight compliance bytes, and the unallocated ones.
         row("byte 3", 3, byte(0xFF), "10GBASE-ER, 10GBASE-LRM, 10GBASE-LR, 10GBASE-SR, InfiniBand 1X SX, InfiniBand 1X LX, "
                                  "InfiniBand 1X Copper Active, InfiniBand 1X Copper Passive");
@@ -204,7 +199,7 @@ private slots:
         QFETCH(Status, status);
         const Field field = at < 256 ? fieldOf(moduleWith({{at, bytes}}), kDeviceA0, at)
                                      : fieldOf(moduleWith({}, {{at - 256, bytes}}), kDeviceA2, at - 256);
-        QCOMPARE(shown(field), expected);
+        QCOMPARE(shownValue(field), expected);
         QCOMPARE(field.status, status);
         QCOMPARE(field.note.isEmpty(), status == Status::Ok);
     }
@@ -222,13 +217,27 @@ private slots:
         QTest::newRow("byte 66 as rate") << fast << 66 << "25000 MBd" << R"("nominal_rate_mbd":25000)";
         QTest::newRow("byte 67 as range") << fast << 67 << "5 %" << R"("nominal_rate_mbd":25000)";
         QTest::newRow("margins") << Edits{{12, byte(0x67)}, {66, byte(0x05)}} << 66 << "5 %" << R"("nominal_rate_mbd":10300)";
-        const Edits passive = {{8, byte(0x04)}, {18, byte(0x03)}, {60, QByteArray("\x01\x00", 2)}};
+        // A cable's bytes 14 and 15 are its attenuation and byte 19 adds to its
+        // length: 19h is 25 times 0.1 m, C3h 3 times 100 m.
+        const Edits passive = {{8, byte(0x04)}, {18, byte(0x03)}, {19, byte(0x19)}, {60, QByteArray("\x01\x00", 2)}};
         QTest::newRow("passive cable") << passive << 60 << "SFF-8431 Appendix E" << R"("wavelength_nm":null)";
         QTest::newRow("cable length") << passive << 18 << "3 m (copper or active cable)"
-                                      << R"("lengths":{"copper_m":3,"smf_km":10,"smf_m":10000})";
-        const Edits active = {{8, byte(0x08)}, {60, QByteArray("\x0C\x00", 2)}};
+                                      << R"("cable_length_m":2.5,"copper_m":3})";
+        QTest::newRow("cable attenuation") << passive << 14 << "10 dB" << R"("cable_attenuation_12g9_db":10,)";
+        QTest::newRow("cable length, additional") << passive + Edits{{19, byte(0xC3)}} << 19 << "300 m"
+                                                  << R"("cable_length_m":300,)";
+        const Edits active = {{8, byte(0x08)}, {18, byte(0x05)}, {60, QByteArray("\x0C\x00", 2)}};
         QTest::newRow("active cable") << active << 60 << "FC-PI-4 limiting, SFF-8431 limiting"
-                                      << R"("transceiver":["1000BASE-LX","SFP+ active cable"])";
+                                      << R"("lengths":{"cable_attenuation_12g9_db":10,"cable_attenuation_25g78_db":100,)"
+                                         R"("copper_m":5})";
+        QTest::newRow("active cable, no wavelength") << active << 60 << "FC-PI-4 limiting, SFF-8431 limiting"
+                                                     << R"("wavelength_nm":null)";
+        // A 1000BASE-T module is no cable, but its byte 18 counts metres of
+        // copper; either its compliance or its RJ45 connector says so.
+        QTest::newRow("1000BASE-T") << Edits{{2, byte(0x00)}, {6, byte(0x08)}, {18, byte(0x64)}} << 18
+                                    << "100 m (copper)" << R"("lengths":{"copper_m":100,"smf_km":10,)";
+        QTest::newRow("RJ45") << Edits{{2, byte(0x22)}, {6, byte(0x00)}, {18, byte(0x64)}} << 18 << "100 m (copper)"
+                              << R"("lengths":{"copper_m":100,"smf_km":10,)";
         QTest::newRow("optical") << Edits{{18, byte(0x0A)}} << 60 << "1310 nm"
                                  << R"("lengths":{"om4_m":100,"smf_km":10,"smf_m":10000})";
     }
@@ -240,7 +249,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(QString, json);
         const QByteArray bytes = moduleWith(edits);
-        QCOMPARE(shown(fieldOf(bytes, kDeviceA0, at)), expected);
+        QCOMPARE(shownValue(fieldOf(bytes, kDeviceA0, at)), expected);
         const QString document = QJsonDocument(toJson(ModuleImage::fromBytes(bytes))).toJson(QJsonDocument::Compact);
         QVERIFY2(document.contains(json), qPrintable(document));
     }
@@ -335,8 +344,10 @@ private slots:
         QTest::newRow("supply") << internal << Edits{{98, word(33000)}} << 98 << "3.3000 V" << Status::Ok;
         QTest::newRow("bias full scale") << internal << Edits{{100, word(0xFFFF)}} << 100 << "131.070 mA" << Status::Ok;
         QTest::newRow("no light") << internal << Edits{{102, word(0)}} << 102 << "0.0000 mW (no light)" << Status::Ok;
-        QTest::newRow("RX full scale") << internal << Edits{{104, word(0xFFFF)}} << 104 << "6.5535 mW (8.16 dBm)"
-                                       << Status::Ok;
+        QTest::newRow("RX full scale") << internal << Edits{{104, word(0xFFFF)}} << 104
+                                       << "6.5535 mW (8.16 dBm, average)" << Status::Ok;
+        QTest::newRow("RX as OMA") << 0x60 << Edits{{104, word(10000)}} << 104 << "1.0000 mW (0.00 dBm, OMA)"
+                                   << Status::Ok;
         const QByteArray thresholds = word(0x5500) + word(0xFB00) + word(0x4B00) + word(0);  // 85, -5, 75, 0 C
         QTest::newRow("alarm") << internal << Edits{{0, thresholds}, {96, word(0x5A00)}} << 96 << "90.00 °C"
                                << Status::Error;
@@ -345,7 +356,9 @@ private slots:
         QTest::newRow("threshold") << internal << Edits{{0, thresholds}} << 2 << "-5.00 °C" << Status::Ok;
         const QByteArray polynomial = QByteArray::fromHex("2B800000 31800000 35800000 3F000000 42C80000");
         QTest::newRow("RX polynomial") << external << Edits{{56, polynomial}, {104, word(4096)}} << 104
-                                       << "0.2676 mW (-5.73 dBm)" << Status::Ok;
+                                       << "0.2676 mW (-5.73 dBm, average)" << Status::Ok;
+        QTest::newRow("RX not a number") << external << Edits{{56, QByteArray::fromHex("7FC00000")}, {104, word(4096)}}
+                                         << 104 << "invalid" << Status::Warning;
         const Edits temperature = {{84, word(0x0180) + word(-256)}};
         QTest::newRow("T external") << external << temperature + Edits{{96, word(0x1000)}} << 96
                                     << "23.00 °C" << Status::Ok;
@@ -357,8 +370,19 @@ private slots:
                                     << "3.0100 V" << Status::Ok;
         QTest::newRow("bias external") << external << Edits{{76, word(0x0200) + word(-1000)}, {100, word(10000)}}
                                        << 100 << "38.000 mA" << Status::Ok;
-        QTest::newRow("TX external") << external << Edits{{80, word(0x0100) + word(-7000)}, {102, word(5000)}} << 102
-                                     << "0.0000 mW (no light)" << Status::Ok;
+        // Results past what the quantity can be are shown, not clamped.
+        QTest::newRow("TX below zero") << external << Edits{{80, word(0x0100) + word(-7000)}, {102, word(5000)}}
+                                       << 102 << "-0.2000 mW (out of range)" << Status::Warning;
+        QTest::newRow("bias too high") << external << Edits{{76, word(0x0120)}, {100, word(0xFFFF)}} << 100
+                                       << "147.454 mA (out of range)" << Status::Warning;
+        QTest::newRow("T too high") << external << Edits{{84, word(0x4500)}, {96, word(0x2000)}} << 96
+                                    << "2208.00 °C (out of range)" << Status::Warning;
+        // Without diagnostics in byte 92, A2h is bytes, neither values nor judgements.
+        QTest::newRow("no diagnostics") << 0x00 << Edits{{0, thresholds}, {96, word(0x5A00)}} << 96
+                                        << "5A 00 (not used: the module has no digital diagnostics)" << Status::Ok;
+        QTest::newRow("no diagnostics, CC_DMI") << 0x00 << Edits{{95, byte(0x01)}} << 95
+                                                << "01 (not used: the module has no digital diagnostics)"
+                                                << Status::Ok;
         QTest::newRow("slope") << external << temperature << 84 << "1.5" << Status::Ok;
         QTest::newRow("constants unused") << internal << temperature << 86 << "-256 (not used: the module is "
                                                                               "internally calibrated)" << Status::Ok;
@@ -374,7 +398,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(Status, status);
         const Field field = fieldOf(moduleWith({{92, QByteArray(1, char(type))}}, a2), kDeviceA2, at);
-        QCOMPARE(shown(field), expected);
+        QCOMPARE(shownValue(field), expected);
         QCOMPARE(field.status, status);
     }
 
@@ -385,6 +409,23 @@ private slots:
         QVERIFY(diagnostics["tx_power_dbm"].isNull());
         QCOMPARE(diagnostics["tx_power_mw"].toDouble(), 0.0);
         QCOMPARE(diagnostics["rx_power_dbm"].toDouble(), 0.0);  // 1 mW
+        QCOMPARE(diagnostics["rx_power_kind"].toString(), "average");
+    }
+
+    // A value that calibration makes not a number is null; its field says why.
+    void invalidValuesAreNullInJson()
+    {
+        const QByteArray nan = QByteArray::fromHex("7FC00000");
+        const QJsonObject json = toJson(ModuleImage::fromBytes(
+            moduleWith({{92, byte(0x50)}}, {{56, nan}, {64, nan}, {104, word(4096)}, {32, word(100)}})));
+        const QJsonObject diagnostics = json["diagnostics"].toObject();
+        QCOMPARE(diagnostics["rx_power_kind"].toString(), "oma");
+        QVERIFY(diagnostics["rx_power_mw"].isNull());
+        QVERIFY(diagnostics["rx_power_dbm"].isNull());
+        QVERIFY(diagnostics["thresholds"].toObject()["rx_power_mw"].toObject()["high_alarm"].isNull());
+        for (const QJsonValue &field : json["fields"].toArray())
+            if (field["key"] == "rx_power")
+                QCOMPARE(field["note"].toString(), "Not a number: the calibration constants are not finite");
     }
 
     // Short and partial images decode what they hold and say what they lack.
