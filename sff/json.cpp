@@ -3,6 +3,8 @@
 #include "checkcodes.h"
 #include "codes.h"
 #include "diagnosticvalues.h"
+#include "family.h"
+#include "qsfpdecoder.h"
 #include "textfields.h"
 #include "tuning.h"
 
@@ -166,7 +168,9 @@ QJsonObject toJson(const Field &field)
 
 QJsonObject toJson(const ModuleImage &image)
 {
-    QJsonObject json;
+    if (familyOf(image) == Family::Qsfp)
+        return qsfp::toJson(image);
+    QJsonObject json{{QStringLiteral("family"), familyKey(Family::Sfp)}};
     putCode(json, image, "identifier", a0::kIdentifier, identifierName);
     putCode(json, image, "connector", a0::kConnector, connectorName);
     putText(json, image, "vendor_name", a0::kVendorName);
