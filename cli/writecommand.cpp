@@ -91,6 +91,7 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
 
     const bool verify = !parser.isSet(QStringLiteral("no-verify"));
     TransferSession session(console, serial, regions.size());
+    session.transfer().setModule(image);
     QList<sff::Region> written;
     for (const sff::Region &region : regions) {
         const QString title = RegionSelection::title(region, family);
