@@ -32,8 +32,11 @@
 namespace {
 
 constexpr int kBufferCount = 3;
-// The table selector's items: the four tables, then a page of A2h.
+// The table selector's items: the four tables, a page of A2h, then a QSFP
+// module's lower page and one of its upper pages.
 constexpr int kSelectorA2Page = 4;
+constexpr int kSelectorLowerPage = 5;
+constexpr int kSelectorUpperPage = 6;
 constexpr int kSectionSize = 18;
 const char kLastOpenedDir[] = "gui/last_opened_dir";
 const char kLastSavedDir[] = "gui/last_saved_dir";
@@ -167,6 +170,7 @@ void MainWindow::on_tw_buffers_currentChanged()
     bindMappers();
     showRegion(model->region());
     showRangeAndChecksum();
+    showFamily();
 }
 
 sff::Region MainWindow::selectedRegion() const
@@ -174,6 +178,10 @@ sff::Region MainWindow::selectedRegion() const
     const int index = ui->cb_table->currentIndex();
     if (index == kSelectorA2Page)
         return sff::Region::upperOf(sff::kDeviceA2, sff::Page{ui->sb_page->value()});
+    if (index == kSelectorLowerPage)
+        return sff::kRegionA0Low;
+    if (index == kSelectorUpperPage)
+        return sff::Region::upperOf(sff::kDeviceA0, sff::Page{ui->sb_page->value()});
     return sff::regionOfTable(index);
 }
 
@@ -182,7 +190,18 @@ void MainWindow::showRegion(const sff::Region &region)
     const int table = sff::tableOfRegion(region);
     if (table < 0)
         ui->sb_page->setValue(region.page.number);
-    ui->cb_table->setCurrentIndex(table < 0 ? kSelectorA2Page : table);
+    int index = table;
+    if (table < 0)
+        index = region.device == sff::kDeviceA2 ? kSelectorA2Page : kSelectorUpperPage;
+    else if (region == sff::kRegionA0Low && bufferFamily() == sff::Family::Qsfp)
+        index = kSelectorLowerPage;
+    ui->cb_table->setCurrentIndex(index);
+}
+
+void MainWindow::showFamily()
+{
+    // The field editors beside the grid are an SFP module's A0h fields.
+    ui->groupBox->setVisible(bufferFamily() == sff::Family::Sfp);
 }
 
 void MainWindow::showRangeAndChecksum()
@@ -195,7 +214,7 @@ void MainWindow::showRangeAndChecksum()
 
 void MainWindow::on_cb_table_currentIndexChanged(int index)
 {
-    ui->sb_page->setVisible(index == kSelectorA2Page);
+    ui->sb_page->setVisible(index == kSelectorA2Page || index == kSelectorUpperPage);
     applySelectedRegion();
 }
 
@@ -208,6 +227,7 @@ void MainWindow::applySelectedRegion()
     model->setRegion(region);
     sfpThread.setAddress(region.device);
     bindMappers();
+    showFamily();
     ui->sb_addr_start->setValue(model->addressStart());
     ui->sb_addr_stop->setValue(model->addressStop());
 }

@@ -64,6 +64,8 @@ private:
     // The region the table selector names, and the selector set to a region.
     sff::Region selectedRegion() const;
     void showRegion(const sff::Region &region);
+    // The window as the buffer's family has it: SFP field editors for SFP modules only.
+    void showFamily();
     void applySelectedRegion();
     // The device an i2cdump is of, asked of the operator; false when cancelled.
     bool askDumpDevice(const QString &fileName, quint8 *device);

@@ -67,8 +67,13 @@ void MainWindow::on_tb_sfp_write_clicked()
             return;
     }
     TableViewModel *model = currentModel();
+    const sff::Family family = bufferFamily();
+    const sff::PasswordEntry entry = sff::passwordEntryOf(family);
+    const sff::WriteTiming timing = sff::writeTimingOf(family);
+    sfpThread.setPasswordEntry(entry.device, entry.span.offset);
+    sfpThread.setWriteTiming(timing.maxBytes, timing.cycleMs);
     sfpThread.setWriteData(model->buffer());
-    sfpThread.setWriteSpans(sff::writtenSpans(model->region(), bufferFamily()));
+    sfpThread.setWriteSpans(sff::writtenSpans(model->region(), family));
     startJob(SFPThread::kModeWrite);
 }
 
@@ -121,6 +126,13 @@ void MainWindow::log(SFPThread::LogType log_type, QString msg, QByteArray data, 
     switch (log_type) {
     case SFPThread::kLogReaded:
         currentModel()->pasteBuffer(data);
+        // SFP modules, the tool's first family, are read as they always were.
+        if (bufferFamily() != sff::Family::Sfp)
+            appendPlain(tr("Module family: %1\n")
+                            .arg(sff::familyTitle(bufferFamily(), sff::Words(sff::Language::Translated))));
+        showFamily();
+        if (bufferFamily() == sff::Family::Qsfp && currentModel()->region() == sff::kRegionA0Low)
+            showRegion(sff::kRegionA0Low);
         break;
     case SFPThread::kLogWrited:
         break;

@@ -18,13 +18,11 @@ namespace {
 // The check codes that the image holds with their bytes and that are wrong.
 QStringList wrongCheckCodes(const sff::ModuleImage &image)
 {
-    const QPair<const char *, sff::CheckCodeSpan> codes[] = {
-        {"CC_BASE", sff::kCcBase}, {"CC_EXT", sff::kCcExt}, {"CC_DMI", sff::kCcDmi}};
     QStringList wrong;
-    for (const auto &code : codes) {
-        const sff::CheckCodeState state = sff::checkCode(image, code.second);
-        if (state.held && !state.ok() && sff::isJudged(image, code.second))
-            wrong.append(QLatin1String(code.first));
+    for (const sff::NamedCheckCode &code : sff::checkCodesOf(sff::familyOf(image))) {
+        const sff::CheckCodeState state = sff::checkCode(image, code.span);
+        if (state.held && !state.ok() && sff::isJudged(image, code.span))
+            wrong.append(QLatin1String(code.name));
     }
     return wrong;
 }
@@ -46,8 +44,11 @@ QString DecodeCommand::description() const
               "instead, in English whatever the language.\n\n"
               "Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is "
               "taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: "
-              "CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital "
-              "diagnostics.");
+              "CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital diagnostics."
+              "\n\n"
+              "The first line names the module's family, which byte 0 (or the identifier in page 00h) tells: SFP "
+              "modules (SFF-8472) or QSFP+ and QSFP28 modules (SFF-8636), whose identification is page 00h and "
+              "whose diagnostics are the lower page's four lanes, judged against page 03h.");
 }
 
 QList<QCommandLineOption> DecodeCommand::options() const

@@ -42,6 +42,7 @@ QString DecodeListing::text(const sff::Decoded &decoded, bool colour)
 {
     const QString indent(kIndent, QLatin1Char(' '));
     QStringList blocks;
+    blocks.append(tr("Module family: %1\n").arg(sff::familyTitle(decoded.family, sff::Words(sff::Language::Translated))));
 
     if (!decoded.findings.isEmpty()) {
         QString block = inked(tr("Findings"), Ink::Title, colour) + QLatin1Char('\n');

@@ -1,5 +1,8 @@
 #include "moduletransfer.h"
 
+#include "family.h"
+#include "writerules.h"
+
 #include <QEventLoop>
 
 ModuleTransfer::ModuleTransfer(const QString &serialNumber, QObject *parent) : QObject(parent)
@@ -62,6 +65,16 @@ ModuleTransfer::Outcome ModuleTransfer::write(const sff::Region &region, const Q
     return outcome;
 }
 
+void ModuleTransfer::setModule(const sff::ModuleImage &known)
+{
+    known_ = known;
+    const sff::Family family = sff::familyOf(known);
+    const sff::PasswordEntry entry = sff::passwordEntryOf(family);
+    worker_.setPasswordEntry(entry.device, entry.span.offset);
+    const sff::WriteTiming timing = sff::writeTimingOf(family);
+    worker_.setWriteTiming(timing.maxBytes, timing.cycleMs);
+}
+
 void ModuleTransfer::cancel()
 {
     // Set first: a write that finishes its pages now sees it and stops.
@@ -84,7 +97,8 @@ ModuleTransfer::Outcome ModuleTransfer::run(int mode, const sff::Region &region)
     worker_.setAddress(region.device);
     worker_.setAddressStart(region.firstByte());
     worker_.setAddressStop(region.firstByte() + SFPThread::kTableSize - 1);
-    worker_.setPage(region.page.number, region.page.bank);
+    const sff::Page select = sff::pageToSelect(region, known_);
+    worker_.setPage(select.number, select.bank);
     worker_.setMode(mode | (region.device == sff::kDeviceA2 ? SFPThread::kModeA2Table : 0));
 
     QEventLoop loop;

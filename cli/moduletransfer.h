@@ -8,6 +8,7 @@
 // the read-back.
 
 #include "address.h"
+#include "moduleimage.h"
 #include "sfpthread.h"
 
 #include <QByteArray>
@@ -34,8 +35,9 @@ public:
     // region. `readBack` gets the verify pass's bytes; empty without verify.
     Outcome write(const sff::Region &region, const QByteArray &bytes, const QVector<sff::Span> &spans,
                   const QByteArray &password, bool verify, QByteArray *readBack);
-    // Where the module takes its password, by its family.
-    void setPasswordEntry(quint8 device, int offset) { worker_.setPasswordEntry(device, offset); }
+    // What is known of the module: its family sets where the password goes
+    // and how writes go out, its lower page whether page 00h is selected.
+    void setModule(const sff::ModuleImage &known);
 
     // The worker's message for the last Failed outcome.
     QString error() const { return error_; }
@@ -50,6 +52,7 @@ private:
     Outcome run(int mode, const sff::Region &region);
 
     SFPThread worker_;
+    sff::ModuleImage known_;
     std::atomic<bool> canceled_{false};
     std::atomic<bool> writingPages_{false};
     std::atomic<bool> written_{false};

@@ -38,6 +38,7 @@ int RegionReader::read(TransferSession &session, Console &console, const RegionS
         const sff::Family family = sff::familyOf(*image);
         session.starting(RegionSelection::title(region, family));
         QByteArray bytes;
+        session.transfer().setModule(*image);
         const ModuleTransfer::Outcome outcome = session.transfer().read(region, &bytes);
         if (outcome == ModuleTransfer::Outcome::Failed) {
             if (sff::mayBeAbsent(region, *image)) {
@@ -53,6 +54,10 @@ int RegionReader::read(TransferSession &session, Console &console, const RegionS
         if (outcome == ModuleTransfer::Outcome::Canceled || session.interrupted())
             return kExitInterrupted;
         image->putRegion(region, bytes);
+        // SFP modules, the tool's first family, pass in silence as they always did.
+        if (region == sff::kRegionA0Low && sff::familyOf(*image) != sff::Family::Sfp)
+            console.message(tr("Module family: %1")
+                                .arg(sff::familyTitle(sff::familyOf(*image), sff::Words(sff::Language::Translated))));
         session.finished();
     }
 }

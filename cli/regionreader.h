@@ -3,7 +3,8 @@
 // decode. With all it reads the lower half of device 0x50 first and then
 // what the module advertises there, looking again after every region. A
 // module that says it has no diagnostics (A0h byte 92) and does not answer
-// at A2h gives its A0h tables alone, with a note.
+// at A2h gives its A0h tables alone, with a note. A module of another family
+// than SFP is named once its lower page is read.
 
 #include "regionselection.h"
 

@@ -27,7 +27,11 @@ QString WriteCommand::description() const
               "The verify compares what a module keeps as written: all of A0h, the thresholds, calibration and "
               "CC_DMI of A2 Low, the user memory of A2h's pages. A2 Low holds the diagnostics' thresholds and "
               "calibration; it is written only with --allow-diagnostics. Ctrl+C stops once the region under way "
-              "is written: a region is never left half written.");
+              "is written: a region is never left half written.\n\n"
+              "A QSFP module (SFF-8636) takes its password in its lower page, bytes 123-126; of the lower page only "
+              "the controls and masks (bytes 86-106) are written, its upper pages whole, four bytes at a time with "
+              "the write cycle waited out after each. Page 03h holds the thresholds: it too needs "
+              "--allow-diagnostics.");
 }
 
 QList<QCommandLineOption> WriteCommand::options() const
@@ -38,7 +42,8 @@ QList<QCommandLineOption> WriteCommand::options() const
                                   "in the settings) or eight hexadecimal digits."),
                                QStringLiteral("P")),
             QCommandLineOption(QStringLiteral("no-verify"), tr("Do not read the tables back.")),
-            QCommandLineOption(QStringLiteral("allow-diagnostics"), tr("Allow writing A2 Low."))};
+            QCommandLineOption(QStringLiteral("allow-diagnostics"),
+                               tr("Allow writing A2 Low, or a QSFP module's page 03h."))};
 }
 
 int WriteCommand::run(const QCommandLineParser &parser, Console &console)
@@ -91,6 +96,7 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
 
     const bool verify = !parser.isSet(QStringLiteral("no-verify"));
     TransferSession session(console, serial, regions.size());
+    session.transfer().setModule(image);
     QList<sff::Region> written;
     for (const sff::Region &region : regions) {
         const QString title = RegionSelection::title(region, family);

@@ -2,6 +2,9 @@
 
 #include "tableviewmodel.h"
 
+#include "family.h"
+#include "moduleimage.h"
+
 SFPDataMapper::SFPDataMapper(int offset, int length, int table)
     : offset_(offset)
     , length_(length)
@@ -11,16 +14,25 @@ SFPDataMapper::SFPDataMapper(int offset, int length, int table)
 
 void SFPDataMapper::setModel(TableViewModel *model)
 {
-    if (model_) {
-        disconnect(model_, &QAbstractItemModel::dataChanged, this, &SFPDataMapper::modelDataChanged);
-        disconnect(model_, &QAbstractItemModel::modelReset, this, &SFPDataMapper::update);
-        model_ = nullptr;
+    if (watched_)
+        disconnect(watched_, nullptr, this, nullptr);
+    watched_ = model && model->table() == table_ ? model : nullptr;
+    if (watched_) {
+        connect(watched_, &QAbstractItemModel::dataChanged, this, &SFPDataMapper::modelDataChanged);
+        connect(watched_, &QAbstractItemModel::modelReset, this, &SFPDataMapper::modelReset);
     }
-    if (model && model->table() == table_) {
-        connect(model, &QAbstractItemModel::dataChanged, this, &SFPDataMapper::modelDataChanged);
-        connect(model, &QAbstractItemModel::modelReset, this, &SFPDataMapper::update);
-        model_ = model;
-    }
+    modelReset();
+}
+
+void SFPDataMapper::modelReset()
+{
+    // The fields are an SFP module's: the same bytes of a QSFP module's
+    // lower page are its flags and monitors, which no editor, and no check
+    // code, may touch.
+    const bool sfp = watched_
+                     && sff::familyOf(sff::ModuleImage::fromRegion(watched_->region(), watched_->buffer()))
+                            == sff::Family::Sfp;
+    model_ = sfp ? watched_ : nullptr;
     update();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A field mapper ties a byte range of one table to something that must follow
 // it: a decoded-field editor, or one of the module's one-byte check codes.
-// It is bound to a model only while that model holds the mapper's table.
+// It is bound to a model only while that model holds the mapper's table, and
+// that table is an SFP module's.
 
 #include <QModelIndex>
 #include <QObject>
@@ -31,6 +32,8 @@ public slots:
     virtual bool contains(int pos) const;
     virtual void update() = 0;
     void modelDataChanged(const QModelIndex &index, const QModelIndex &);
+    // The buffer's bytes came anew: bound again if they are an SFP module's.
+    void modelReset();
 
 protected:
     // Announces the field's cells as changed and updates the table checksum,
@@ -41,4 +44,5 @@ protected:
     int length_;
     int table_;
     QPointer<TableViewModel> model_;
+    QPointer<TableViewModel> watched_;  // the model holding the table, whatever its family
 };

@@ -26,23 +26,11 @@ sff::Status statusOf(sff::Level level)
 DiagnosticsMonitor::DiagnosticsMonitor(QWidget *parent) : QWidget(parent), ui(new Ui::DiagnosticsMonitor)
 {
     ui->setupUi(this);
-    for (int q = 0; q < sff::a2::kQuantityCount; ++q) {
-        Row &row = rows_[q];
-        QWidget *values = ui->w_values;
-        row.name = new QLabel(values);
-        row.value = new QLabel(values);
-        row.value->setObjectName(QStringLiteral("value_") + sff::quantityKey(q));
-        row.value->setAutoFillBackground(true);
-        row.value->setMargin(2);
-        row.state = new QLabel(values);
-        row.state->setObjectName(QStringLiteral("state_") + sff::quantityKey(q));
-        row.plot = new TrendPlot(values);
-        row.plot->setDecimals(kDecimals[q]);
-        ui->gl_values->addWidget(row.name, q, 0);
-        ui->gl_values->addWidget(row.value, q, 1);
-        ui->gl_values->addWidget(row.state, q, 2);
-        ui->gl_values->addWidget(row.plot, q, 3);
-    }
+    // Until a module says otherwise, the rows of an SFP module.
+    QVector<sff::Measurement> sfp(sff::a2::kQuantityCount);
+    for (int q = 0; q < sfp.size(); ++q)
+        sfp[q].quantity = q;
+    makeRows(sfp);
     ui->gl_values->setColumnStretch(3, 1);
 
     connect(&poller_, &DiagnosticsPoller::updated, this, &DiagnosticsMonitor::showDiagnostics);
@@ -60,6 +48,37 @@ DiagnosticsMonitor::DiagnosticsMonitor(QWidget *parent) : QWidget(parent), ui(ne
 DiagnosticsMonitor::~DiagnosticsMonitor()
 {
     delete ui;
+}
+
+void DiagnosticsMonitor::makeRows(const QVector<sff::Measurement> &measurements)
+{
+    for (Row &row : rows_) {
+        delete row.name;
+        delete row.value;
+        delete row.state;
+        delete row.plot;
+    }
+    rows_.clear();
+    last_ = measurements;
+    QWidget *values = ui->w_values;
+    for (int i = 0; i < measurements.size(); ++i) {
+        const sff::Measurement &m = measurements.at(i);
+        Row row;
+        row.name = new QLabel(values);
+        row.value = new QLabel(values);
+        row.value->setObjectName(QStringLiteral("value_") + m.key());
+        row.value->setAutoFillBackground(true);
+        row.value->setMargin(2);
+        row.state = new QLabel(values);
+        row.state->setObjectName(QStringLiteral("state_") + m.key());
+        row.plot = new TrendPlot(values);
+        row.plot->setDecimals(kDecimals[m.quantity]);
+        ui->gl_values->addWidget(row.name, i, 0);
+        ui->gl_values->addWidget(row.value, i, 1);
+        ui->gl_values->addWidget(row.state, i, 2);
+        ui->gl_values->addWidget(row.plot, i, 3);
+        rows_.append(row);
+    }
 }
 
 void DiagnosticsMonitor::setSerialNumber(QString serialNumber)
@@ -85,40 +104,49 @@ void DiagnosticsMonitor::setRunning(bool running)
     poller_.start();
 }
 
-void DiagnosticsMonitor::showDiagnostics(const sff::Diagnostics &diagnostics)
+void DiagnosticsMonitor::showDiagnostics(const QVector<sff::Measurement> &measurements)
 {
-    last_ = diagnostics;
+    const auto keys = [](const QVector<sff::Measurement> &list) {
+        QStringList names;
+        for (const sff::Measurement &m : list)
+            names.append(m.key());
+        return names;
+    };
+    if (keys(measurements) != keys(last_))
+        makeRows(measurements);
+    last_ = measurements;
     hasValues_ = true;
     const double now = clock_.elapsed() / 1000.0;
-    for (int q = 0; q < sff::a2::kQuantityCount; ++q) {
-        QVector<QPointF> &samples = rows_[q].samples;
-        samples.append({now, diagnostics.values[q]});
+    for (int i = 0; i < rows_.size(); ++i) {
+        const sff::Measurement &m = measurements.at(i);
+        QVector<QPointF> &samples = rows_[i].samples;
+        samples.append({now, m.value});
         while (!samples.isEmpty() && samples.front().x() < now - TrendPlot::kSpanS)
             samples.removeFirst();
-        rows_[q].plot->setSamples(samples, now);
-        rows_[q].plot->setThresholds(diagnostics.hasThresholds && sff::thresholdsSet(diagnostics.thresholds[q])
-                                         ? QVector<double>(std::begin(diagnostics.thresholds[q]),
-                                                           std::end(diagnostics.thresholds[q]))
-                                         : QVector<double>());
-        showRow(q);
+        rows_[i].plot->setSamples(samples, now);
+        rows_[i].plot->setThresholds(m.hasThresholds ? QVector<double>(std::begin(m.thresholds), std::end(m.thresholds))
+                                                     : QVector<double>());
+        showRow(i);
     }
     if (state_ != State::Running)
         showState(State::Running);
 }
 
-void DiagnosticsMonitor::showRow(int q)
+void DiagnosticsMonitor::showRow(int i)
 {
-    Row &row = rows_[q];
+    Row &row = rows_[i];
+    const sff::Measurement &m = last_.at(i);
+    const int q = m.quantity;
     const sff::Words words(sff::Language::Translated);
-    row.name->setText(sff::quantityName(q, words));
+    row.name->setText(m.name(words));
     if (!hasValues_) {
         row.value->setText(QStringLiteral("-"));
         row.value->setPalette(palette());
         row.state->clear();
         return;
     }
-    const double value = last_.values[q];
-    const sff::ValueText text = sff::describeValue(q, value, last_.rxPowerKind, words);
+    const double value = m.value;
+    const sff::ValueText text = sff::describeValue(q, value, m.rxPowerKind, words);
     row.value->setText(text.shown());
     row.value->setToolTip(text.problem);
     if (text.reading != sff::Reading::Valid) {
@@ -128,12 +156,12 @@ void DiagnosticsMonitor::showRow(int q)
         return;
     }
 
-    const sff::Level level = last_.level(q);
-    const double(&limits)[4] = last_.thresholds[q];
-    row.value->setPalette(!sff::thresholdsSet(limits)     ? palette()
+    const sff::Level level = m.level();
+    const double(&limits)[4] = m.thresholds;
+    row.value->setPalette(!m.hasThresholds           ? palette()
                           : level == sff::Level::Normal ? normalPalette(palette())
                                                         : statusPalette(palette(), statusOf(level)));
-    if (!sff::thresholdsSet(limits))
+    if (!m.hasThresholds)
         row.state->setText(tr("no thresholds"));
     else if (level == sff::Level::Normal)
         row.state->setText(tr("normal"));
@@ -156,7 +184,9 @@ void DiagnosticsMonitor::showState(State state, const QString &failure)
         ui->lb_status->setText(tr("Reading the module's thresholds..."));
         break;
     case State::Running:
-        ui->lb_status->setText(tr("Reading the module's diagnostics once a second."));
+        ui->lb_status->setText(
+            tr("Reading the diagnostics of the %1 module once a second.")
+                .arg(sff::familyTitle(sff::familyOf(poller_.image()), sff::Words(sff::Language::Translated))));
         break;
     case State::NoDiagnostics:
         ui->lb_status->setText(tr("This module has no digital diagnostics"));
@@ -170,8 +200,8 @@ void DiagnosticsMonitor::showState(State state, const QString &failure)
 void DiagnosticsMonitor::retranslate()
 {
     showState(state_, failure_);
-    for (int q = 0; q < sff::a2::kQuantityCount; ++q)
-        showRow(q);
+    for (int i = 0; i < rows_.size(); ++i)
+        showRow(i);
 }
 
 void DiagnosticsMonitor::changeEvent(QEvent *event)

@@ -1,8 +1,8 @@
 #pragma once
 // The diagnostics monitor: temperature, supply voltage, bias current and the
-// two powers of the module in the programmer, read once a second, each
-// judged against the module's own thresholds, with a plot of the last ten
-// minutes.
+// two powers of the module in the programmer (of each of a QSFP module's
+// four lanes), read once a second, each judged against the module's own
+// thresholds, with a plot of the last ten minutes.
 
 #include "diagnosticspoller.h"
 
@@ -54,16 +54,18 @@ private:
         QVector<QPointF> samples;
     };
 
-    void showDiagnostics(const sff::Diagnostics &diagnostics);
-    void showRow(int quantity);
+    // One row for each measurement, as the module gives them.
+    void makeRows(const QVector<sff::Measurement> &measurements);
+    void showDiagnostics(const QVector<sff::Measurement> &measurements);
+    void showRow(int row);
     void showState(State state, const QString &failure = QString());
     void retranslate();
 
     Ui::DiagnosticsMonitor *ui;
     DiagnosticsPoller poller_;
-    Row rows_[sff::a2::kQuantityCount];
+    QVector<Row> rows_;
     QElapsedTimer clock_;
-    sff::Diagnostics last_;
+    QVector<sff::Measurement> last_;
     bool hasValues_ = false;
     State state_ = State::Off;
     QString failure_;

@@ -19,7 +19,8 @@ void DiagnosticsPoller::start()
     if (isActive())
         return;
     image_ = sff::ModuleImage();
-    state_ = State::Identify;
+    state_ = State::Setup;
+    pollIndex_ = 0;
     ++generation_;
     timer_.start();
     next();
@@ -53,51 +54,47 @@ void DiagnosticsPoller::next()
 {
     if (!isActive() || held_ || worker_.isRunning())
         return;
-    switch (state_) {
-    case State::Identify:
-        read(sff::kDeviceA0, sff::a0::kDiagnosticType);
-        break;
-    case State::Setup:
-        read(sff::kDeviceA2, sff::a2::kMonitorSetup);
-        break;
-    case State::Poll:
-        read(sff::kDeviceA2, sff::a2::kMonitorPoll);
-        break;
-    case State::Idle:
-        break;
+    if (state_ == State::Setup) {
+        if (const std::optional<sff::MonitorRead> setup = sff::monitorSetupRead(image_)) {
+            read(*setup);
+            return;
+        }
+        if (!sff::hasMonitoredDiagnostics(image_)) {
+            stop();
+            emit noDiagnostics();
+            return;
+        }
+        state_ = State::Poll;
+        pollIndex_ = 0;
+    }
+    if (state_ == State::Poll) {
+        const QVector<sff::MonitorRead> reads = sff::monitorPollReads(image_);
+        if (pollIndex_ < reads.size())
+            read(reads.at(pollIndex_));
     }
 }
 
-void DiagnosticsPoller::read(quint8 device, sff::Span span)
+void DiagnosticsPoller::read(const sff::MonitorRead &read)
 {
     jobStep_ = state_;
+    job_ = read;
     jobGeneration_ = generation_;
     answered_ = false;
     error_.clear();
-    worker_.setAddress(device);
-    worker_.setAddressStart(span.offset);
-    worker_.setAddressStop(span.last());
-    worker_.setMode(device == sff::kDeviceA2 ? SFPThread::kModeRead | SFPThread::kModeA2Table : SFPThread::kModeRead);
+    worker_.setAddress(read.device);
+    worker_.setAddressStart(read.span.offset);
+    worker_.setAddressStop(read.span.last());
+    worker_.setPage(read.select.number, read.select.bank);
+    worker_.setMode(read.device == sff::kDeviceA2 ? SFPThread::kModeRead | SFPThread::kModeA2Table
+                                                  : SFPThread::kModeRead);
     worker_.start();
 }
 
 void DiagnosticsPoller::received(SFPThread::LogType type, QString, QByteArray data, ushort)
 {
-    if (type != SFPThread::kLogReaded || jobGeneration_ != generation_)
+    if (type != SFPThread::kLogReaded || jobGeneration_ != generation_ || jobStep_ == State::Idle)
         return;
-    switch (jobStep_) {
-    case State::Identify:
-        image_.put(sff::kDeviceA0, sff::a0::kDiagnosticType.offset, data);
-        break;
-    case State::Setup:
-        image_.put(sff::kDeviceA2, sff::a2::kMonitorSetup.offset, data);
-        break;
-    case State::Poll:
-        image_.put(sff::kDeviceA2, sff::a2::kMonitorPoll.offset, data);
-        break;
-    case State::Idle:
-        return;
-    }
+    image_.put(job_.device, job_.span.offset, data.left(job_.span.length), job_.page);
     answered_ = true;
 }
 
@@ -112,26 +109,19 @@ void DiagnosticsPoller::finished()
     }
     if (!answered_)
         return;  // interrupted for the window's transfer: asked again at the next tick
-    switch (state_) {
-    case State::Identify:
-        if (!(image_.byte(sff::kDeviceA0, sff::a0::kDiagnosticType.offset) & sff::a0::kDiagnosticsImplemented)) {
-            stop();
-            emit noDiagnostics();
-            return;
-        }
-        state_ = State::Setup;
+    if (state_ == State::Setup) {
         next();
-        return;
-    case State::Setup:
-        state_ = State::Poll;
-        next();
-        return;
-    case State::Poll:
-        emit updated(sff::Diagnostics::of(image_));
-        return;
-    case State::Idle:
         return;
     }
+    if (state_ != State::Poll)
+        return;
+    // A poll is done once each of its reads has brought its bytes.
+    if (++pollIndex_ < sff::monitorPollReads(image_).size()) {
+        next();
+        return;
+    }
+    pollIndex_ = 0;
+    emit updated(sff::measurements(image_));
 }
 
 void DiagnosticsPoller::fail(QString message)

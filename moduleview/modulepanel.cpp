@@ -1,6 +1,7 @@
 #include "modulepanel.h"
 #include "ui_modulepanel.h"
 
+#include "checkcodes.h"
 #include "memorymap.h"
 #include "statuslook.h"
 #include "tableviewmodel.h"
@@ -39,6 +40,10 @@ QString deviceName(quint8 device)
 ModulePanel::ModulePanel(QWidget *parent) : QWidget(parent), ui(new Ui::ModulePanel)
 {
     ui->setupUi(this);
+    // Which memory map the fields are read by, above them.
+    familyLabel_ = new QLabel(this);
+    familyLabel_->setObjectName(QStringLiteral("lb_family"));
+    ui->verticalLayout->insertWidget(0, familyLabel_);
     ui->sa_findings->hide();
     ui->tw_fields->installEventFilter(this);
     // The value takes the room the other columns leave; the raw bytes are
@@ -100,6 +105,8 @@ void ModulePanel::refresh()
 {
     refreshTimer_.stop();
     decoded_ = model_ ? sff::decodeRegion(model_->region(), model_->buffer()) : sff::Decoded();
+    familyLabel_->setText(tr("Module family: %1")
+                              .arg(sff::familyTitle(decoded_.family, sff::Words(sff::Language::Translated))));
     addCheckCodesAsLoaded();
     showFindings();
     showFields();
@@ -134,13 +141,10 @@ void ModulePanel::addCheckCodesAsLoaded()
     const sff::Region region = model_->region();
     const QByteArray &loaded = model_->loaded();
     const QByteArray &buffer = model_->buffer();
-    const struct {
-        sff::CheckCodeSpan span;
-        const char *name;
-    } codes[] = {{sff::kCcBase, "CC_BASE"}, {sff::kCcExt, "CC_EXT"}, {sff::kCcDmi, "CC_DMI"}};
-    for (const auto &code : codes) {
-        if (region != sff::Region::lowerOf(code.span.device) || code.span.at >= qMin(loaded.size(), buffer.size())
-            || loaded.at(code.span.at) == buffer.at(code.span.at))
+    for (const sff::NamedCheckCode &code : sff::checkCodesOf(decoded_.family)) {
+        const int at = code.span.at - region.firstByte();
+        const sff::Region holding = sff::Region::holding(code.span.device, code.span.at, sff::Page{code.span.page});
+        if (region != holding || at >= qMin(loaded.size(), buffer.size()) || loaded.at(at) == buffer.at(at))
             continue;
         sff::Finding finding;
         finding.key = QStringLiteral("loaded_") + QString::fromLatin1(code.name).toLower();
@@ -149,8 +153,7 @@ void ModulePanel::addCheckCodesAsLoaded()
         finding.offset = code.span.at;
         finding.text = tr("As read or opened, %1 was %2h, not %3h. The buffer holds the right one; a Write "
                           "puts it into the module.")
-                           .arg(QString::fromLatin1(code.name), hexByte(loaded.at(code.span.at)),
-                                hexByte(buffer.at(code.span.at)));
+                           .arg(QString::fromLatin1(code.name), hexByte(loaded.at(at)), hexByte(buffer.at(at)));
         decoded_.findings.prepend(finding);
     }
 }

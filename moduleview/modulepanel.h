@@ -18,6 +18,7 @@
 namespace Ui {
 class ModulePanel;
 }
+class QLabel;
 class QTreeWidgetItem;
 
 class ModulePanel : public QWidget
@@ -74,6 +75,7 @@ private:
     QTreeWidgetItem *itemOfKey(const QString &key) const;
 
     Ui::ModulePanel *ui;
+    QLabel *familyLabel_ = nullptr;
     QPointer<TableViewModel> model_;
     QTimer refreshTimer_;
     sff::Decoded decoded_;

@@ -1,13 +1,30 @@
 #include "seriesrun.h"
 
 #include "memorymap.h"
+#include "qsfpmap.h"
 #include "textfields.h"
+#include "writerules.h"
 
 namespace {
 
-QString textAt(const QByteArray &a0Low, sff::Span span)
+// The text of a field of the region whose bytes these are.
+QString textAt(const QByteArray &bytes, const sff::Region &region, sff::Span span)
 {
-    return a0Low.size() >= span.end() ? sff::readText(a0Low.mid(span.offset, span.length)).text : QString();
+    const int first = span.offset - region.firstByte();
+    return first >= 0 && bytes.size() >= first + span.length ? sff::readText(bytes.mid(first, span.length)).text
+                                                               : QString();
+}
+
+struct IdentityFields {
+    sff::Span vendor, partNumber, serial;
+};
+
+IdentityFields identityFields(sff::Family family)
+{
+    using namespace sff;
+    if (family == Family::Qsfp)
+        return {qsfp::page00::kVendorName, qsfp::page00::kPartNumber, qsfp::page00::kSerialNumber};
+    return {a0::kVendorName, a0::kPartNumber, a0::kSerialNumber};
 }
 
 }  // namespace
@@ -100,7 +117,7 @@ void SeriesRun::stop()
     }
 }
 
-void SeriesRun::runJob(Step step, int mode, int table, const QByteArray &data)
+void SeriesRun::runJob(Step step, int mode, const sff::Region &region, const QByteArray &data)
 {
     step_ = step;
     jobError_.clear();
@@ -110,12 +127,17 @@ void SeriesRun::runJob(Step step, int mode, int table, const QByteArray &data)
     jobReached_ = false;
     jobAnswered_ = false;
 
-    const int firstByte = sff::tableFirstByte(table);
-    worker_.setAddress(sff::tableDevice(table));
+    const int firstByte = region.firstByte();
+    const sff::Page select = sff::pageToSelect(region, module_.known);
+    worker_.setAddress(region.device);
     worker_.setAddressStart(firstByte);
     worker_.setAddressStop(firstByte + sff::kTableSize - 1);
+    worker_.setPage(select.number, select.bank);
     worker_.setWriteData(data);
-    worker_.setMode(mode | (mode != SFPThread::kModeProbe && sff::isA2Table(table) ? SFPThread::kModeA2Table : 0));
+    worker_.setWriteSpans(mode == SFPThread::kModeWrite ? sff::writtenSpans(region, plan_.image.family())
+                                                        : QVector<sff::Span>());
+    const bool a2 = region.device == sff::kDeviceA2;
+    worker_.setMode(mode | (mode != SFPThread::kModeProbe && a2 ? SFPThread::kModeA2Table : 0));
     worker_.start();
 }
 
@@ -125,6 +147,7 @@ void SeriesRun::jobFinished()
     switch (step_) {
     case Step::ProbeArrival: arrivalProbed(); break;
     case Step::ReadA0Low: a0LowRead(); break;
+    case Step::ReadIdentity: identityRead(); break;
     case Step::ReadA2High:
         if (!jobError_.isEmpty())
             fail(tr("Couldn't read A2 High: %1").arg(jobError_));
@@ -145,8 +168,7 @@ void SeriesRun::lookForModule()
         end(End::Stopped, QString());
         return;
     }
-    runJob(state_ == State::WaitingForPull ? Step::ProbeDeparture : Step::ProbeArrival, SFPThread::kModeProbe,
-           sff::kTableA0Low);
+    runJob(state_ == State::WaitingForPull ? Step::ProbeDeparture : Step::ProbeArrival, SFPThread::kModeProbe);
 }
 
 void SeriesRun::pollAgain()
@@ -170,7 +192,7 @@ void SeriesRun::arrivalProbed()
     state_ = State::Programming;
     module_ = Module();
     module_.record.programmer = plan_.programmer;
-    runJob(Step::ReadA0Low, SFPThread::kModeRead, sff::kTableA0Low);
+    runJob(Step::ReadA0Low, SFPThread::kModeRead);
 }
 
 void SeriesRun::a0LowRead()
@@ -179,10 +201,40 @@ void SeriesRun::a0LowRead()
         fail(tr("Couldn't read A0 Low: %1").arg(jobError_));
         return;
     }
+    module_.known.putRegion(sff::kRegionA0Low, jobRead_);
+    const sff::Family family = sff::familyOf(module_.known);
+    if (family != plan_.image.family()) {
+        const sff::Words words(sff::Language::Translated);
+        finishModule(SeriesRecord::Outcome::Refused,
+                     tr("The module is of the %1 family, the template of the %2 family; pull it")
+                         .arg(sff::familyTitle(family, words), sff::familyTitle(plan_.image.family(), words)),
+                     false);
+        return;
+    }
+    // Where this family's modules take the password, and how they are written.
+    const sff::PasswordEntry entry = sff::passwordEntryOf(family);
+    const sff::WriteTiming timing = sff::writeTimingOf(family);
+    worker_.setPasswordEntry(entry.device, entry.span.offset);
+    worker_.setWriteTiming(timing.maxBytes, timing.cycleMs);
+    if (plan_.image.identityRegion() != sff::kRegionA0Low) {
+        runJob(Step::ReadIdentity, SFPThread::kModeRead, plan_.image.identityRegion());
+        return;
+    }
+    identityRead();
+}
+
+void SeriesRun::identityRead()
+{
+    if (!jobError_.isEmpty()) {
+        fail(tr("Couldn't read %1: %2").arg(regionName(plan_.image.identityRegion()), jobError_));
+        return;
+    }
+    const sff::Region identity = plan_.image.identityRegion();
+    const IdentityFields fields = identityFields(plan_.image.family());
     SeriesRecord &record = module_.record;
-    record.vendorBefore = textAt(jobRead_, sff::a0::kVendorName);
-    record.partNumberBefore = textAt(jobRead_, sff::a0::kPartNumber);
-    const QString carried = textAt(jobRead_, sff::a0::kSerialNumber);
+    record.vendorBefore = textAt(jobRead_, identity, fields.vendor);
+    record.partNumberBefore = textAt(jobRead_, identity, fields.partNumber);
+    const QString carried = textAt(jobRead_, identity, fields.serial);
     const qint64 carriedNumber = plan_.serials.numberOf(carried);
     if (carriedNumber >= 0) {
         // A number seen on a module is never handed out again: its line
@@ -207,52 +259,49 @@ void SeriesRun::a0LowRead()
         }
     }
     emit programming(record.serial);
-    if (plan_.image.tables().contains(sff::kTableA2High))
-        runJob(Step::ReadA2High, SFPThread::kModeRead, sff::kTableA2High);
+    if (plan_.image.regions().contains(sff::kRegionA2High))
+        runJob(Step::ReadA2High, SFPThread::kModeRead, sff::kRegionA2High);
     else
         writeNextTable();
 }
 
 void SeriesRun::writeNextTable()
 {
-    const int table = plan_.image.tables().at(module_.table);
-    if (table == sff::kTableA0Low)
-        module_.writing =
-            plan_.image.a0LowFor(module_.record.serial, plan_.todaysDate ? QDate::currentDate() : QDate());
-    else if (table == sff::kTableA2High)
-        module_.writing = plan_.image.a2HighFor(module_.a2HighBefore);
-    else
-        module_.writing = plan_.image.table(table);
-    runJob(Step::Write, SFPThread::kModeWrite, table, module_.writing);
+    const sff::Region region = plan_.image.regions().at(module_.table);
+    module_.writing = plan_.image.regionFor(region, module_.record.serial,
+                                            plan_.todaysDate ? QDate::currentDate() : QDate(), module_.a2HighBefore);
+    runJob(Step::Write, SFPThread::kModeWrite, region, module_.writing);
 }
 
 void SeriesRun::tableWritten()
 {
-    const int table = plan_.image.tables().at(module_.table);
-    if (table == sff::kTableA0Low && jobReached_ && !module_.reached) {
+    const sff::Region region = plan_.image.regions().at(module_.table);
+    const bool identity = region == plan_.image.identityRegion();
+    if (identity && jobReached_ && !module_.reached) {
         module_.reached = true;
         if (!module_.ownSerial)
             ++next_;
     }
     if (!jobError_.isEmpty()) {
-        fail(jobWritten_ ? tr("%1 written, but reading it back failed: %2").arg(tableTitle(table), jobError_)
-                         : tr("Couldn't write %1: %2").arg(tableTitle(table), jobError_));
+        fail(jobWritten_ ? tr("%1 written, but reading it back failed: %2").arg(regionName(region), jobError_)
+                         : tr("Couldn't write %1: %2").arg(regionName(region), jobError_));
         return;
     }
     SeriesRecord &record = module_.record;
     const QByteArray after = plan_.verify ? jobVerified_ : module_.writing;
-    if (table == sff::kTableA0Low) {
-        record.vendorAfter = textAt(after, sff::a0::kVendorName);
-        record.partNumberAfter = textAt(after, sff::a0::kPartNumber);
+    if (identity) {
+        const IdentityFields fields = identityFields(plan_.image.family());
+        record.vendorAfter = textAt(after, region, fields.vendor);
+        record.partNumberAfter = textAt(after, region, fields.partNumber);
     }
     if (plan_.verify) {
-        const QString difference = firstDifference(module_.writing, jobVerified_, table);
+        const QString difference = firstDifference(module_.writing, jobVerified_, region);
         if (!difference.isEmpty()) {
             finishModule(SeriesRecord::Outcome::VerifyFailed, difference, false);
             return;
         }
     }
-    if (++module_.table < plan_.image.tables().size()) {
+    if (++module_.table < plan_.image.regions().size()) {
         writeNextTable();
         return;
     }
@@ -261,13 +310,15 @@ void SeriesRun::tableWritten()
                  false);
 }
 
-QString SeriesRun::firstDifference(const QByteArray &written, const QByteArray &readBack, int table)
+QString SeriesRun::firstDifference(const QByteArray &written, const QByteArray &readBack,
+                                   const sff::Region &region) const
 {
     // Of an A2 table the bytes from the password entry on read back otherwise.
-    const int compared = sff::tableChecksumBytes(table);
+    const int table = sff::tableOfRegion(region);
+    const int compared = table >= 0 ? sff::tableChecksumBytes(table) : sff::kTableSize;
     int count = 0;
     int first = -1;
-    for (int i = 0; i < compared; ++i) {
+    for (int i = 0; i < compared && i < written.size() && i < readBack.size(); ++i) {
         if (written.at(i) != readBack.at(i)) {
             if (first < 0)
                 first = i;
@@ -277,11 +328,10 @@ QString SeriesRun::firstDifference(const QByteArray &written, const QByteArray &
     if (count == 0)
         return QString();
     const QString firstByte = QStringLiteral("%1h %2")
-                                  .arg(sff::tableDevice(table) == sff::kDeviceA0 ? QLatin1String("A0")
-                                                                                 : QLatin1String("A2"))
-                                  .arg(sff::tableFirstByte(table) + first);
+                                  .arg(region.device == sff::kDeviceA0 ? QLatin1String("A0") : QLatin1String("A2"))
+                                  .arg(region.firstByte() + first);
     return tr("%1 read back differs from what was written: bytes that differ: %2, the first %3")
-        .arg(tableTitle(table))
+        .arg(regionName(region))
         .arg(count)
         .arg(firstByte);
 }
@@ -290,7 +340,7 @@ void SeriesRun::fail(const QString &message)
 {
     // Whether the module is still there tells a failure from a pull.
     module_.failure = message;
-    runJob(Step::ProbeAfterFailure, SFPThread::kModeProbe, sff::kTableA0Low);
+    runJob(Step::ProbeAfterFailure, SFPThread::kModeProbe);
 }
 
 void SeriesRun::failureProbed()
@@ -365,12 +415,7 @@ void SeriesRun::end(End how, const QString &message)
     emit finished(how, message);
 }
 
-QString SeriesRun::tableTitle(int table)
+QString SeriesRun::regionName(const sff::Region &region) const
 {
-    switch (table) {
-    case sff::kTableA0Low: return tr("A0 Low");
-    case sff::kTableA0High: return tr("A0 High");
-    case sff::kTableA2Low: return tr("A2 Low");
-    default: return tr("A2 High");
-    }
+    return sff::regionTitle(region, plan_.image.family(), sff::Words(sff::Language::Translated));
 }

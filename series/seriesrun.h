@@ -84,12 +84,13 @@ signals:
     void finished(SeriesRun::End end, const QString &message);
 
 private:
-    enum class Step { ProbeArrival, ReadA0Low, ReadA2High, Write, ProbeAfterFailure, ProbeDeparture };
+    enum class Step { ProbeArrival, ReadA0Low, ReadIdentity, ReadA2High, Write, ProbeAfterFailure, ProbeDeparture };
 
     // What the series knows of the module under way.
     struct Module {
         SeriesRecord record;
         QByteArray a2HighBefore;
+        sff::ModuleImage known;  // its lower half of device 0x50, and where it says who it is
         bool ownSerial = false;  // it carries a number of the series, refused or written again with it
         int table = 0;           // index into the template's tables
         QByteArray writing;      // the table under way
@@ -97,12 +98,14 @@ private:
         QString failure;         // why it failed, told once the socket is checked
     };
 
-    void runJob(Step step, int mode, int table = 0, const QByteArray &data = QByteArray());
+    void runJob(Step step, int mode, const sff::Region &region = sff::kRegionA0Low,
+                const QByteArray &data = QByteArray());
     void jobFinished();
     void lookForModule();
     void pollAgain();
     void arrivalProbed();
     void a0LowRead();
+    void identityRead();
     void writeNextTable();
     void tableWritten();
     void failureProbed();
@@ -110,8 +113,8 @@ private:
     void fail(const QString &message);
     void finishModule(SeriesRecord::Outcome outcome, const QString &message, bool moduleGone);
     void end(End end, const QString &message);
-    static QString tableTitle(int table);
-    static QString firstDifference(const QByteArray &written, const QByteArray &readBack, int table);
+    QString regionName(const sff::Region &region) const;
+    QString firstDifference(const QByteArray &written, const QByteArray &readBack, const sff::Region &region) const;
 
     SFPThread worker_;
     QTimer pollTimer_;

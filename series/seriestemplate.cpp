@@ -4,6 +4,7 @@
 #include "imagefile.h"
 #include "memorymap.h"
 #include "moduleimage.h"
+#include "qsfpmap.h"
 #include "textfields.h"
 
 #include <QDir>
@@ -15,8 +16,11 @@ bool SeriesTemplate::load(const QString &fileName, SeriesTemplate *loaded, QStri
         return false;
     *loaded = fromImage(image);
     if (loaded->isEmpty()) {
-        *error = tr("The template %1 holds no A0 Low, which a series writes into every module")
-                     .arg(QDir::toNativeSeparators(fileName));
+        *error = sff::familyOf(image.image()) == sff::Family::Qsfp
+                     ? tr("The template %1 holds no page 00h, which a series writes into every QSFP module")
+                           .arg(QDir::toNativeSeparators(fileName))
+                     : tr("The template %1 holds no A0 Low, which a series writes into every module")
+                           .arg(QDir::toNativeSeparators(fileName));
         return false;
     }
     return true;
@@ -26,6 +30,15 @@ SeriesTemplate SeriesTemplate::fromImage(const LoadedImage &loaded)
 {
     SeriesTemplate made;
     const sff::ModuleImage image = loaded.placed(sff::kRegionA0Low);
+    if (sff::familyOf(image) == sff::Family::Qsfp) {
+        const sff::Region page00 = sff::Region::upperOf(sff::qsfp::kDevice, sff::Page{sff::qsfp::page00::kPage});
+        if (image.holdsRegion(page00)) {
+            made.family_ = sff::Family::Qsfp;
+            made.image_.putRegion(page00, image.region(page00));
+            made.regions_ = {page00};
+        }
+        return made;
+    }
     if (!image.holdsRegion(sff::kRegionA0Low))
         return made;
     // A module read with its pages holds A2h's user memory as page 00h.
@@ -41,7 +54,36 @@ SeriesTemplate SeriesTemplate::fromImage(const LoadedImage &loaded)
         made.image_.putRegion(sff::kRegionA2High, image.region(a2High));
         made.tables_.append(sff::kTableA2High);
     }
+    for (int table : made.tables_)
+        made.regions_.append(sff::regionOfTable(table));
     return made;
+}
+
+sff::Region SeriesTemplate::identityRegion() const
+{
+    return regions_.isEmpty() ? sff::kRegionA0Low : regions_.first();
+}
+
+QByteArray SeriesTemplate::regionFor(const sff::Region &region, const QString &serial, const QDate &date,
+                                     const QByteArray &before) const
+{
+    using namespace sff;
+    if (family_ != Family::Qsfp) {
+        if (region == kRegionA0Low)
+            return a0LowFor(serial, date);
+        if (region == kRegionA2High)
+            return a2HighFor(before);
+        return image_.region(region);
+    }
+    ModuleImage module = ModuleImage::fromRegion(region, image_.region(region));
+    const Page page = region.page;
+    module.write(qsfp::kDevice, qsfp::kSerialNumber.offset, encodeText(serial, qsfp::kSerialNumber.length), page);
+    if (date.isValid()) {
+        const DateCode present = readDateCode(module.bytes(qsfp::kDevice, qsfp::kDateCode, page));
+        module.write(qsfp::kDevice, qsfp::kDateCode.offset, encodeDateCode(date, present.lot.text), page);
+    }
+    recomputeCheckCodes(module);
+    return module.region(region);
 }
 
 QByteArray SeriesTemplate::table(int table) const

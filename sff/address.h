@@ -100,10 +100,15 @@ struct Address {
     constexpr Region region() const { return Region::holding(device, offset, page); }
 };
 
+enum class Family;
+
 // The translated name of the field that holds a byte, e.g. "Vendor name" for
-// device 0x50 byte 25; empty for a byte of no known field.
+// device 0x50 byte 25; empty for a byte of no known field. The lower page of
+// device 0x50 is named in the family's words (SFP unless said otherwise).
+QString fieldNameAt(const Address &address, Family family);
 QString fieldNameAt(const Address &address);
 // The same in English whatever the language, for output other programs read.
+QString fieldNameAtUntranslated(const Address &address, Family family);
 QString fieldNameAtUntranslated(const Address &address);
 inline QString fieldNameAt(quint8 device, int offset) { return fieldNameAt(Address{device, offset, {}}); }
 inline QString fieldNameAtUntranslated(quint8 device, int offset)

@@ -1,6 +1,7 @@
 #include "checkcodes.h"
 
 #include "diagnosticvalues.h"
+#include "qsfpmap.h"
 
 #include <algorithm>
 
@@ -18,11 +19,12 @@ quint8 checkCodeOf(const QByteArray &bytes, int first, int count)
 CheckCodeState checkCode(const ModuleImage &image, const CheckCodeSpan &code)
 {
     CheckCodeState state;
-    if (!image.holds(code.device, code.covered()) || !image.holds(code.device, code.at))
+    const Page page{code.page};
+    if (!image.holds(code.device, code.covered(), page) || !image.holds(code.device, code.at, 1, page))
         return state;
     state.held = true;
-    state.stored = image.byte(code.device, code.at);
-    state.computed = checkCodeOf(image.bytes(code.device, code.covered()), 0, code.count);
+    state.stored = image.byte(code.device, code.at, page);
+    state.computed = checkCodeOf(image.bytes(code.device, code.covered(), page), 0, code.count);
     return state;
 }
 
@@ -34,14 +36,21 @@ bool isJudged(const ModuleImage &image, const CheckCodeSpan &code)
 bool recomputeCheckCode(ModuleImage &image, const CheckCodeSpan &code)
 {
     const CheckCodeState state = checkCode(image, code);
-    return state.held && image.write(code.device, code.at, QByteArray(1, char(state.computed)));
+    return state.held && image.write(code.device, code.at, QByteArray(1, char(state.computed)), Page{code.page});
+}
+
+QVector<NamedCheckCode> checkCodesOf(Family family)
+{
+    if (family == Family::Qsfp)
+        return {{"CC_BASE", "base", qsfp::kCcBase}, {"CC_EXT", "ext", qsfp::kCcExt}};
+    return {{"CC_BASE", "base", kCcBase}, {"CC_EXT", "ext", kCcExt}, {"CC_DMI", "dmi", kCcDmi}};
 }
 
 int recomputeCheckCodes(ModuleImage &image)
 {
     int rewritten = 0;
-    for (const CheckCodeSpan &code : {kCcBase, kCcExt, kCcDmi})
-        rewritten += recomputeCheckCode(image, code) ? 1 : 0;
+    for (const NamedCheckCode &code : checkCodesOf(familyOf(image)))
+        rewritten += recomputeCheckCode(image, code.span) ? 1 : 0;
     return rewritten;
 }
 

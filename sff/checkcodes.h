@@ -1,10 +1,12 @@
 #pragma once
 // The module's one-byte check codes: computing, judging and rewriting them.
 
+#include "family.h"
 #include "memorymap.h"
 #include "moduleimage.h"
 
 #include <QByteArray>
+#include <QVector>
 
 namespace sff {
 
@@ -25,7 +27,17 @@ CheckCodeState checkCode(const ModuleImage &image, const CheckCodeSpan &code);
 bool isJudged(const ModuleImage &image, const CheckCodeSpan &code);
 // Stores the right check code; false when the image does not hold its bytes.
 bool recomputeCheckCode(ModuleImage &image, const CheckCodeSpan &code);
-// CC_BASE, CC_EXT and CC_DMI, each where the image holds it; the number rewritten.
+// A family's check codes: "CC_BASE", its JSON key "base", and where it is.
+struct NamedCheckCode {
+    const char *name;
+    const char *key;
+    CheckCodeSpan span;
+};
+// CC_BASE, CC_EXT and CC_DMI of an SFP module; CC_BASE and CC_EXT of page
+// 00h of a QSFP module.
+QVector<NamedCheckCode> checkCodesOf(Family family);
+// The check codes of the image's family, each where the image holds it; the
+// number rewritten.
 int recomputeCheckCodes(ModuleImage &image);
 
 }  // namespace sff

@@ -6,6 +6,7 @@
 #include "fieldcatalogue.h"
 #include "findings.h"
 #include "linkmedium.h"
+#include "qsfpdecoder.h"
 #include "textfields.h"
 #include "tuning.h"
 
@@ -368,6 +369,8 @@ void addMissing(QStringList &missing, const ModuleImage &image, quint8 device, i
 
 Decoded decode(const ModuleImage &image, Language language)
 {
+    if (familyOf(image) == Family::Qsfp)
+        return qsfp::decode(image, language);
     const Words w(language);
     const Context c{image, w, Diagnostics::of(image), linkMedium(image),
                     bool(image.byte(kDeviceA0, a0::kComplianceCableByte) & a0::kActiveCableBit),
@@ -425,7 +428,7 @@ QString sectionTitle(Section section, Language language)
         QT_TRANSLATE_NOOP("Sff", "Vendor area"),    QT_TRANSLATE_NOOP("Sff", "Thresholds"),
         QT_TRANSLATE_NOOP("Sff", "External calibration"), QT_TRANSLATE_NOOP("Sff", "Real-time values"),
         QT_TRANSLATE_NOOP("Sff", "Status and flags"), QT_TRANSLATE_NOOP("Sff", "User area"),
-        QT_TRANSLATE_NOOP("Sff", "Tuning"),
+        QT_TRANSLATE_NOOP("Sff", "Tuning"),         QT_TRANSLATE_NOOP("Sff", "Controls"),
     };
     return Words(language)(kTitles[int(section)]);
 }

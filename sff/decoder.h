@@ -6,6 +6,7 @@
 //   sff::Decoded decoded = sff::decode(image);
 //   for (const sff::Field &field : decoded.fields) ...
 
+#include "family.h"
 #include "moduleimage.h"
 #include "sfftext.h"
 
@@ -21,7 +22,7 @@ enum class Status { Ok, Warning, Error };
 // Groups of fields, in the order the fields are listed.
 enum class Section {
     Identification, Vendor, Link, Compliance, Options, CheckCodes, VendorArea,
-    Thresholds, Calibration, Values, StatusFlags, UserArea, Tuning
+    Thresholds, Calibration, Values, StatusFlags, UserArea, Tuning, Controls
 };
 
 struct Field {
@@ -68,13 +69,15 @@ struct Finding {
 };
 
 struct Decoded {
+    Family family = Family::Sfp;  // whose memory map decoded the image
     QVector<Field> fields;      // in listing order
     QVector<Finding> findings;  // errors first
     QStringList missing;        // what the image lacks, and what was assumed for it
 };
 
-// Decodes every field whose bytes the image holds whole. Translated texts
-// come from the installed catalogue; English ones are for other programs.
+// Decodes every field whose bytes the image holds whole, by the memory map of
+// the image's family. Translated texts come from the installed catalogue;
+// English ones are for other programs.
 Decoded decode(const ModuleImage &image, Language language = Language::Translated);
 // One table as the window's buffer holds it.
 Decoded decodeTable(int table, const QByteArray &bytes, Language language = Language::Translated);

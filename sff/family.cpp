@@ -1,6 +1,7 @@
 #include "family.h"
 
 #include "moduleimage.h"
+#include "qsfpmap.h"
 
 #include <QRegularExpression>
 
@@ -18,6 +19,27 @@ bool isCmisIdentifier(quint8 identifier)
 {
     return identifier == 0x18 || identifier == 0x19 || (identifier >= 0x1B && identifier <= 0x25 && identifier != 0x1C
                                                         && identifier != 0x1D);
+}
+
+// The lower page and page 00h always; the others unless the memory is
+// flat: pages 01h and 02h as page 00h advertises them, and page 03h.
+QList<Region> qsfpRegions(const ModuleImage &image)
+{
+    using namespace qsfp;
+    const auto page = [](int number) { return Region::upperOf(kDevice, Page{number}); };
+    QList<Region> regions{kRegionA0Low, page(page00::kPage)};
+    if (image.byte(kDevice, lower::kStatus.offset) & lower::kFlatMemory)
+        return regions;
+    const Page page00{page00::kPage};
+    if (image.holds(kDevice, page00::kPagesByte, 1, page00)) {
+        const quint8 pages = image.byte(kDevice, page00::kPagesByte, page00);
+        if (pages & page00::kPage01Provided)
+            regions.append(page(page01::kPage));
+        if (pages & page00::kPage02Provided)
+            regions.append(page(page02::kPage));
+    }
+    regions.append(page(page03::kPage));
+    return regions;
 }
 
 QString hexPage(int page)
@@ -38,9 +60,17 @@ Family familyOfIdentifier(quint8 identifier)
 
 Family familyOf(const ModuleImage &image)
 {
-    if (!image.holds(kDeviceA0, a0::kIdentifier))
-        return Family::Sfp;
-    return familyOfIdentifier(image.byte(kDeviceA0, a0::kIdentifier.offset));
+    if (image.holds(kDeviceA0, a0::kIdentifier))
+        return familyOfIdentifier(image.byte(kDeviceA0, a0::kIdentifier.offset));
+    // Page 00h repeats the identifier; other pages of device 0x50 say at
+    // least that the module is no SFP module, whose device 0x50 has none.
+    const Page page00{qsfp::page00::kPage};
+    if (image.holds(kDeviceA0, qsfp::page00::kIdentifier, page00))
+        return familyOfIdentifier(image.byte(kDeviceA0, qsfp::page00::kIdentifier.offset, page00));
+    for (const Region &region : image.regions())
+        if (region.device == kDeviceA0 && region.isPaged())
+            return Family::Qsfp;
+    return Family::Sfp;
 }
 
 QString familyKey(Family family)
@@ -131,6 +161,8 @@ QList<Region> advertisedRegions(const ModuleImage &image)
     if (!image.holdsRegion(kRegionA0Low))
         return regions;
     const Family family = familyOf(image);
+    if (family == Family::Qsfp)
+        return qsfpRegions(image);
     if (family != Family::Sfp)
         return {kRegionA0Low, Region::upperOf(kDeviceA0, Page{0})};
     if (image.byte(kDeviceA0, a0::kPagingByte) & a0::kPagingImplemented) {
@@ -156,6 +188,15 @@ Region normalizedRegion(const Region &region, Family family)
     if (family != Family::Cmis)
         normal.page.bank = kNoBank;
     return normal;
+}
+
+Page pageToSelect(const Region &region, const ModuleImage &image)
+{
+    if (region.device == kDeviceA0 && region.page.number == qsfp::page00::kPage && familyOf(image) == Family::Qsfp
+        && image.holds(kDeviceA0, qsfp::lower::kStatus)
+        && (image.byte(kDeviceA0, qsfp::lower::kStatus.offset) & qsfp::lower::kFlatMemory))
+        return Page();
+    return region.page;
 }
 
 Span pageSelectSpan(const Region &region)

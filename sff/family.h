@@ -21,7 +21,8 @@ enum class Family { Sfp, Qsfp, Cmis };
 
 // Unknown and SFP-like identifiers are SFP: the family the tool began with.
 Family familyOfIdentifier(quint8 identifier);
-// By byte 0 of device 0x50; SFP when the image lacks it.
+// By byte 0 of device 0x50, else by the copy of it in page 00h; a module
+// with other pages of device 0x50 is QSFP; SFP when the image tells nothing.
 Family familyOf(const ModuleImage &image);
 // "sff8472", "sff8636", "cmis", for output other programs read.
 QString familyKey(Family family);
@@ -48,6 +49,11 @@ bool mayBeAbsent(const Region &region, const ModuleImage &image);
 // The same region in the words of a family: banked pages of CMIS modules
 // carry their bank (0 when none is named), other families none.
 Region normalizedRegion(const Region &region, Family family);
+
+// The page a transfer of the region selects: its own, or none where the
+// module (as the image knows it) has no pages to select: a QSFP module with
+// flat memory shows page 00h without one, and may not take byte 127 at all.
+Page pageToSelect(const Region &region, const ModuleImage &image);
 
 // Where the region's selection lives: the page byte (127) of its device, and
 // for banked pages the bank byte before it.

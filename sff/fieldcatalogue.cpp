@@ -1,6 +1,7 @@
 #include "fieldcatalogue.h"
 
 #include "diagnosticvalues.h"
+#include "qsfpdecoder.h"
 
 namespace sff {
 
@@ -211,8 +212,16 @@ const FieldEntry *entryAt(const Address &address)
 
 namespace {
 
-QString nameAt(const Address &address, const Words &words)
+QString nameAt(const Address &address, const Words &words, Family family)
 {
+    // Pages of device 0x50 are a QSFP module's, and so is its lower page when
+    // the family says so.
+    const bool qsfpByte = address.device == kDeviceA0
+                          && (address.offset < kHalfSize ? family == Family::Qsfp : address.page.isSet());
+    if (qsfpByte) {
+        const qsfp::Entry *entry = qsfp::entryAt(address);
+        return entry ? qsfp::entryName(*entry, words) : QString();
+    }
     if (const FieldEntry *entry = entryAt(address))
         return entryName(*entry, words);
     if (address.device == kDeviceA2 && address.offset >= kHalfSize && address.page.number >= tunable::kFirstVendorPage)
@@ -222,14 +231,24 @@ QString nameAt(const Address &address, const Words &words)
 
 }  // namespace
 
+QString fieldNameAt(const Address &address, Family family)
+{
+    return nameAt(address, Words(Language::Translated), family);
+}
+
+QString fieldNameAtUntranslated(const Address &address, Family family)
+{
+    return nameAt(address, Words(Language::English), family);
+}
+
 QString fieldNameAt(const Address &address)
 {
-    return nameAt(address, Words(Language::Translated));
+    return fieldNameAt(address, Family::Sfp);
 }
 
 QString fieldNameAtUntranslated(const Address &address)
 {
-    return nameAt(address, Words(Language::English));
+    return fieldNameAtUntranslated(address, Family::Sfp);
 }
 
 }  // namespace sff

@@ -4,6 +4,8 @@
 #include "codes.h"
 #include "diagnosticvalues.h"
 #include "linkmedium.h"
+#include "family.h"
+#include "qsfpdecoder.h"
 #include "textfields.h"
 #include "tuning.h"
 
@@ -185,7 +187,9 @@ QJsonObject toJson(const Field &field)
 
 QJsonObject toJson(const ModuleImage &image)
 {
-    QJsonObject json;
+    if (familyOf(image) == Family::Qsfp)
+        return qsfp::toJson(image);
+    QJsonObject json{{QStringLiteral("family"), familyKey(Family::Sfp)}};
     putCode(json, image, "identifier", a0::kIdentifier, identifierName);
     putCode(json, image, "connector", a0::kConnector, connectorName);
     putText(json, image, "vendor_name", a0::kVendorName);

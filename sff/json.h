@@ -4,6 +4,7 @@
 // language, strings are trimmed of trailing spaces and NULs, and a key whose
 // bytes the image lacks is left out:
 //
+//   family ("sff8472"; a QSFP module's object is "sff8636", see qsfpjson.cpp),
 //   identifier, connector, vendor_name, vendor_oui, part_number, revision,
 //   serial_number, date_code ("YYYY-MM-DD", or the raw text when it is not a
 //   date), wavelength_nm (null for cables), nominal_rate_mbd,

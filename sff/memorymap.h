@@ -185,12 +185,14 @@ constexpr quint8 kDitherUnsupported = 0x04; // latched only
 }  // namespace tunable
 
 // A check code: the low 8 bits of the sum of `count` bytes from `first`,
-// stored at `at`, all in `device`.
+// stored at `at`, all in `device` (and in one upper page of it, for
+// modules whose identification is a page).
 struct CheckCodeSpan {
     quint8 device;
     int first;
     int count;
     int at;
+    int page = -1;  // none
     constexpr Span covered() const { return {first, count}; }
 };
 constexpr CheckCodeSpan kCcBase{kDeviceA0, 0, 63, 63};

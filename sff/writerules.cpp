@@ -1,5 +1,7 @@
 #include "writerules.h"
 
+#include "qsfpmap.h"
+
 namespace sff {
 
 namespace {
@@ -13,6 +15,8 @@ QVector<Span> whole(const Region &region)
 
 QVector<Span> writtenSpans(const Region &region, Family family)
 {
+    if (family == Family::Qsfp && region.device == qsfp::kDevice)
+        return region.upper ? whole(region) : QVector<Span>{qsfp::lower::kWritable};
     if (region.device == kDeviceA2) {
         if (!region.upper)
             return {Span{0, kPasswordEntry.offset}};  // up to the password entry and the page select
@@ -40,7 +44,23 @@ QVector<Span> keptSpans(const Region &region, Family family)
 
 bool holdsDiagnosticsSettings(const Region &region, Family family)
 {
+    if (family == Family::Qsfp)
+        return region == Region::upperOf(qsfp::kDevice, Page{qsfp::page03::kPage});
     return family == Family::Sfp && region == kRegionA2Low;
+}
+
+PasswordEntry passwordEntryOf(Family family)
+{
+    if (family == Family::Qsfp)
+        return {qsfp::kPasswordDevice, qsfp::kPasswordEntry};
+    return {kPasswordDevice, kPasswordEntry};
+}
+
+WriteTiming writeTimingOf(Family family)
+{
+    if (family == Family::Qsfp)
+        return {qsfp::kMaxWriteBytes, qsfp::kWriteCycleMs};
+    return {};
 }
 
 int spanBytes(const QVector<Span> &spans)

@@ -1,6 +1,8 @@
 #include "livediagnostics.h"
 
 #include "diagnosticvalues.h"
+#include "family.h"
+#include "qsfpdiagnostics.h"
 #include "memorymap.h"
 #include "moduleimage.h"
 #include "simulatedmodule.h"
@@ -27,6 +29,34 @@ constexpr Drift kDrifts[sff::a2::kQuantityCount] = {
     {0.2818, 0.06, 180, 0.01},
 };
 
+// A lane's figures differ from the next one's by a little.
+constexpr double kLaneSpread[4] = {1.0, 0.94, 1.05, 0.9};
+
+void putWord(std::uint8_t *at, quint16 raw)
+{
+    at[0] = quint8(raw >> 8);
+    at[1] = quint8(raw);
+}
+
+// Alarm and warning flags of one value: high alarm, low alarm, high warning
+// and low warning in four bits from `shift` + 3 down.
+quint8 flagsOf(double value, const double (&limits)[4], int shift)
+{
+    using namespace sff;
+    if (!thresholdsSet(limits))
+        return 0;
+    quint8 bits = 0;
+    if (value > limits[a2::kHighAlarm])
+        bits |= 0x8;
+    if (value < limits[a2::kLowAlarm])
+        bits |= 0x4;
+    if (value > limits[a2::kHighWarning])
+        bits |= 0x2;
+    if (value < limits[a2::kLowWarning])
+        bits |= 0x1;
+    return quint8(bits << shift);
+}
+
 }  // namespace
 
 LiveDiagnosticsBackend::LiveDiagnosticsBackend() : start(std::chrono::steady_clock::now()), random(8472)
@@ -44,10 +74,58 @@ FT_STATUS LiveDiagnosticsBackend::open(const char *serialNumber, void **device)
     return status;
 }
 
+double LiveDiagnosticsBackend::drifted(int quantity, double seconds, double spread)
+{
+    const Drift &d = kDrifts[quantity];
+    std::normal_distribution<double> noise(0.0, 1.0);
+    return d.nominal * spread
+           * (1 + d.swing * std::sin(kTwoPi * seconds / d.periodS + quantity + spread) + d.jitter * noise(random));
+}
+
+void LiveDiagnosticsBackend::refreshQsfp(SimulatedModule &module, double seconds)
+{
+    // The lower page's values and flags, judged by page 03h's thresholds.
+    using namespace sff;
+    using namespace sff::qsfp;
+    auto &memory = module.memory(kDevice);
+    ModuleImage image;
+    const SimulatedModule::PageBytes page03 = module.pageBytes(kDevice, page03::kPage);
+    image.putRegion(Region::upperOf(kDevice, Page{page03::kPage}),
+                    QByteArray(reinterpret_cast<const char *>(page03.data()), int(page03.size())));
+    const qsfp::Diagnostics limits = qsfp::Diagnostics::of(image);
+
+    const double temperature = drifted(a2::kTemperature, seconds, 1.0);
+    const double vcc = drifted(a2::kVcc, seconds, 1.0);
+    putWord(&memory[lower::kTemperature.offset], rawOf(a2::kTemperature, temperature));
+    putWord(&memory[lower::kVcc.offset], rawOf(a2::kVcc, vcc));
+    memory[lower::kTemperatureFlags.offset] = quint8(flagsOf(temperature, limits.thresholds[a2::kTemperature], 4));
+    memory[lower::kVccFlags.offset] = quint8(flagsOf(vcc, limits.thresholds[a2::kVcc], 4));
+    const struct {
+        int quantity;
+        Span (*span)(int);
+        Span flags;
+    } laneQuantities[] = {{a2::kRxPower, lower::rxPower, lower::kRxPowerFlags},
+                          {a2::kTxBias, lower::txBias, lower::kTxBiasFlags},
+                          {a2::kTxPower, lower::txPower, lower::kTxPowerFlags}};
+    for (const auto &quantity : laneQuantities) {
+        memory[quantity.flags.offset] = memory[quantity.flags.offset + 1] = 0;
+        for (int lane = 0; lane < kLanes; ++lane) {
+            const double value = drifted(quantity.quantity, seconds, kLaneSpread[lane]);
+            putWord(&memory[quantity.span(lane).offset], rawOf(quantity.quantity, value));
+            memory[quantity.flags.offset + lane / 2] |=
+                flagsOf(value, limits.thresholds[quantity.quantity], lane % 2 == 0 ? 4 : 0);
+        }
+    }
+}
+
 void LiveDiagnosticsBackend::refresh(SimulatedModule &module, double seconds)
 {
     using namespace sff;
     std::lock_guard<std::mutex> lock(mutex);
+    if (familyOfIdentifier(module.memory(kDeviceA0)[0]) == Family::Qsfp) {
+        refreshQsfp(module, seconds);
+        return;
+    }
     auto &memory = module.memory(kDeviceA2);
     ModuleImage image;
     image.put(kDeviceA2, 0, QByteArray(reinterpret_cast<const char *>(memory.data()), kDeviceSize));

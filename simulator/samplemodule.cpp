@@ -1,4 +1,6 @@
 #include "samplemodule.h"
+#include "flatlayout.h"
+#include "qsfpmap.h"
 #include "simulatedmodule.h"
 #include "tunablelaser.h"
 
@@ -91,7 +93,85 @@ void tunableSerialId(Writer a0)
     a0.checkCode(64, 95);
 }
 
+void qsfpLowerPage(Writer lower)
+{
+    lower.put(0, {0x11, 0x08, 0x00});    // QSFP28, SFF-8636 Rev 2.8-2.10, paged memory, data ready
+    lower.word(22, 0x2400);              // 36.0 degrees C
+    lower.word(26, 33000);               // 3.3 V
+    const int rx[4] = {5012, 4467, 5623, 3981};       // -3.0, -3.5, -2.5, -4.0 dBm
+    const int bias[4] = {22500, 23000, 21500, 24000};  // 45, 46, 43, 48 mA
+    const int tx[4] = {10000, 8913, 11220, 9550};     // 0.0, -0.5, 0.5, -0.2 dBm
+    for (int lane = 0; lane < 4; ++lane) {
+        lower.word(34 + 2 * lane, rx[lane]);
+        lower.word(42 + 2 * lane, bias[lane]);
+        lower.word(50 + 2 * lane, tx[lane]);
+    }
+    lower.put(98, {0xFF});               // every CDR on
+}
+
+void qsfpPage00(Writer upper)
+{
+    // Offsets of the upper half: `upper` points at byte 128.
+    const auto at = [](int offset) { return offset - 128; };
+    upper.put(at(128), {0x11, 0xCC, 0x07});   // QSFP28, power class 4 with TX and RX CDRs, LC
+    upper.put(at(131), {0x80});               // compliance in byte 192
+    upper.put(at(139), {0x05, 0xFF, 0x00, 10});  // 64B/66B, rate in byte 222, 10 km of single-mode fibre
+    upper.put(at(147), {0x40});               // 1310 nm DFB, PIN detector
+    upper.text(at(148), 16, "VEXA");
+    upper.text(at(168), 16, "VX-QSFP28-LR4");
+    upper.text(at(184), 2, "A");
+    upper.word(at(186), 26200);               // 1310 nm in 0.05 nm
+    upper.word(at(188), 1300);                // 6.5 nm in 0.005 nm
+    upper.put(at(190), {70});                 // degrees C
+    upper.checkCode(at(128), at(191));
+    upper.put(at(192), {0x03, 0x00, 0x00, 0xD8});  // 100GBASE-LR4; pages 01h and 02h, TX_DISABLE, TX_FAULT
+    upper.text(at(196), 16, "VXQ2612080001");
+    upper.text(at(212), 8, "261208");
+    upper.put(at(220), {0x3C, 0x10, 103});    // all monitored, average RX power; 25.75 GBd
+    upper.checkCode(at(192), at(223));
+}
+
+void qsfpPage03(Writer page)
+{
+    const auto at = [](int offset) { return offset - 128; };
+    const struct {
+        int offset;
+        int limits[4];
+    } thresholds[] = {
+        {128, {0x4B00, 0xFB00, 0x4600, 0x0000}},  // temperature: 75, -5, 70, 0 degrees C
+        {144, {36300, 29700, 34650, 31350}},      // supply: 3.63, 2.97, 3.465, 3.135 V
+        {176, {35481, 437, 28184, 871}},          // RX power: 5.5, -13.6, 4.5, -10.6 dBm
+        {184, {50000, 5000, 45000, 7500}},        // bias: 100, 10, 90, 15 mA
+        {192, {28184, 891, 22387, 2239}},         // TX power: 4.5, -10.5, 3.5, -6.5 dBm
+    };
+    for (const auto &quantity : thresholds)
+        for (int limit = 0; limit < 4; ++limit)
+            page.word(at(quantity.offset) + 2 * limit, quantity.limits[limit]);
+}
+
 }  // namespace
+
+QByteArray qsfp28ModuleImage()
+{
+    std::array<std::uint8_t, sff::kRawQsfpModule> image{};
+    qsfpLowerPage(Writer(image.data()));
+    qsfpPage00(Writer(image.data() + 128));
+    Writer(image.data() + 256).put(0, {0x00, 0x00});  // page 01h: an empty application select table
+    qsfpPage03(Writer(image.data() + 512));
+    return QByteArray(reinterpret_cast<const char *>(image.data()), static_cast<int>(image.size()));
+}
+
+void makeQsfpModule(SimulatedModule &module)
+{
+    using namespace sff::qsfp;
+    for (int page : {page00::kPage, page01::kPage, page02::kPage, page03::kPage})
+        module.addPage(kDevice, page);
+    module.setPasswordEntry(kPasswordDevice, kPasswordEntry.offset);
+    module.setReadOnly(kDevice, lower::kReadOnly.offset, lower::kReadOnly.length);
+    module.setReadOnly(kDevice, lower::kMaxPower.offset, lower::kPasswordChange.end() - lower::kMaxPower.offset);
+    module.setMaxWriteBytes(kMaxWriteBytes);
+    module.setSoftwareReset(kDevice, lower::kPowerControl.offset, lower::kSoftwareReset);
+}
 
 QByteArray tunableModuleImage()
 {
@@ -142,6 +222,20 @@ void setModuleImage(SimulatedModule &module, const QByteArray &image)
 
 sff::ModuleImage moduleRegions(const SimulatedModule &module)
 {
+    if (module.hasPages(SimulatedModule::kDeviceA0)) {
+        const auto &memory = module.memory(SimulatedModule::kDeviceA0);
+        sff::ModuleImage image;
+        image.put(sff::kDeviceA0, 0, QByteArray(reinterpret_cast<const char *>(memory.data()), sff::kHalfSize));
+        image.putRegion(sff::Region::upperOf(sff::kDeviceA0, sff::Page{0}),
+                        QByteArray(reinterpret_cast<const char *>(memory.data()) + sff::kHalfSize, sff::kHalfSize));
+        for (int page : module.pages(SimulatedModule::kDeviceA0)) {
+            const SimulatedModule::PageBytes bytes = module.pageBytes(SimulatedModule::kDeviceA0, page);
+            if (page != 0)
+                image.putRegion(sff::Region::upperOf(sff::kDeviceA0, sff::Page{page}),
+                                QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())));
+        }
+        return image;
+    }
     sff::ModuleImage image = sff::ModuleImage::fromBytes(moduleImage(module));
     for (int page : module.pages(SimulatedModule::kDeviceA2)) {
         if (page == 0)

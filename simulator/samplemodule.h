@@ -13,6 +13,15 @@ QByteArray sampleModuleImage();
 // A tunable 10G DWDM SFP+ module on the 50 GHz C-band grid, tuned to channel 1.
 QByteArray tunableModuleImage();
 
+// A 100GBASE-LR4 QSFP28 module (SFF-8636) of our own making: the lower page
+// and pages 00h-03h in ethtool's 640-byte layout, with correct check codes,
+// thresholds in page 03h and four lanes of diagnostics.
+QByteArray qsfp28ModuleImage();
+// What makes a simulated module a QSFP28 one: pages 01h-03h of device
+// 0x50, the password entry in the lower page, read-only status and
+// monitors, four-byte writes and the software reset bit.
+void makeQsfpModule(SimulatedModule &module);
+
 // The pages of an SFP module's A2h: 00h and 01h of user memory (01h blank)
 // and a vendor page 80h that ignores writes.
 void addUserPages(SimulatedModule &module);
@@ -22,7 +31,8 @@ QByteArray moduleImage(const SimulatedModule &module);
 void setModuleImage(SimulatedModule &module, const QByteArray &image);
 
 // Module memory with the pages that hold anything: the 512 bytes, and the
-// EEPROM pages of A2h other than 00h unless they are blank. A module image
+// EEPROM pages of A2h other than 00h unless they are blank; of a QSFP module
+// the lower page and its pages 00h-03h. A module image
 // holding a2-high or a2-page-00 gives page 00h; its other A2h pages go to the
 // pages the module has.
 sff::ModuleImage moduleRegions(const SimulatedModule &module);

@@ -1,16 +1,43 @@
 #include "simulatedmodule.h"
 
-namespace {
+SimulatedModule::SimulatedModule() = default;
 
-bool isPasswordEntry(std::uint8_t device, std::uint8_t address)
+bool SimulatedModule::isPasswordEntry(std::uint8_t address, std::uint8_t byteAddress) const
 {
-    return device == SimulatedModule::kDeviceA2 && address >= SimulatedModule::kPasswordEntry
-           && address < SimulatedModule::kPasswordEntry + 4;
+    return address == passwordDevice && byteAddress >= passwordFirst && byteAddress < passwordFirst + 4;
 }
 
-}  // namespace
+bool SimulatedModule::isReadOnly(std::uint8_t address, std::uint8_t byteAddress) const
+{
+    for (const auto &range : readOnly)
+        if (range[0] == address && byteAddress >= range[1] && byteAddress < range[2])
+            return true;
+    return false;
+}
 
-SimulatedModule::SimulatedModule() = default;
+void SimulatedModule::setPasswordEntry(std::uint8_t address, std::uint8_t first)
+{
+    passwordDevice = address;
+    passwordFirst = first;
+}
+
+void SimulatedModule::setReadOnly(std::uint8_t address, int first, int count)
+{
+    readOnly.push_back({address, first, first + count});
+}
+
+void SimulatedModule::setSoftwareReset(std::uint8_t address, std::uint8_t byteAddress, std::uint8_t bit)
+{
+    softwareReset = {address, byteAddress, bit};
+}
+
+void SimulatedModule::reset()
+{
+    passwordEntry = {};
+    unlocked = false;
+    a0.busyUntil = a2.busyUntil = 0;
+    ++resetCount;
+}
 
 std::array<std::uint8_t, SimulatedModule::kDeviceSize> &SimulatedModule::memory(std::uint8_t address)
 {
@@ -244,8 +271,10 @@ void SimulatedModule::finishByteReceived(Time now)
         }
         // Busy with a write cycle; a time further back than one cycle is
         // another programmer's clock, one that found the module idle.
-        if (now < d.busyUntil && d.busyUntil - now <= std::chrono::nanoseconds(writeCycle).count())
+        const bool busy = now < d.busyUntil && d.busyUntil - now <= std::chrono::nanoseconds(writeCycle).count();
+        if (busy && !acknowledgeWhileBusy)
             return;
+        lostWhileBusy = busy;
         selected = address;
         transmitting = shift & 1;
         acknowledging = true;
@@ -262,6 +291,8 @@ void SimulatedModule::finishByteReceived(Time now)
         return;
     }
     if (d.refuseDataTransactions > 0 && acknowledgedData >= d.refuseDataAfter)
+        refusingData = true;
+    if (maxWriteBytes > 0 && acknowledgedData >= maxWriteBytes)
         refusingData = true;
     if (refusingData)
         return;
@@ -313,8 +344,8 @@ void SimulatedModule::stretch(Time now)
 void SimulatedModule::commitWrite(Time now)
 {
     DeviceState &d = device(selected);
-    if (receivedBytes <= 1)
-        return;  // only a word address: sets the pointer for a following read
+    if (receivedBytes <= 1 || lostWhileBusy)
+        return;  // only a word address, which sets the pointer for a read; or lost to the write cycle
     if (refusingData && d.refuseDataTransactions > 0)
         --d.refuseDataTransactions;
 
@@ -330,8 +361,12 @@ void SimulatedModule::commitWrite(Time now)
         const std::uint8_t address = static_cast<std::uint8_t>(pageStart + slot);
         std::uint8_t value = pageData[slot];
         if (isPasswordEntry(selected, address)) {
-            passwordEntry[address - kPasswordEntry] = value;
+            passwordEntry[address - passwordFirst] = value;
             passwordWritten = true;
+            continue;
+        }
+        if (selected == softwareReset[0] && address == softwareReset[1] && (value & softwareReset[2])) {
+            reset();
             continue;
         }
         if (d.paged && address == kPageSelect) {
@@ -343,7 +378,7 @@ void SimulatedModule::commitWrite(Time now)
             page->registers->write(address, value, now);
             continue;
         }
-        if (isLocked() || (page && page->kind == PageKind::ReadOnly))
+        if (isLocked() || (page && page->kind == PageKind::ReadOnly) || (!page && isReadOnly(selected, address)))
             continue;
         auto flipped = d.flippedBits.find(address);
         if (flipped != d.flippedBits.end())

@@ -10,11 +10,13 @@
 // each stored page, and can be protected by a write password. Time is the
 // programmer's simulated time, in nanoseconds.
 //
-// Password entry: bytes written to device 0x51 at 0x7B to 0x7E go to a
-// volatile password register, not to the EEPROM, and read back as 0x00, as
-// modules that keep the entered password write-only do. When the register
-// equals the module's password, writes are stored until the next power cycle;
-// while locked, writes are acknowledged but not stored.
+// Password entry: bytes written to device 0x51 at 0x7B to 0x7E (a QSFP
+// module's lower page 0x7B to 0x7E, see setPasswordEntry) go to a volatile
+// password register, not to the EEPROM, and read back as 0x00, as modules
+// that keep the entered password write-only do. When the register equals
+// the module's password, writes are stored until the next power cycle or
+// reset; while locked, writes are acknowledged but not stored. So are writes
+// to bytes a module keeps read-only (its status and monitors).
 //
 // Pages: a device given pages has a volatile page select register at byte
 // 127, which takes only the number of a page the device has (a module keeps
@@ -90,8 +92,24 @@ public:
 
     // Locks the module with a 4-byte password; std::nullopt removes protection.
     void setPassword(std::optional<std::array<std::uint8_t, 4>> password);
+    // Where the password is entered: four bytes of a device's lower half.
+    void setPasswordEntry(std::uint8_t device, std::uint8_t first);
     bool isLocked() const;
     void powerCycle();
+    // ResetL pulsed (or a software reset): the module starts afresh and locks
+    // again, but keeps the page its device shows, as SFF-8636 modules do.
+    void reset();
+    // Bytes of a device's lower half that acknowledge writes and keep their value.
+    void setReadOnly(std::uint8_t device, int first, int count);
+    // A QSFP module takes at most this many bytes in one write; the bytes
+    // after them are refused. 0: a whole 8-byte page.
+    void setMaxWriteBytes(int count) { maxWriteBytes = count; }
+    // While storing, the module acknowledges its address as if idle, but
+    // what it is sent meanwhile is lost: only waiting out the write cycle works.
+    void setAcknowledgeWhileBusy(bool acknowledge) { acknowledgeWhileBusy = acknowledge; }
+    // A write of byte 93 with bit 7 set resets the module (SFF-8636's software reset).
+    void setSoftwareReset(std::uint8_t device, std::uint8_t address, std::uint8_t bit);
+    int resets() const { return resetCount; }
 
     // Faults
     // The device refuses `count` selections after accepting `after` of them.
@@ -144,6 +162,8 @@ private:
     };
 
     DeviceState &device(std::uint8_t address) { return address == kDeviceA0 ? a0 : a2; }
+    bool isPasswordEntry(std::uint8_t device, std::uint8_t address) const;
+    bool isReadOnly(std::uint8_t device, std::uint8_t address) const;
     bool isDevice(std::uint8_t address) const { return address == kDeviceA0 || address == kDeviceA2; }
     void finishByteReceived(Time now);
     void loadByteToSend(Time now);
@@ -158,6 +178,14 @@ private:
     std::chrono::microseconds writeCycle{5000};
     bool dead = false;
     std::optional<std::array<std::uint8_t, 4>> password;
+    std::uint8_t passwordDevice = kDeviceA2;
+    std::uint8_t passwordFirst = kPasswordEntry;
+    std::vector<std::array<int, 3>> readOnly;  // device, first, end
+    int maxWriteBytes = 0;
+    bool acknowledgeWhileBusy = false;
+    bool lostWhileBusy = false;  // the transaction in progress came while storing
+    std::array<int, 3> softwareReset{-1, -1, 0};  // device, address, bit
+    int resetCount = 0;
     std::array<std::uint8_t, 4> passwordEntry{};
     bool unlocked = false;
     std::chrono::microseconds stretchDuration{0};

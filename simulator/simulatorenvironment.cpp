@@ -1,4 +1,5 @@
 #include "simulatorenvironment.h"
+#include "flatlayout.h"
 #include "imagefile.h"
 #include "livediagnostics.h"
 #include "samplemodule.h"
@@ -30,15 +31,18 @@ bool saveImage(const SimulatedModule &module, const QString &path)
     return false;
 }
 
-// What sits in the socket: an SFP module with the pages of A2h, or a
-// tunable one that also has the laser's page 02h.
-enum class ModuleKind { Sample, Tunable };
+// What sits in the socket: an SFP module with the pages of A2h, a tunable
+// one that also has the laser's page 02h, or a QSFP28 module.
+enum class ModuleKind { Sample, Tunable, Qsfp };
 
 // A fresh module holding `image`, kept in the file at `path` if there is one.
 std::shared_ptr<SimulatedModule> makeModule(ModuleKind kind, const sff::ModuleImage &image, const QString &path)
 {
     auto module = std::make_shared<SimulatedModule>();
-    addUserPages(*module);
+    if (kind == ModuleKind::Qsfp)
+        makeQsfpModule(*module);
+    else
+        addUserPages(*module);
     if (kind == ModuleKind::Tunable)
         module->addRegisterPage(SimulatedModule::kDeviceA2, sff::tunable::kPage, std::make_shared<TunableLaser>());
     setModuleRegions(*module, image);
@@ -50,12 +54,14 @@ std::shared_ptr<SimulatedModule> makeModule(ModuleKind kind, const sff::ModuleIm
 }
 
 // The module kept in a file: the four tables of an SFP module, as 512 raw
-// bytes or a dump, and the pages of A2h the dump holds.
-bool readImage(const QString &path, sff::ModuleImage *image, QString *error)
+// bytes or a dump, and the pages of A2h the dump holds; or, when byte 0 says
+// so, a QSFP module's lower page and page 00h, and its pages 01h-03h.
+bool readImage(const QString &path, sff::ModuleImage *image, ModuleKind *kind, QString *error)
 {
     const QString rule = QStringLiteral("a simulator file holds the four tables of an SFP module, as 512 bytes "
                                         "(device 0x50 bytes 0 to 255, then device 0x51 bytes 0 to 255) or as the "
-                                        "tool's dump, which may add pages of A2h");
+                                        "tool's dump, which may add pages of A2h; or a QSFP module (byte 0 0Ch, "
+                                        "0Dh or 11h) as ethtool's 256 or 640 bytes or as the tool's dump");
     LoadedImage loaded;
     QString problem;
     if (!ImageFile::readImage(path, &loaded, &problem)) {
@@ -63,6 +69,17 @@ bool readImage(const QString &path, sff::ModuleImage *image, QString *error)
         return false;
     }
     sff::ModuleImage held = loaded.image();
+    if (sff::familyOf(held) == sff::Family::Qsfp) {
+        const sff::Region page00 = sff::Region::upperOf(sff::kDeviceA0, sff::Page{0});
+        if (!held.holdsRegion(sff::kRegionA0Low) || !held.holdsRegion(page00)) {
+            *error = QStringLiteral("%1: %2 holds no lower page and page 00h of a QSFP module: %3")
+                         .arg(kSimulatorVariable, path, rule);
+            return false;
+        }
+        *kind = ModuleKind::Qsfp;
+        *image = held;
+        return true;
+    }
     if (held.holdsRegion(sff::Region::upperOf(sff::kDeviceA2, sff::Page{0})) && !held.holdsRegion(sff::kRegionA2High))
         held.putRegion(sff::kRegionA2High, held.region(sff::Region::upperOf(sff::kDeviceA2, sff::Page{0})));
     for (const sff::Region &table : {sff::kRegionA0Low, sff::kRegionA0High, sff::kRegionA2Low, sff::kRegionA2High}) {
@@ -104,9 +121,16 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
     }
 
     const bool sample = setting == QLatin1String("1");
-    const ModuleKind kind = setting == QLatin1String("tunable") ? ModuleKind::Tunable : ModuleKind::Sample;
-    sff::ModuleImage image =
-        sff::ModuleImage::fromBytes(kind == ModuleKind::Tunable ? tunableModuleImage() : sampleModuleImage());
+    ModuleKind kind = setting == QLatin1String("tunable")  ? ModuleKind::Tunable
+                      : setting == QLatin1String("qsfp28") ? ModuleKind::Qsfp
+                                                           : ModuleKind::Sample;
+    sff::ModuleImage image;
+    if (kind == ModuleKind::Qsfp) {
+        QString unused;
+        sff::fromRawLayout(qsfp28ModuleImage(), &image, &unused);
+    } else {
+        image = sff::ModuleImage::fromBytes(kind == ModuleKind::Tunable ? tunableModuleImage() : sampleModuleImage());
+    }
     QString path;
     if (!sample && kind == ModuleKind::Sample) {
         // A FIFO or a device would hang the program at start or at the first
@@ -115,7 +139,7 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
             setup.error = QStringLiteral("%1: %2 is not a regular file").arg(kSimulatorVariable, setting);
             return setup;
         }
-        if (QFileInfo::exists(setting) && !readImage(setting, &image, &setup.error))
+        if (QFileInfo::exists(setting) && !readImage(setting, &image, &kind, &setup.error))
             return setup;
         path = setting;
     }

@@ -6,12 +6,16 @@
 //                             and a CH341A "VEXASIM2" with the same module in its socket;
 //   VEXA_SIMULATOR=tunable    the same with a tunable DWDM SFP+ module, whose
 //                             page 02h answers channel and wavelength settings;
+//   VEXA_SIMULATOR=qsfp28     the same with a 100GBASE-LR4 QSFP28 module
+//                             (SFF-8636): pages 00h-03h, four lanes of live
+//                             diagnostics;
 //   VEXA_SIMULATOR=/path/file the module's memory lives in that file, loaded
 //                             at start (a missing file starts as the sample
 //                             module) and saved back atomically after every
 //                             stored write: 512 bytes (device 0x50 then 0x51),
 //                             or the tool's dump once a page of A2h beyond 00h
-//                             holds anything.
+//                             holds anything; a file whose byte 0 names a QSFP
+//                             module holds one, kept in ethtool's 640 bytes.
 // Every simulated SFP module has A2h pages 00h and 01h of user memory and a
 // vendor page 80h that ignores writes.
 // Unset, empty or 0 leaves the simulator off.

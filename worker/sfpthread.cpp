@@ -62,6 +62,13 @@ void SFPThread::setPasswordEntry(int device, int offset)
     passwordOffset = offset;
 }
 
+void SFPThread::setWriteTiming(int maxBytes, int cycleMs)
+{
+    QMutexLocker lock(&settingsMutex);
+    maxWriteBytes = qBound(1, maxBytes, 8);
+    writeCycleMs = qMax(0, cycleMs);
+}
+
 void SFPThread::setTimeBudget(int milliseconds)
 {
     QMutexLocker lock(&settingsMutex);
@@ -113,9 +120,9 @@ void SFPThread::setTransferMode(int transfer_mode)
 SFPThread::Job SFPThread::snapshot() const
 {
     QMutexLocker lock(&settingsMutex);
-    return Job{mode,           serialNumber,   address,   addrStart,  addrEnd, page,         bank,
-               writePassword, passwordDevice, passwordOffset, writeData, writeSpans, verify, timeBudgetMs,
-               transferMode};
+    return Job{mode,          serialNumber,   address,        addrStart,     addrEnd,      page,
+               bank,          writePassword,  passwordDevice, passwordOffset, writeData,   writeSpans,
+               maxWriteBytes, writeCycleMs,   verify,         timeBudgetMs,  transferMode};
 }
 
 void SFPThread::run()

@@ -73,6 +73,10 @@ public slots:
     void setWritePassword(QByteArray write_password);
     // Where the module takes its password: device and first byte.
     void setPasswordEntry(int device, int offset);
+    // How a write goes out (sff::writeTimingOf): at most `maxBytes` a
+    // transaction, and the write cycle waited out for `cycleMs` after each
+    // (0: until the module answers again).
+    void setWriteTiming(int maxBytes, int cycleMs);
     void setVerify(bool verify);
     void setTransferMode(int transfer_mode);
 
@@ -105,6 +109,8 @@ private:
         int passwordOffset;
         QByteArray writeData;
         QVector<sff::Span> writeSpans;
+        int maxWriteBytes;
+        int writeCycleMs;
         bool verify;
         int timeBudgetMs;
         int transferMode;
@@ -132,6 +138,7 @@ private:
     bool selectPage(ModuleBus &bus, const Job &job, LogType kind);
     bool restorePage(ModuleBus &bus, const Job &job, LogType kind);
     bool writePages(ModuleBus &bus, const Job &job, quint16 &checksum);
+    bool waitOutWriteCycle(ModuleBus &bus, const Job &job);
     bool readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts, QByteArray *data,
                    quint16 *checksum);
     QString readRecord(const Job &job) const;
@@ -156,6 +163,8 @@ private:
     int passwordOffset = sff::kPasswordEntry.offset;
     QByteArray writeData;
     QVector<sff::Span> writeSpans;
+    int maxWriteBytes = 8;
+    int writeCycleMs = 0;
     bool verify = true;
     int transferMode = kTransferFast;
 

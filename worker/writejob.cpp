@@ -14,8 +14,8 @@ struct Chunk {
 };
 
 // The table's data spans, those that touch joined, cut at every 8-byte
-// boundary of the device.
-QVector<Chunk> chunksOf(const QVector<sff::Span> &spans, int tableStart, int tableSize)
+// boundary of the device and into runs of at most `maxBytes`.
+QVector<Chunk> chunksOf(const QVector<sff::Span> &spans, int tableStart, int tableSize, int maxBytes)
 {
     QVector<sff::Span> joined;
     for (const sff::Span &span : spans.isEmpty() ? QVector<sff::Span>{sff::Span{tableStart, tableSize}} : spans) {
@@ -29,7 +29,7 @@ QVector<Chunk> chunksOf(const QVector<sff::Span> &spans, int tableStart, int tab
         const int from = qMax(span.offset, tableStart);
         const int to = qMin(span.end(), tableStart + tableSize);
         for (int at = from; at < to;) {
-            const int end = qMin(to, (at / kPageSize + 1) * kPageSize);
+            const int end = qMin(qMin(to, (at / kPageSize + 1) * kPageSize), at + maxBytes);
             chunks.append({at - tableStart, end - at});
             at = end;
         }
@@ -117,7 +117,7 @@ bool SFPThread::enterPassword(ModuleBus &bus, const Job &job)
 
 bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
 {
-    const QVector<Chunk> chunks = chunksOf(job.writeSpans, job.addrStart, kTableSize);
+    const QVector<Chunk> chunks = chunksOf(job.writeSpans, job.addrStart, kTableSize, job.maxWriteBytes);
     for (int index = 0; index < chunks.size(); ++index) {
         const Chunk &chunk = chunks.at(index);
         const std::vector<std::uint8_t> page(job.writeData.constData() + chunk.first,
@@ -132,9 +132,30 @@ bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
                                                          : refusal(job));
             return false;
         }
+        if (!waitOutWriteCycle(bus, job))
+            return false;
         for (int i = chunk.first; i < chunk.first + chunk.count; ++i)
             if (countsInChecksum(job, i))
                 checksum = static_cast<quint16>(checksum + static_cast<quint8>(job.writeData.at(i)));
+    }
+    return true;
+}
+
+bool SFPThread::waitOutWriteCycle(ModuleBus &bus, const Job &job)
+{
+    // A module that may acknowledge its address while it stores says nothing
+    // by answering: its write cycle is over only once its time has passed on
+    // the programmer's clock. The bus has no idle of its own, so bare
+    // selections let the clock run meanwhile; they carry no data.
+    if (job.writeCycleMs <= 0)
+        return true;
+    const std::int64_t start = bus.nowUs();
+    while (bus.nowUs() - start < std::int64_t{job.writeCycleMs} * 1000) {
+        bool answered = false;
+        if (const BusFailure failure = bus.probe(job.address, answered)) {
+            fail(bus, job, kLogWrited, failure, refusal(job));
+            return false;
+        }
     }
     return true;
 }

@@ -69,16 +69,16 @@
         <translation>Считываем пороги модуля...</translation>
     </message>
     <message>
-        <source>Reading the module&apos;s diagnostics once a second.</source>
-        <translation>Диагностика модуля считывается раз в секунду.</translation>
-    </message>
-    <message>
         <source>This module has no digital diagnostics</source>
         <translation>Модуль не поддерживает цифровую диагностику (DDM)</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
         <translation>Остановлено: %1</translation>
+    </message>
+    <message>
+        <source>Reading the diagnostics of the %1 module once a second.</source>
+        <translation>Диагностика модуля %1 читается раз в секунду.</translation>
     </message>
 </context>
 <context>
@@ -390,10 +390,6 @@
         <translation>A2 Страница</translation>
     </message>
     <message>
-        <source>The page of A2h&apos;s upper half, written to A2h byte 127 for the transfer</source>
-        <translation>Страница верхней половины A2h; на время передачи записывается в байт 127 A2h</translation>
-    </message>
-    <message>
         <source>h</source>
         <translation>h</translation>
     </message>
@@ -408,6 +404,24 @@
     <message>
         <source>A2h (diagnostics)</source>
         <translation>A2h (диагностика)</translation>
+    </message>
+    <message>
+        <source>QSFP Lower page</source>
+        <translation>QSFP Нижняя страница</translation>
+    </message>
+    <message>
+        <source>QSFP Upper page</source>
+        <translation>QSFP Верхняя страница</translation>
+    </message>
+    <message>
+        <source>The page of the upper half (A2h&apos;s, or a QSFP module&apos;s), written to byte 127 for the transfer</source>
+        <translation>Страница верхней половины (A2h или модуля QSFP), записываемая в байт 127 на время обмена</translation>
+    </message>
+    <message>
+        <source>Module family: %1
+</source>
+        <translation>Семейство модуля: %1
+</translation>
     </message>
 </context>
 <context>
@@ -468,6 +482,10 @@
         <source>Puts the channel and its wavelength into the buffer; Write sends them to the module.</source>
         <translation>Записывает канал и его длину волны в буфер; «Запись» передаёт их в модуль.</translation>
     </message>
+    <message>
+        <source>Module family: %1</source>
+        <translation>Семейство модуля: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammerWarning</name>
@@ -497,6 +515,10 @@
         <source>Couldn&apos;t read %1: %2</source>
         <translation>Не удалось прочитать %1: %2</translation>
     </message>
+    <message>
+        <source>Module family: %1</source>
+        <translation>Семейство модуля: %1</translation>
+    </message>
 </context>
 <context>
     <name>RegionSelection</name>
@@ -514,6 +536,10 @@
     <message>
         <source>The template %1 holds no A0 Low, which a series writes into every module</source>
         <translation>В шаблоне %1 нет A0 Нижней, которую серия записывает в каждый модуль</translation>
+    </message>
+    <message>
+        <source>The template %1 holds no page 00h, which a series writes into every QSFP module</source>
+        <translation>В шаблоне %1 нет страницы 00h, которую серия записывает в каждый модуль QSFP</translation>
     </message>
 </context>
 <context>
@@ -1534,6 +1560,522 @@
         <source>The wavelength is not locked</source>
         <translation>Длина волны не захвачена</translation>
     </message>
+    <message>
+        <source>Controls</source>
+        <translation>Управление</translation>
+    </message>
+    <message>
+        <source>%1, lane %2</source>
+        <translation>%1, линия %2</translation>
+    </message>
+    <message>
+        <source>Not specified</source>
+        <translation>Не указано</translation>
+    </message>
+    <message>
+        <source>SFF-8436 Rev 4.8, bytes 186-189 excepted</source>
+        <translation>SFF-8436 ред. 4.8, кроме байтов 186-189</translation>
+    </message>
+    <message>
+        <source>SONET scrambled</source>
+        <translation>SONET со скремблированием</translation>
+    </message>
+    <message>
+        <source>256B/257B (transcoded FEC)</source>
+        <translation>256B/257B (перекодирование с FEC)</translation>
+    </message>
+    <message>
+        <source>Other or undefined</source>
+        <translation>Другая или не определена</translation>
+    </message>
+    <message>
+        <source>Copper cable, unequalized</source>
+        <translation>Медный кабель без выравнивания</translation>
+    </message>
+    <message>
+        <source>Copper cable, passive equalized</source>
+        <translation>Медный кабель с пассивным выравниванием</translation>
+    </message>
+    <message>
+        <source>Copper cable, near and far end limiting active equalizers</source>
+        <translation>Медный кабель, активные ограничивающие эквалайзеры на ближнем и дальнем концах</translation>
+    </message>
+    <message>
+        <source>Copper cable, far end limiting active equalizers</source>
+        <translation>Медный кабель, активные ограничивающие эквалайзеры на дальнем конце</translation>
+    </message>
+    <message>
+        <source>Copper cable, near end limiting active equalizers</source>
+        <translation>Медный кабель, активные ограничивающие эквалайзеры на ближнем конце</translation>
+    </message>
+    <message>
+        <source>Copper cable, linear active equalizers</source>
+        <translation>Медный кабель, линейные активные эквалайзеры</translation>
+    </message>
+    <message>
+        <source>extended compliance (byte 192)</source>
+        <translation>расширенное соответствие (байт 192)</translation>
+    </message>
+    <message>
+        <source>FC speed in byte 192</source>
+        <translation>скорость FC в байте 192</translation>
+    </message>
+    <message>
+        <source>active wavelength control</source>
+        <translation>активное управление длиной волны</translation>
+    </message>
+    <message>
+        <source>cooled transmitter</source>
+        <translation>охлаждаемый передатчик</translation>
+    </message>
+    <message>
+        <source>APD detector</source>
+        <translation>фотодетектор APD</translation>
+    </message>
+    <message>
+        <source>LPMode/TxDis input configurable</source>
+        <translation>настраиваемый вход LPMode/TxDis</translation>
+    </message>
+    <message>
+        <source>IntL/RxLOSL output configurable</source>
+        <translation>настраиваемый выход IntL/RxLOSL</translation>
+    </message>
+    <message>
+        <source>TX input adaptive equalizer freeze</source>
+        <translation>фиксация адаптивного эквалайзера входа TX</translation>
+    </message>
+    <message>
+        <source>TX input equalizer auto-adaptive</source>
+        <translation>самонастраивающийся эквалайзер входа TX</translation>
+    </message>
+    <message>
+        <source>TX input equalizer programmable</source>
+        <translation>программируемый эквалайзер входа TX</translation>
+    </message>
+    <message>
+        <source>RX output emphasis programmable</source>
+        <translation>программируемые предыскажения выхода RX</translation>
+    </message>
+    <message>
+        <source>RX output amplitude programmable</source>
+        <translation>программируемая амплитуда выхода RX</translation>
+    </message>
+    <message>
+        <source>TX CDR control</source>
+        <translation>управление CDR TX</translation>
+    </message>
+    <message>
+        <source>RX CDR control</source>
+        <translation>управление CDR RX</translation>
+    </message>
+    <message>
+        <source>TX CDR loss of lock flag</source>
+        <translation>флаг потери синхронизации CDR TX</translation>
+    </message>
+    <message>
+        <source>RX CDR loss of lock flag</source>
+        <translation>флаг потери синхронизации CDR RX</translation>
+    </message>
+    <message>
+        <source>RX squelch disable</source>
+        <translation>отключение подавления RX</translation>
+    </message>
+    <message>
+        <source>RX output disable</source>
+        <translation>отключение выхода RX</translation>
+    </message>
+    <message>
+        <source>TX squelch disable</source>
+        <translation>отключение подавления TX</translation>
+    </message>
+    <message>
+        <source>TX squelch</source>
+        <translation>подавление TX</translation>
+    </message>
+    <message>
+        <source>page 02h</source>
+        <translation>страница 02h</translation>
+    </message>
+    <message>
+        <source>page 01h</source>
+        <translation>страница 01h</translation>
+    </message>
+    <message>
+        <source>TX squelch reduces average power</source>
+        <translation>подавление TX снижает среднюю мощность</translation>
+    </message>
+    <message>
+        <source>pages 20h-21h</source>
+        <translation>страницы 20h-21h</translation>
+    </message>
+    <message>
+        <source>temperature monitored</source>
+        <translation>контроль температуры</translation>
+    </message>
+    <message>
+        <source>supply voltage monitored</source>
+        <translation>контроль напряжения питания</translation>
+    </message>
+    <message>
+        <source>TX power monitored</source>
+        <translation>контроль мощности TX</translation>
+    </message>
+    <message>
+        <source>initialization complete flag</source>
+        <translation>флаг завершения инициализации</translation>
+    </message>
+    <message>
+        <source>rate selection declared</source>
+        <translation>выбор скорости объявлен</translation>
+    </message>
+    <message>
+        <source>application select table</source>
+        <translation>таблица выбора применения</translation>
+    </message>
+    <message>
+        <source>TC readiness flag</source>
+        <translation>флаг готовности TC</translation>
+    </message>
+    <message>
+        <source>flat memory</source>
+        <translation>плоская память</translation>
+    </message>
+    <message>
+        <source>IntL asserted</source>
+        <translation>IntL активен</translation>
+    </message>
+    <message>
+        <source>TX4 adaptive equalizer fault</source>
+        <translation>сбой адаптивного эквалайзера TX4</translation>
+    </message>
+    <message>
+        <source>TX3 adaptive equalizer fault</source>
+        <translation>сбой адаптивного эквалайзера TX3</translation>
+    </message>
+    <message>
+        <source>TX2 adaptive equalizer fault</source>
+        <translation>сбой адаптивного эквалайзера TX2</translation>
+    </message>
+    <message>
+        <source>TX1 adaptive equalizer fault</source>
+        <translation>сбой адаптивного эквалайзера TX1</translation>
+    </message>
+    <message>
+        <source>TX4 CDR loss of lock</source>
+        <translation>потеря синхронизации CDR TX4</translation>
+    </message>
+    <message>
+        <source>TX3 CDR loss of lock</source>
+        <translation>потеря синхронизации CDR TX3</translation>
+    </message>
+    <message>
+        <source>TX2 CDR loss of lock</source>
+        <translation>потеря синхронизации CDR TX2</translation>
+    </message>
+    <message>
+        <source>TX1 CDR loss of lock</source>
+        <translation>потеря синхронизации CDR TX1</translation>
+    </message>
+    <message>
+        <source>RX4 CDR loss of lock</source>
+        <translation>потеря синхронизации CDR RX4</translation>
+    </message>
+    <message>
+        <source>RX3 CDR loss of lock</source>
+        <translation>потеря синхронизации CDR RX3</translation>
+    </message>
+    <message>
+        <source>RX2 CDR loss of lock</source>
+        <translation>потеря синхронизации CDR RX2</translation>
+    </message>
+    <message>
+        <source>RX1 CDR loss of lock</source>
+        <translation>потеря синхронизации CDR RX1</translation>
+    </message>
+    <message>
+        <source>high alarm</source>
+        <translation>верхняя авария</translation>
+    </message>
+    <message>
+        <source>low alarm</source>
+        <translation>нижняя авария</translation>
+    </message>
+    <message>
+        <source>high warning</source>
+        <translation>верхнее предупреждение</translation>
+    </message>
+    <message>
+        <source>low warning</source>
+        <translation>нижнее предупреждение</translation>
+    </message>
+    <message>
+        <source>power class %1</source>
+        <translation>класс мощности %1</translation>
+    </message>
+    <message>
+        <source>CLEI code in page 02h</source>
+        <translation>код CLEI на странице 02h</translation>
+    </message>
+    <message>
+        <source>CDR in TX</source>
+        <translation>CDR в TX</translation>
+    </message>
+    <message>
+        <source>CDR in RX</source>
+        <translation>CDR в RX</translation>
+    </message>
+    <message>
+        <source>PIN detector</source>
+        <translation>фотодетектор PIN</translation>
+    </message>
+    <message>
+        <source>initialization complete</source>
+        <translation>инициализация завершена</translation>
+    </message>
+    <message>
+        <source>TC ready</source>
+        <translation>TC готов</translation>
+    </message>
+    <message>
+        <source>lane %1 %2</source>
+        <translation>линия %1: %2</translation>
+    </message>
+    <message>
+        <source>Revision compliance</source>
+        <translation>Соответствие редакции</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Loss of signal</source>
+        <translation>Потеря сигнала</translation>
+    </message>
+    <message>
+        <source>Transmitter faults</source>
+        <translation>Сбои передатчика</translation>
+    </message>
+    <message>
+        <source>CDR loss of lock</source>
+        <translation>Потеря синхронизации CDR</translation>
+    </message>
+    <message>
+        <source>Temperature flags</source>
+        <translation>Флаги температуры</translation>
+    </message>
+    <message>
+        <source>Supply voltage flags</source>
+        <translation>Флаги напряжения питания</translation>
+    </message>
+    <message>
+        <source>RX power flags</source>
+        <translation>Флаги мощности RX</translation>
+    </message>
+    <message>
+        <source>Laser bias current flags</source>
+        <translation>Флаги тока смещения лазера</translation>
+    </message>
+    <message>
+        <source>TX power flags</source>
+        <translation>Флаги мощности TX</translation>
+    </message>
+    <message>
+        <source>TX disable</source>
+        <translation>Отключение TX</translation>
+    </message>
+    <message>
+        <source>RX rate select</source>
+        <translation>Выбор скорости RX</translation>
+    </message>
+    <message>
+        <source>TX rate select</source>
+        <translation>Выбор скорости TX</translation>
+    </message>
+    <message>
+        <source>RX application select</source>
+        <translation>Выбор применения RX</translation>
+    </message>
+    <message>
+        <source>Power control</source>
+        <translation>Управление питанием</translation>
+    </message>
+    <message>
+        <source>TX application select</source>
+        <translation>Выбор применения TX</translation>
+    </message>
+    <message>
+        <source>CDR control</source>
+        <translation>Управление CDR</translation>
+    </message>
+    <message>
+        <source>LPMode and TX disable signals</source>
+        <translation>Сигналы LPMode и отключения TX</translation>
+    </message>
+    <message>
+        <source>Interrupt masks</source>
+        <translation>Маски прерываний</translation>
+    </message>
+    <message>
+        <source>Password change</source>
+        <translation>Смена пароля</translation>
+    </message>
+    <message>
+        <source>Identifier (page 00h)</source>
+        <translation>Идентификатор (страница 00h)</translation>
+    </message>
+    <message>
+        <source>Device technology</source>
+        <translation>Технология устройства</translation>
+    </message>
+    <message>
+        <source>Wavelength tolerance</source>
+        <translation>Допуск длины волны</translation>
+    </message>
+    <message>
+        <source>Maximum case temperature</source>
+        <translation>Максимальная температура корпуса</translation>
+    </message>
+    <message>
+        <source>10/40G Ethernet compliance</source>
+        <translation>Соответствие 10/40G Ethernet</translation>
+    </message>
+    <message>
+        <source>SAS/SATA compliance</source>
+        <translation>Соответствие SAS/SATA</translation>
+    </message>
+    <message>
+        <source>Gigabit Ethernet compliance</source>
+        <translation>Соответствие Gigabit Ethernet</translation>
+    </message>
+    <message>
+        <source>Fibre Channel transmitter technology</source>
+        <translation>Технология передатчика Fibre Channel</translation>
+    </message>
+    <message>
+        <source>InfiniBand compliance</source>
+        <translation>Соответствие InfiniBand</translation>
+    </message>
+    <message>
+        <source>Application select table</source>
+        <translation>Таблица выбора применения</translation>
+    </message>
+    <message>
+        <source>Vendor specific thresholds</source>
+        <translation>Пороги производителя</translation>
+    </message>
+    <message>
+        <source>Lane equalizers, emphasis and amplitude</source>
+        <translation>Эквалайзеры, предыскажения и амплитуда линий</translation>
+    </message>
+    <message>
+        <source>Lane flag masks</source>
+        <translation>Маски флагов линий</translation>
+    </message>
+    <message>
+        <source>Length, copper or active cable</source>
+        <translation>Длина, медный или активный кабель</translation>
+    </message>
+    <message>
+        <source>Length, OM4 50 um</source>
+        <translation>Длина, OM4 50 мкм</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>дБ</translation>
+    </message>
+    <message>
+        <source>TX%1 disabled</source>
+        <translation>TX%1 отключён</translation>
+    </message>
+    <message>
+        <source>power override</source>
+        <translation>переопределение питания</translation>
+    </message>
+    <message>
+        <source>low power set</source>
+        <translation>задан режим низкого потребления</translation>
+    </message>
+    <message>
+        <source>power classes 5-7 enabled</source>
+        <translation>классы мощности 5-7 разрешены</translation>
+    </message>
+    <message>
+        <source>power class 8 enabled</source>
+        <translation>класс мощности 8 разрешён</translation>
+    </message>
+    <message>
+        <source>software reset</source>
+        <translation>программный сброс</translation>
+    </message>
+    <message>
+        <source>TX%1 CDR on</source>
+        <translation>CDR TX%1 включён</translation>
+    </message>
+    <message>
+        <source>RX%1 CDR on</source>
+        <translation>CDR RX%1 включён</translation>
+    </message>
+    <message>
+        <source>The module&apos;s monitors are not ready yet</source>
+        <translation>Измерения модуля ещё не готовы</translation>
+    </message>
+    <message>
+        <source>The module reports trouble on its lanes</source>
+        <translation>Модуль сообщает о неполадках на линиях</translation>
+    </message>
+    <message>
+        <source>from byte 222</source>
+        <translation>из байта 222</translation>
+    </message>
+    <message>
+        <source>not used: byte 140 gives the rate</source>
+        <translation>не используется: скорость задаёт байт 140</translation>
+    </message>
+    <message>
+        <source>no extended rate select</source>
+        <translation>нет расширенного выбора скорости</translation>
+    </message>
+    <message>
+        <source>extended rate select, version %1</source>
+        <translation>расширенный выбор скорости, версия %1</translation>
+    </message>
+    <message>
+        <source>Attenuation at 2.5 and 5.0 GHz</source>
+        <translation>Затухание на 2,5 и 5,0 ГГц</translation>
+    </message>
+    <message>
+        <source>Attenuation at 7.0 and 12.9 GHz</source>
+        <translation>Затухание на 7,0 и 12,9 ГГц</translation>
+    </message>
+    <message>
+        <source>the default</source>
+        <translation>по умолчанию</translation>
+    </message>
+    <message>
+        <source>%1 is not in the image</source>
+        <translation>%1 нет в образе</translation>
+    </message>
+    <message>
+        <source>CC_BASE is %1 but should be %2: hosts may refuse the module or ignore its identification.</source>
+        <translation>CC_BASE равен %1, а должен быть %2: хосты могут отвергнуть модуль или не учитывать его идентификацию.</translation>
+    </message>
+    <message>
+        <source>CC_EXT is %1 but should be %2: hosts ignore bytes 192-222 (options, serial number, date code, diagnostic type).</source>
+        <translation>CC_EXT равен %1, а должен быть %2: хосты не учитывают байты 192-222 (параметры, серийный номер, дату изготовления, тип диагностики).</translation>
+    </message>
+    <message>
+        <source>Byte 0 says %1 but page 00h byte 128 says %2: hosts read either.</source>
+        <translation>Байт 0 сообщает %1, а байт 128 страницы 00h — %2: хосты читают любой из них.</translation>
+    </message>
+    <message>
+        <source>RX power (average)</source>
+        <translation>Мощность RX (средняя)</translation>
+    </message>
+    <message>
+        <source>RX power (OMA)</source>
+        <translation>Мощность RX (OMA)</translation>
+    </message>
 </context>
 <context>
     <name>SFPThread</name>
@@ -1921,10 +2463,14 @@
     <message>
         <source>Decodes the identification and diagnostics of a module as the window&apos;s Module panel does: of the image FILE (- for standard input, so that &quot;ethtool -m eth0 hex on | vexa-modulant-cli decode -&quot; works), or, without FILE, of every table and page the module in the programmer advertises (-p may be left out when one programmer is attached). The findings come first, then every field with its value and unit; warnings and errors are spelt out. With --json the decode is one JSON object instead, in English whatever the language.
 
-Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital diagnostics.</source>
+Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital diagnostics.
+
+The first line names the module&apos;s family, which byte 0 (or the identifier in page 00h) tells: SFP modules (SFF-8472) or QSFP+ and QSFP28 modules (SFF-8636), whose identification is page 00h and whose diagnostics are the lower page&apos;s four lanes, judged against page 03h.</source>
         <translation>Расшифровывает идентификацию и диагностику модуля так же, как панель «Модуль» в окне: образа FILE (- — стандартный ввод, так что работает «ethtool -m eth0 hex on | vexa-modulant-cli decode -») или, без FILE, всех таблиц и страниц, которые объявляет модуль в программаторе (-p можно не указывать, если подключён один программатор). Сначала идут выводы, затем каждое поле со значением и единицей измерения; предупреждения и ошибки описаны словами. С --json расшифровка выводится одним объектом JSON, на английском при любом языке.
 
-Каждый байт расшифровывается по его адресу: дамп A2h — это A2h. Образ одной таблицы (128 байт без заголовка) считается A0 Нижней, если -t не называет его таблицу. Код завершения 3, если неверен контрольный код: CC_BASE, CC_EXT или CC_DMI, если есть A2h и байт 92 A0h говорит, что у модуля есть цифровая диагностика.</translation>
+Каждый байт расшифровывается по его адресу: дамп A2h — это A2h. Образ одной таблицы (128 байт без заголовка) считается A0 Нижней, если -t не называет его таблицу. Код завершения 3, если неверен контрольный код: CC_BASE, CC_EXT или CC_DMI, если есть A2h и байт 92 A0h говорит, что у модуля есть цифровая диагностика.
+
+Первая строка называет семейство модуля, которое определяет байт 0 (или идентификатор на странице 00h): модули SFP (SFF-8472) или модули QSFP+ и QSFP28 (SFF-8636), у которых идентификация — страница 00h, а диагностика — четыре линии нижней страницы, оцениваемые по порогам страницы 03h.</translation>
     </message>
 </context>
 <context>
@@ -1944,6 +2490,12 @@ Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (1
     <message>
         <source>Not in the image</source>
         <translation>Нет в образе</translation>
+    </message>
+    <message>
+        <source>Module family: %1
+</source>
+        <translation>Семейство модуля: %1
+</translation>
     </message>
 </context>
 <context>
@@ -2276,10 +2828,6 @@ The exit status is 1 when the module reports a tuning fault (a TEC fault, or a c
         <translation>Не проверять таблицы обратным чтением.</translation>
     </message>
     <message>
-        <source>Allow writing A2 Low.</source>
-        <translation>Разрешить запись A2 Нижней.</translation>
-    </message>
-    <message>
         <source>Couldn&apos;t write %1: %2</source>
         <translation>Не удалось записать %1: %2</translation>
     </message>
@@ -2324,20 +2872,28 @@ The exit status is 1 when the module reports a tuning fault (a TEC fault, or a c
         <translation>Записать таблицы и страницы образа в модуль</translation>
     </message>
     <message>
-        <source>Writes the tables and pages named with -t from the image FILE (- for standard input) into the module, after the module password, and reads each back to verify it. Without -t it writes A0 Low, which the image must hold; -t all writes every region the image holds. Each region goes to the address the image gives it; a region the image does not hold is refused before anything is written. A one-table image (128 raw bytes) goes where -t says, A0 Low by default.
-
-Bytes that are no data are never written: the page select (byte 127 of A2h) and the password entry. The verify compares what a module keeps as written: all of A0h, the thresholds, calibration and CC_DMI of A2 Low, the user memory of A2h&apos;s pages. A2 Low holds the diagnostics&apos; thresholds and calibration; it is written only with --allow-diagnostics. Ctrl+C stops once the region under way is written: a region is never left half written.</source>
-        <translation>Записывает таблицы и страницы, указанные в -t, из образа FILE (- — стандартный ввод) в модуль, после пароля модуля, и читает каждую обратно для проверки. Без -t записывается A0 Нижняя, которая должна быть в образе; -t all записывает все области образа. Каждая область записывается по адресу, который даёт ей образ; область, которой нет в образе, отклоняется прежде, чем что-либо записано. Образ одной таблицы (128 байт без заголовка) записывается туда, куда указывает -t, по умолчанию в A0 Нижнюю.
-
-Байты, которые не являются данными, никогда не записываются: выбор страницы (байт 127 A2h) и поле ввода пароля. Проверка сравнивает то, что модуль хранит так, как записано: весь A0h, пороги, калибровку и CC_DMI из A2 Нижней, пользовательскую память страниц A2h. A2 Нижняя содержит пороги и калибровку диагностики; она записывается только с --allow-diagnostics. Ctrl+C останавливает запись после области, которая записывается в этот момент: область никогда не остаётся записанной наполовину.</translation>
-    </message>
-    <message>
         <source>The image holds no A0 Low, which write takes without -t; name the tables to write with -t. The image holds %1</source>
         <translation>В образе нет A0 Нижней, которую write записывает без -t; укажите в -t, что записать. В образе есть %1</translation>
     </message>
     <message>
         <source>Writing %1 may upset the module&apos;s diagnostics and other settings; add --allow-diagnostics to write it all the same.</source>
         <translation>Запись %1 может нарушить работу диагностики (DDMI) и другие параметры модуля; добавьте --allow-diagnostics, чтобы всё же записать её.</translation>
+    </message>
+    <message>
+        <source>Writes the tables and pages named with -t from the image FILE (- for standard input) into the module, after the module password, and reads each back to verify it. Without -t it writes A0 Low, which the image must hold; -t all writes every region the image holds. Each region goes to the address the image gives it; a region the image does not hold is refused before anything is written. A one-table image (128 raw bytes) goes where -t says, A0 Low by default.
+
+Bytes that are no data are never written: the page select (byte 127 of A2h) and the password entry. The verify compares what a module keeps as written: all of A0h, the thresholds, calibration and CC_DMI of A2 Low, the user memory of A2h&apos;s pages. A2 Low holds the diagnostics&apos; thresholds and calibration; it is written only with --allow-diagnostics. Ctrl+C stops once the region under way is written: a region is never left half written.
+
+A QSFP module (SFF-8636) takes its password in its lower page, bytes 123-126; of the lower page only the controls and masks (bytes 86-106) are written, its upper pages whole, four bytes at a time with the write cycle waited out after each. Page 03h holds the thresholds: it too needs --allow-diagnostics.</source>
+        <translation>Записывает таблицы и страницы, указанные в -t, из образа FILE (- — стандартный ввод) в модуль, после пароля модуля, и читает каждую обратно для проверки. Без -t записывается A0 Нижняя, которая должна быть в образе; -t all записывает все области образа. Каждая область записывается по адресу, который даёт ей образ; область, которой нет в образе, отклоняется прежде, чем что-либо записано. Образ одной таблицы (128 байт без заголовка) записывается туда, куда указывает -t, по умолчанию в A0 Нижнюю.
+
+Байты, которые не являются данными, никогда не записываются: выбор страницы (байт 127 A2h) и поле ввода пароля. Проверка сравнивает то, что модуль хранит так, как записано: весь A0h, пороги, калибровку и CC_DMI из A2 Нижней, пользовательскую память страниц A2h. A2 Нижняя содержит пороги и калибровку диагностики; она записывается только с --allow-diagnostics. Ctrl+C останавливает запись после области, которая записывается в этот момент: область никогда не остаётся записанной наполовину.
+
+Модуль QSFP (SFF-8636) принимает пароль на нижней странице, в байтах 123-126; с нижней страницы записываются только органы управления и маски (байты 86-106), верхние страницы — целиком, по четыре байта с выдержкой цикла записи после каждой записи. На странице 03h хранятся пороги: для неё тоже нужен --allow-diagnostics.</translation>
+    </message>
+    <message>
+        <source>Allow writing A2 Low, or a QSFP module&apos;s page 03h.</source>
+        <translation>Разрешить запись A2 Нижней или страницы 03h модуля QSFP.</translation>
     </message>
 </context>
 <context>
@@ -2774,20 +3330,12 @@ The series ends after --count modules (without waiting for the last to be pulled
         <translation>Модуль извлекли до начала записи: %1</translation>
     </message>
     <message>
-        <source>A0 Low</source>
-        <translation>A0 Нижняя</translation>
+        <source>The module is of the %1 family, the template of the %2 family; pull it</source>
+        <translation>Модуль из семейства %1, а шаблон — для семейства %2; извлеките модуль</translation>
     </message>
     <message>
-        <source>A0 High</source>
-        <translation>A0 Верхняя</translation>
-    </message>
-    <message>
-        <source>A2 Low</source>
-        <translation>A2 Нижняя</translation>
-    </message>
-    <message>
-        <source>A2 High</source>
-        <translation>A2 Верхняя</translation>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
     </message>
 </context>
 </TS>

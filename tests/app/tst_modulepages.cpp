@@ -4,12 +4,15 @@
 // module's values, lets Read through and stops when the module is pulled.
 
 #include "isolatedsettings.h"
+#include "flatlayout.h"
 #include "samplemodule.h"
+#include "trendplot.h"
 #include "simulatorfixture.h"
 #include "windowdriver.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -44,7 +47,11 @@ class TestModulePages : public WindowTestBed
 
     QString shown(const QString &key) const { return item(key) ? item(key)->text(1) : QString(); }
 
-    QString monitorText(const char *name) const { return window->findChild<QLabel *>(name)->text(); }
+    QString monitorText(const char *name) const
+    {
+        const QLabel *label = window->findChild<QLabel *>(name);
+        return label ? label->text() : QString();
+    }
 
     QAction *monitorCommand() const { return window->findChild<QAction *>("action_monitor"); }
 
@@ -210,6 +217,37 @@ private slots:
         QVERIFY(shown("cc_base").endsWith("(correct)"));
         ui->newButton->click();
         QTRY_VERIFY(!window->findChild<QFrame *>("finding:loaded_cc_base"));
+    }
+
+    // A QSFP28 module: its pages in the selector, its decode and family in
+    // the panel, its lower page read as it is (no SFP check code written into
+    // it), and four lanes in the monitor, judged against page 03h.
+    void qsfpModuleInTheWindow()
+    {
+        auto module = std::make_shared<SimulatedModule>();
+        makeQsfpModule(*module);
+        QByteArray image = qsfp28ModuleImage();
+        image.replace(38, 2, QByteArray::fromHex("9C40"));  // lane 3 RX power 4 mW, above the high alarm
+        sff::ModuleImage regions;
+        QString unused;
+        QVERIFY(sff::fromRawLayout(image, &regions, &unused));
+        setModuleRegions(*module, regions);
+        sim->programmer->setModule(module);
+
+        ui->table->setCurrentIndex(6);  // QSFP Upper page, page 00h
+        QVERIFY(ui->transfer(ui->readButton));
+        QTRY_COMPARE(shown("vendor_name"), QString("VEXA"));
+        QCOMPARE(monitorText("lb_family"), QString("Module family: QSFP (SFF-8636)"));
+        QVERIFY(!window->findChild<QLineEdit *>("le_vendor")->isVisible());
+        ui->table->setCurrentIndex(5);
+        QVERIFY(ui->transfer(ui->readButton));
+        QCOMPARE(ui->model(0)->buffer(), image.left(128));
+
+        monitorCommand()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(monitorText("state_rx_power_3"), QString("high alarm"), kLongMs);
+        QCOMPARE(monitorText("state_rx_power_4"), QString("normal"));
+        QCOMPARE(window->findChildren<TrendPlot *>().size(), 14);
+        monitorCommand()->trigger();
     }
 
     void monitorShowsTheModuleLetsReadThroughAndStopsWhenPulled()

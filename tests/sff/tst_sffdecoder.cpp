@@ -479,7 +479,8 @@ private slots:
         QJsonObject json = toJson(image);
         QCOMPARE(json.take("fields").toArray().size(), 39);
         const QJsonObject expected = QJsonDocument::fromJson(R"({
-            "identifier": "SFP/SFP+/SFP28", "connector": "LC", "vendor_name": "NORDFIBER", "vendor_oui": "00:17:6A",
+            "family": "sff8472", "identifier": "SFP/SFP+/SFP28", "connector": "LC", "vendor_name": "NORDFIBER",
+            "vendor_oui": "00:17:6A",
             "part_number": "NF-SFP-1G-LX10", "revision": "1.0", "serial_number": "NF21A0045713",
             "date_code": "2021-03-15", "wavelength_nm": 1310, "nominal_rate_mbd": 1300,
             "lengths": {"smf_km": 10, "smf_m": 10000}, "transceiver": ["1000BASE-LX"], "encoding": "8B/10B",

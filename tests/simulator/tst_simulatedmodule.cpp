@@ -4,6 +4,7 @@
 
 #include "diagnosticcapture.h"
 #include "i2cmaster.h"
+#include "samplemodule.h"
 #include "simulatorfixture.h"
 
 #include <QtTest>
@@ -54,6 +55,38 @@ private slots:
         bus.reset();
         port.reset();
         sim.reset();
+    }
+
+    // A QSFP module keeps its status and monitors, takes its password in the
+    // lower page, refuses a fifth byte of a write, and keeps the page it
+    // shows when a software reset locks it again.
+    void qsfpModuleAsARealOneBehaves()
+    {
+        makeQsfpModule(*sim->module);
+        sim->module->setPassword(std::array<std::uint8_t, 4>{1, 2, 3, 4});
+        writeTransaction(0x50, 123, QByteArray::fromHex("01020304"));
+        QVERIFY(!sim->module->isLocked());
+        writeTransaction(0x50, 3, QByteArray::fromHex("FFFF"));   // flags: read-only
+        writeTransaction(0x50, 86, QByteArray::fromHex("0F"));    // TX disable: the host's
+        QCOMPARE(readBack(0x50, 3, 2), QByteArray(2, '\0'));
+        QCOMPARE(readBack(0x50, 86, 1), QByteArray::fromHex("0F"));
+        QCOMPARE(readBack(0x50, 123, 4), QByteArray(4, '\0'));
+
+        QCOMPARE(bus->selectWrite(0x50), 0);
+        std::uint8_t ack = 0;
+        for (int byte : {0x88, 1, 2, 3, 4, 5}) {
+            bus->writeByte(std::uint8_t(byte), &ack);
+            bus->sync();
+        }
+        bus->stop();
+        QCOMPARE(int(ack), 1);  // the fifth data byte is refused
+        QCOMPARE(readBack(0x50, 0x88, 5), QByteArray::fromHex("0102030400"));
+
+        writeTransaction(0x50, 127, QByteArray::fromHex("03"));
+        writeTransaction(0x50, 93, QByteArray::fromHex("80"));  // software reset
+        QCOMPARE(sim->module->resets(), 1);
+        QVERIFY(sim->module->isLocked());
+        QCOMPARE(sim->module->selectedPage(0x50), 3);
     }
 
     void pageWriteIsStoredAtTheStopAndWrapsWithinItsPage()

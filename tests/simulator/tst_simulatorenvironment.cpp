@@ -232,6 +232,30 @@ private slots:
         QCOMPARE(tunable->pages(0x51), (std::vector<int>{0, 1, 2, 0x80}));
     }
 
+    // qsfp28, and a file whose byte 0 names a QSFP module: both a QSFP28
+    // module with its pages, the file kept in ethtool's 640 bytes.
+    void qsfpModules()
+    {
+        const SimulatorSetup built = simulatorFor("qsfp28");
+        QVERIFY(built.backend);
+        const auto module = built.backend->programmer(kSimulatorSerialNumber)->module();
+        QCOMPARE(moduleRegions(*module).regions().size(), 5);
+        QCOMPARE(int(module->memory(0x50)[0]), 0x11);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("q.bin");
+        QByteArray bytes = qsfp28ModuleImage();
+        bytes[128 + 68] = 'Z';
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const SimulatorSetup kept = simulatorFor(path);
+        QVERIFY2(kept.backend, qPrintable(kept.error));
+        const auto fromFile = kept.backend->programmer(kSimulatorSerialNumber)->module();
+        QCOMPARE(char(fromFile->memory(0x50)[128 + 68]), 'Z');
+        QCOMPARE(fromFile->pages(0x50), (std::vector<int>{0, 1, 2, 3}));
+    }
+
     void fileThatIsNoImageIsRefused_data()
     {
         QTest::addColumn<int>("size");  // -1: a FIFO

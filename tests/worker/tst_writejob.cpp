@@ -3,6 +3,7 @@
 // cycle waited out by time, the verify pass and every way a write ends.
 
 #include "jobrunner.h"
+#include "samplemodule.h"
 #include "simulatorfixture.h"
 #include "testbytes.h"
 
@@ -167,6 +168,44 @@ private slots:
             // The first page stays written; nothing is rolled back.
             QCOMPARE(sim->memory(0x50, 0, 128), data.left(8) + before.mid(8));
         }
+    }
+
+    void qsfpWritesTakeFourBytesAndWaitOutTheirCycle_data()
+    {
+        QTest::addColumn<int>("waitedMs");
+        QTest::newRow("waited out") << 40;
+        QTest::newRow("not waited: bytes sent while storing are lost") << 0;
+    }
+
+    // A QSFP module takes four bytes a write and answers while it stores:
+    // only the time tells when the next write may go, and the password goes
+    // to its lower page.
+    void qsfpWritesTakeFourBytesAndWaitOutTheirCycle()
+    {
+        QFETCH(int, waitedMs);
+        makeQsfpModule(*sim->module);
+        sim->module->setAcknowledgeWhileBusy(true);
+        sim->module->setWriteCycle(10ms);
+        sim->module->setPassword(kPassword);
+        worker->setWritePassword(QByteArray(reinterpret_cast<const char *>(kPassword.data()), 4));
+        worker->setPasswordEntry(0x50, 123);
+        worker->setWriteTiming(4, waitedMs);
+        worker->setPage(0);
+        const QByteArray data = table(9);
+        write(data, 0x50, 128);
+        QVERIFY(job->errors.isEmpty());
+        QCOMPARE(sim->memory(0x50, 128, 256) == data, waitedMs > 0);
+        int dataWrites = 0;
+        for (const I2cTransaction &t : sim->transactions()) {
+            if (t.read || t.byteAddress() < 0 || t.data().empty())
+                continue;
+            QCOMPARE(int(t.device), 0x50);
+            const int first = t.byteAddress();
+            const int size = int(t.data().size());
+            QVERIFY2(size <= 4 && first % 8 + size <= 8, qPrintable(QString::number(first)));
+            dataWrites += first >= 128 ? 1 : 0;
+        }
+        QCOMPARE(dataWrites, 32);
     }
 
     // Without a verify, the write ends only once the module answers after
