@@ -1,5 +1,6 @@
 #include "checkcodes.h"
 
+#include "cmismap.h"
 #include "diagnosticvalues.h"
 #include "qsfpmap.h"
 
@@ -43,6 +44,9 @@ QVector<NamedCheckCode> checkCodesOf(Family family)
 {
     if (family == Family::Qsfp)
         return {{"CC_BASE", "base", qsfp::kCcBase}, {"CC_EXT", "ext", qsfp::kCcExt}};
+    if (family == Family::Cmis)
+        return {{"CC_00h", "page_00", cmis::kCcBase}, {"CC_01h", "page_01", cmis::kCcPage01},
+                {"CC_02h", "page_02", cmis::kCcPage02}};
     return {{"CC_BASE", "base", kCcBase}, {"CC_EXT", "ext", kCcExt}, {"CC_DMI", "dmi", kCcDmi}};
 }
 

@@ -34,7 +34,8 @@ struct NamedCheckCode {
     CheckCodeSpan span;
 };
 // CC_BASE, CC_EXT and CC_DMI of an SFP module; CC_BASE and CC_EXT of page
-// 00h of a QSFP module.
+// 00h of a QSFP module; the page check codes of pages 00h, 01h and 02h of a
+// CMIS module.
 QVector<NamedCheckCode> checkCodesOf(Family family);
 // The check codes of the image's family, each where the image holds it; the
 // number rewritten.

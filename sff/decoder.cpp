@@ -6,6 +6,7 @@
 #include "fieldcatalogue.h"
 #include "findings.h"
 #include "linkmedium.h"
+#include "cmisdecoder.h"
 #include "qsfpdecoder.h"
 #include "textfields.h"
 #include "tuning.h"
@@ -371,6 +372,8 @@ Decoded decode(const ModuleImage &image, Language language)
 {
     if (familyOf(image) == Family::Qsfp)
         return qsfp::decode(image, language);
+    if (familyOf(image) == Family::Cmis)
+        return cmis::decode(image, language);
     const Words w(language);
     const Context c{image, w, Diagnostics::of(image), linkMedium(image),
                     bool(image.byte(kDeviceA0, a0::kComplianceCableByte) & a0::kActiveCableBit),

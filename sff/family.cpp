@@ -1,5 +1,6 @@
 #include "family.h"
 
+#include "cmismap.h"
 #include "moduleimage.h"
 #include "qsfpmap.h"
 
@@ -42,6 +43,32 @@ QList<Region> qsfpRegions(const ModuleImage &image)
     return regions;
 }
 
+// The lower page and page 00h always; unless the memory is flat, pages 01h
+// and 02h, page 03h as page 01h advertises it, and the lanes' pages 10h and
+// 11h (13h and 14h when advertised) in every bank it has.
+QList<Region> cmisRegions(const ModuleImage &image)
+{
+    using namespace cmis;
+    const auto page = [](int number, int bank = kNoBank) { return Region::upperOf(kDevice, Page{number, bank}); };
+    QList<Region> regions{kRegionA0Low, page(page00::kPage)};
+    if (image.byte(kDevice, lower::kMemoryModel.offset) & lower::kFlatMemory)
+        return regions;
+    regions << page(page01::kPage) << page(page02::kPage);
+    const Page page01{page01::kPage};
+    const bool advertised = image.holds(kDevice, page01::kPagesAdvertised, page01);
+    const quint8 pages = image.byte(kDevice, page01::kPagesAdvertised.offset, page01);
+    if (pages & page01::kPage03Supported)
+        regions.append(page(page03::kPage));
+    const int bankCode = pages & page01::kBanksMask;
+    const int banks = advertised && bankCode < page01::kBanksMask ? 1 << bankCode : 1;
+    for (int bank = 0; bank < banks; ++bank) {
+        regions << page(page10::kPage, bank) << page(page11::kPage, bank);
+        if (pages & page01::kDiagnosticPagesSupported)
+            regions << page(0x13, bank) << page(0x14, bank);
+    }
+    return regions;
+}
+
 QString hexPage(int page)
 {
     return QStringLiteral("%1").arg(page, 2, 16, QLatin1Char('0')).toUpper();
@@ -67,7 +94,11 @@ Family familyOf(const ModuleImage &image)
     const Page page00{qsfp::page00::kPage};
     if (image.holds(kDeviceA0, qsfp::page00::kIdentifier, page00))
         return familyOfIdentifier(image.byte(kDeviceA0, qsfp::page00::kIdentifier.offset, page00));
-    for (const Region &region : image.regions())
+    const QList<Region> regions = image.regions();
+    for (const Region &region : regions)
+        if (region.device == kDeviceA0 && region.page.isBanked())
+            return Family::Cmis;
+    for (const Region &region : regions)
         if (region.device == kDeviceA0 && region.isPaged())
             return Family::Qsfp;
     return Family::Sfp;
@@ -163,8 +194,8 @@ QList<Region> advertisedRegions(const ModuleImage &image)
     const Family family = familyOf(image);
     if (family == Family::Qsfp)
         return qsfpRegions(image);
-    if (family != Family::Sfp)
-        return {kRegionA0Low, Region::upperOf(kDeviceA0, Page{0})};
+    if (family == Family::Cmis)
+        return cmisRegions(image);
     if (image.byte(kDeviceA0, a0::kPagingByte) & a0::kPagingImplemented) {
         regions.append(Region::upperOf(kDeviceA2, Page{1}));
         if (image.byte(kDeviceA0, a0::kTunableByte) & a0::kTunableTransmitter)
@@ -190,11 +221,24 @@ Region normalizedRegion(const Region &region, Family family)
     return normal;
 }
 
+bool hasFlatMemory(const ModuleImage &image)
+{
+    switch (familyOf(image)) {
+    case Family::Qsfp:
+        return image.holds(kDeviceA0, qsfp::lower::kStatus)
+               && (image.byte(kDeviceA0, qsfp::lower::kStatus.offset) & qsfp::lower::kFlatMemory);
+    case Family::Cmis:
+        return image.holds(kDeviceA0, cmis::lower::kMemoryModel)
+               && (image.byte(kDeviceA0, cmis::lower::kMemoryModel.offset) & cmis::lower::kFlatMemory);
+    case Family::Sfp:
+        break;
+    }
+    return false;
+}
+
 Page pageToSelect(const Region &region, const ModuleImage &image)
 {
-    if (region.device == kDeviceA0 && region.page.number == qsfp::page00::kPage && familyOf(image) == Family::Qsfp
-        && image.holds(kDeviceA0, qsfp::lower::kStatus)
-        && (image.byte(kDeviceA0, qsfp::lower::kStatus.offset) & qsfp::lower::kFlatMemory))
+    if (region.device == kDeviceA0 && region.page.number == 0 && hasFlatMemory(image))
         return Page();
     return region.page;
 }

@@ -40,7 +40,8 @@ bool parseRegionKey(const QString &key, Region *region);
 // The regions a module has, as far as the image tells: the four tables of an
 // SFP module until the lower half of device 0x50 says otherwise, then what
 // its identification advertises (for an SFP module also the user page 01h
-// and the tuning page 02h of A2h when its options say so). Read in order,
+// and the tuning page 02h of A2h when its options say so; for a CMIS module
+// the lanes' pages of every bank page 01h names). Read in order,
 // looking again after each, until nothing new is named.
 QList<Region> advertisedRegions(const ModuleImage &image);
 // A region the module need not answer for: A2h of an SFP module that
@@ -50,9 +51,12 @@ bool mayBeAbsent(const Region &region, const ModuleImage &image);
 // carry their bank (0 when none is named), other families none.
 Region normalizedRegion(const Region &region, Family family);
 
+// A QSFP or CMIS module whose lower page says it has no pages but 00h.
+bool hasFlatMemory(const ModuleImage &image);
 // The page a transfer of the region selects: its own, or none where the
-// module (as the image knows it) has no pages to select: a QSFP module with
-// flat memory shows page 00h without one, and may not take byte 127 at all.
+// module (as the image knows it) has no pages to select: a QSFP or CMIS
+// module with flat memory shows page 00h without one, and may not take byte
+// 127 at all.
 Page pageToSelect(const Region &region, const ModuleImage &image);
 
 // Where the region's selection lives: the page byte (127) of its device, and

@@ -1,6 +1,7 @@
 #include "fieldcatalogue.h"
 
 #include "diagnosticvalues.h"
+#include "cmisdecoder.h"
 #include "qsfpdecoder.h"
 
 namespace sff {
@@ -216,9 +217,13 @@ QString nameAt(const Address &address, const Words &words, Family family)
 {
     // Pages of device 0x50 are a QSFP module's, and so is its lower page when
     // the family says so.
-    const bool qsfpByte = address.device == kDeviceA0
-                          && (address.offset < kHalfSize ? family == Family::Qsfp : address.page.isSet());
-    if (qsfpByte) {
+    const bool pagedByte = address.device == kDeviceA0
+                           && (address.offset < kHalfSize ? family != Family::Sfp : address.page.isSet());
+    if (pagedByte && (family == Family::Cmis || address.page.isBanked())) {
+        const cmis::Entry *entry = cmis::entryAt(address);
+        return entry ? cmis::entryName(*entry, words) : QString();
+    }
+    if (pagedByte) {
         const qsfp::Entry *entry = qsfp::entryAt(address);
         return entry ? qsfp::entryName(*entry, words) : QString();
     }

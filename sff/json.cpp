@@ -5,6 +5,7 @@
 #include "diagnosticvalues.h"
 #include "linkmedium.h"
 #include "family.h"
+#include "cmisdecoder.h"
 #include "qsfpdecoder.h"
 #include "textfields.h"
 #include "tuning.h"
@@ -189,6 +190,8 @@ QJsonObject toJson(const ModuleImage &image)
 {
     if (familyOf(image) == Family::Qsfp)
         return qsfp::toJson(image);
+    if (familyOf(image) == Family::Cmis)
+        return cmis::toJson(image);
     QJsonObject json{{QStringLiteral("family"), familyKey(Family::Sfp)}};
     putCode(json, image, "identifier", a0::kIdentifier, identifierName);
     putCode(json, image, "connector", a0::kConnector, connectorName);

@@ -1,5 +1,6 @@
 #include "monitoring.h"
 
+#include "cmisdiagnostics.h"
 #include "qsfpdiagnostics.h"
 
 namespace sff {
@@ -9,11 +10,9 @@ namespace {
 constexpr Span kIdentification{0, 3};  // identifier, and a QSFP module's status
 const Region kPage00 = Region::upperOf(qsfp::kDevice, Page{qsfp::page00::kPage});
 const Region kPage03 = Region::upperOf(qsfp::kDevice, Page{qsfp::page03::kPage});
-
-bool qsfpFlat(const ModuleImage &known)
-{
-    return known.byte(qsfp::kDevice, qsfp::lower::kStatus.offset) & qsfp::lower::kFlatMemory;
-}
+const Region kCmisPage01 = Region::upperOf(cmis::kDevice, Page{cmis::page01::kPage});
+const Region kCmisPage02 = Region::upperOf(cmis::kDevice, Page{cmis::page02::kPage});
+const Region kCmisLanes = Region::upperOf(cmis::kDevice, cmis::kLanePage);
 
 MonitorRead pageRead(const Region &region, Span span, const ModuleImage &known)
 {
@@ -30,9 +29,19 @@ std::optional<MonitorRead> monitorSetupRead(const ModuleImage &known)
         const Page page00 = kPage00.page;
         if (!known.holds(qsfp::kDevice, qsfp::page00::kDiagnosticType, page00))
             return pageRead(kPage00, qsfp::page00::kDiagnosticType, known);
-        if (hasMonitoredDiagnostics(known) && !qsfpFlat(known)
+        if (hasMonitoredDiagnostics(known) && !hasFlatMemory(known)
             && !known.holds(qsfp::kDevice, qsfp::page03::kThresholds, kPage03.page))
             return pageRead(kPage03, qsfp::page03::kThresholds, known);
+        return std::nullopt;
+    }
+    if (familyOf(known) == Family::Cmis) {
+        // A flat memory has no page 01h to say what is monitored, nor lanes' pages.
+        if (hasFlatMemory(known))
+            return std::nullopt;
+        if (!known.holds(cmis::kDevice, cmis::page01::kMonitorAdvertising, kCmisPage01.page))
+            return pageRead(kCmisPage01, cmis::page01::kMonitorAdvertising, known);
+        if (hasMonitoredDiagnostics(known) && !known.holds(cmis::kDevice, cmis::page02::kThresholds, kCmisPage02.page))
+            return pageRead(kCmisPage02, cmis::page02::kThresholds, known);
         return std::nullopt;
     }
     if (!known.holds(kDeviceA0, a0::kDiagnosticType))
@@ -46,6 +55,8 @@ bool hasMonitoredDiagnostics(const ModuleImage &known)
 {
     if (familyOf(known) == Family::Qsfp)
         return qsfp::Diagnostics::of(known).implemented;
+    if (familyOf(known) == Family::Cmis)
+        return !hasFlatMemory(known) && cmis::Diagnostics::of(known).implemented();
     return known.byte(kDeviceA0, a0::kDiagnosticType.offset) & a0::kDiagnosticsImplemented;
 }
 
@@ -53,6 +64,12 @@ QVector<MonitorRead> monitorPollReads(const ModuleImage &known)
 {
     if (familyOf(known) == Family::Qsfp)
         return {{qsfp::kDevice, qsfp::lower::kMonitorPoll, {}, {}}};
+    if (familyOf(known) == Family::Cmis) {
+        QVector<MonitorRead> reads{{cmis::kDevice, cmis::lower::kMonitorPoll, {}, {}}};
+        if (cmis::Diagnostics::of(known).lanesMonitored)
+            reads.append(pageRead(kCmisLanes, cmis::page11::kLaneMonitors, known));
+        return reads;
+    }
     return {{kDeviceA2, a2::kMonitorPoll, {}, {}}};
 }
 
@@ -93,6 +110,19 @@ QVector<Measurement> measurements(const ModuleImage &image)
         if (d.hasLaneValues)
             for (int q : {a2::kTxBias, a2::kTxPower, a2::kRxPower})
                 for (int lane = 0; lane < qsfp::kLanes; ++lane)
+                    add(q, lane, d.value(q, lane), d.hasThresholds, d.thresholds[q]);
+        return list;
+    }
+    if (familyOf(image) == Family::Cmis) {
+        const cmis::Diagnostics d = cmis::Diagnostics::of(image);
+        if (d.advertised)
+            rxKind = d.averageRxPower ? RxPowerKind::Average : RxPowerKind::Oma;
+        if (d.hasModuleValues)
+            for (int q : {a2::kTemperature, a2::kVcc})
+                add(q, -1, d.value(q), d.hasThresholds, d.thresholds[q]);
+        if (d.hasLaneValues)
+            for (int q : {a2::kTxBias, a2::kTxPower, a2::kRxPower})
+                for (int lane = 0; lane < cmis::kLanes; ++lane)
                     add(q, lane, d.value(q, lane), d.hasThresholds, d.thresholds[q]);
         return list;
     }

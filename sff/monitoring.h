@@ -6,7 +6,8 @@
 //   - the reads of every poll,
 //   - the measurements the bytes then hold, each with its thresholds.
 // An SFP module gives five measurements; a QSFP module its temperature and
-// supply, and the bias, TX power and RX power of each of its four lanes.
+// supply, and the bias, TX power and RX power of each of its four lanes; a
+// CMIS module the same of the eight lanes of its bank 0 (page 11h).
 
 #include "diagnosticvalues.h"
 #include "family.h"
@@ -35,7 +36,7 @@ QVector<MonitorRead> monitorPollReads(const ModuleImage &known);
 
 struct Measurement {
     int quantity = a2::kTemperature;
-    int lane = -1;  // 0-3 for a lane's measurement
+    int lane = -1;  // 0-7 for a lane's measurement
     double value = 0;
     bool hasThresholds = false;
     double thresholds[a2::kLimitCount] = {};

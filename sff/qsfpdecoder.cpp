@@ -2,6 +2,7 @@
 
 #include "checkcodes.h"
 #include "family.h"
+#include "fieldshow.h"
 #include "qsfpcodes.h"
 #include "qsfpdiagnostics.h"
 #include "textfields.h"
@@ -13,6 +14,8 @@ namespace sff {
 namespace qsfp {
 
 namespace {
+
+using namespace fields;
 
 const Page kPage00{page00::kPage};
 
@@ -183,99 +186,11 @@ struct Context {
     bool holdsPage0(Span span) const { return image.holds(kDevice, span, kPage00); }
 };
 
-void warn(Field &field, const QString &note, Status status = Status::Warning)
-{
-    if (status > field.status) {
-        field.status = status;
-        field.note = note;
-    }
-}
-
-void showBits(Field &field, const BitNames &bits, const Words &w)
-{
-    field.value = bits.names.isEmpty() ? w(QT_TRANSLATE_NOOP("Sff", "none")) : bits.names.join(QLatin1String(", "));
-    if (!bits.unallocated.isEmpty()) {
-        QStringList numbers;
-        for (int bit : bits.unallocated)
-            numbers.append(QString::number(bit));
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Bits without a meaning are set: %1")).arg(numbers.join(QLatin1String(", "))));
-    }
-}
-
-void showCode(Field &field, const CodeName &code, const Words &w)
-{
-    field.value = code.text;
-    if (code.kind == CodeKind::Reserved)
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "The code is not defined")));
-}
-
-void showNumber(Field &field, double number, const char *unit, const Words &w, int decimals = 0)
-{
-    if (number == 0) {
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "not specified"));
-        return;
-    }
-    field.value = QString::number(number, 'f', decimals);
-    field.unit = w(unit);
-}
-
-void showText(Field &field, const TextField &text, const Words &w)
-{
-    switch (text.state) {
-    case TextState::Unspecified:
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "unspecified"));
-        return;
-    case TextState::Blank:
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "blank"));
-        return;
-    case TextState::NulPadded:
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Padded with NULs instead of spaces")));
-        break;
-    case TextState::NotPrintable:
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Holds bytes outside printable ASCII")));
-        break;
-    case TextState::Clean:
-        break;
-    }
-    field.value = text.text.isEmpty() ? w(QT_TRANSLATE_NOOP("Sff", "blank")) : text.text;
-}
-
-void showOpaque(Field &field, const Words &w)
-{
-    if (field.raw.count('\0') == field.raw.size())
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "all zero"));
-    else if (field.raw.count('\xFF') == field.raw.size())
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "all FFh"));
-    else if (readText(field.raw).state == TextState::Clean)
-        field.value = QLatin1Char('"') + readText(field.raw).text + QLatin1Char('"');
-    else
-        field.value = field.length <= 4 ? QString::fromLatin1(field.raw.toHex(' ').toUpper())
-                                        : w(QT_TRANSLATE_NOOP("Sff", "vendor data"));
-}
-
-void showQuantity(Field &field, int quantity, double value, const Words &w)
-{
-    field.value = formatQuantity(quantity, value);
-    field.unit = quantityUnit(quantity, w);
-    if (quantity >= a2::kTxPower)
-        field.detail = formatDbm(value, w);
-}
-
 void judge(Field &field, int quantity, int lane, const Context &c)
 {
     const Diagnostics &d = c.diagnostics;
-    if (!d.hasThresholds || !thresholdsSet(d.thresholds[quantity]))
-        return;
-    const double value = d.value(quantity, lane);
-    const double(&limits)[4] = d.thresholds[quantity];
-    if (value > limits[a2::kHighAlarm])
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Above the high alarm threshold")), Status::Error);
-    else if (value < limits[a2::kLowAlarm])
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Below the low alarm threshold")), Status::Error);
-    else if (value > limits[a2::kHighWarning])
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Above the high warning threshold")));
-    else if (value < limits[a2::kLowWarning])
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Below the low warning threshold")));
+    if (d.hasThresholds)
+        fields::judge(field, d.value(quantity, lane), d.thresholds[quantity], c.w);
 }
 
 void showFlags(Field &field, const BitNames &bits, bool alarms, bool warnings, const Words &w)
@@ -510,43 +425,6 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
     }
 }
 
-Finding checkCodeFinding(const ModuleImage &image, const CheckCodeSpan &code, const QString &key, const char *text,
-                         const char *fix, const Words &w)
-{
-    const CheckCodeState state = checkCode(image, code);
-    Finding finding;
-    if (!state.held || state.ok())
-        return finding;
-    finding.key = key;
-    finding.status = Status::Error;
-    finding.device = code.device;
-    finding.offset = code.at;
-    finding.text = w(text).arg(hexCode(state.stored), hexCode(state.computed));
-    finding.fixText = w(fix);
-    finding.fix = {{code.device, code.at, QByteArray(1, char(state.computed)), Page{code.page}}};
-    return finding;
-}
-
-Finding paddingFinding(const ModuleImage &image, Span text, const QString &key, const QString &name, const Words &w)
-{
-    Finding finding;
-    const TextField field = readText(image.bytes(kDevice, text, kPage00));
-    if (field.state != TextState::NulPadded)
-        return finding;
-    finding.key = QStringLiteral("text_padding:") + key;
-    finding.device = kDevice;
-    finding.offset = text.offset;
-    finding.text = w(QT_TRANSLATE_NOOP("Sff", "%1 is padded with NULs instead of spaces: hosts may show it cut short."))
-                       .arg(name);
-    finding.fixText = w(QT_TRANSLATE_NOOP("Sff", "Pad with spaces"));
-    finding.fix = {{kDevice, text.offset, field.repaired, kPage00}};
-    ModuleImage fixed = image;
-    applyEdits(fixed, finding.fix);
-    for (const CheckCodeSpan &code : {kCcBase, kCcExt})
-        if (code.covered().contains(text.offset) && recomputeCheckCode(fixed, code))
-            finding.fix.append({code.device, code.at, fixed.bytes(code.device, {code.at, 1}, kPage00), kPage00});
-    return finding;
-}
 
 }  // namespace
 
@@ -640,11 +518,12 @@ QVector<Finding> hostFindings(const ModuleImage &image, const Words &w)
     for (const Span span : {page00::kVendorName, page00::kPartNumber, page00::kRevision, page00::kSerialNumber}) {
         const Entry *entry = entryAt(Address{kDevice, span.offset, kPage00});
         if (image.holds(kDevice, span, kPage00))
-            add(paddingFinding(image, span, entry->key, entryName(*entry, w), w));
+            add(paddingFinding(image, kDevice, kPage00, span, entry->key, entryName(*entry, w), {kCcBase, kCcExt}, w));
     }
     const Span lot{page00::kDateCode.offset + 6, 2};
     if (image.holds(kDevice, lot, kPage00))
-        add(paddingFinding(image, lot, QStringLiteral("date_code"), w(QT_TRANSLATE_NOOP("Sff", "The lot code")), w));
+        add(paddingFinding(image, kDevice, kPage00, lot, QStringLiteral("date_code"),
+                           w(QT_TRANSLATE_NOOP("Sff", "The lot code")), {kCcBase, kCcExt}, w));
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding &a, const Finding &b) { return a.status > b.status; });
     return findings;

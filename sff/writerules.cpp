@@ -1,5 +1,6 @@
 #include "writerules.h"
 
+#include "cmismap.h"
 #include "qsfpmap.h"
 
 namespace sff {
@@ -17,6 +18,8 @@ QVector<Span> writtenSpans(const Region &region, Family family)
 {
     if (family == Family::Qsfp && region.device == qsfp::kDevice)
         return region.upper ? whole(region) : QVector<Span>{qsfp::lower::kWritable};
+    if (family == Family::Cmis && region.device == cmis::kDevice)
+        return region.upper ? whole(region) : QVector<Span>{cmis::lower::kWritable};
     if (region.device == kDeviceA2) {
         if (!region.upper)
             return {Span{0, kPasswordEntry.offset}};  // up to the password entry and the page select
@@ -44,23 +47,17 @@ QVector<Span> keptSpans(const Region &region, Family family)
 
 bool holdsDiagnosticsSettings(const Region &region, Family family)
 {
-    if (family == Family::Qsfp)
-        return region == Region::upperOf(qsfp::kDevice, Page{qsfp::page03::kPage});
-    return family == Family::Sfp && region == kRegionA2Low;
+    return familyTraits(family).diagnosticsSettings.contains(normalizedRegion(region, family));
 }
 
 PasswordEntry passwordEntryOf(Family family)
 {
-    if (family == Family::Qsfp)
-        return {qsfp::kPasswordDevice, qsfp::kPasswordEntry};
-    return {kPasswordDevice, kPasswordEntry};
+    return familyTraits(family).password;
 }
 
 WriteTiming writeTimingOf(Family family)
 {
-    if (family == Family::Qsfp)
-        return {qsfp::kMaxWriteBytes, qsfp::kWriteCycleMs};
-    return {};
+    return familyTraits(family).writeTiming;
 }
 
 int spanBytes(const QVector<Span> &spans)

@@ -8,10 +8,10 @@
 // A2 Low only the thresholds, calibration and CC_DMI are kept: the values,
 // status and flags after them are the module's own. Of an A2h upper page the
 // user memory is kept, not the vendor's control bytes at its end. Of a QSFP
-// module's lower page only the controls and masks are written and kept; its
-// upper pages are written whole.
+// or a CMIS module's lower page only the controls and masks are written and
+// kept; its upper pages are written whole.
 
-#include "family.h"
+#include "familytraits.h"
 
 #include <QVector>
 
@@ -22,21 +22,9 @@ QVector<Span> keptSpans(const Region &region, Family family);
 // The region holds the diagnostics' thresholds and calibration, which a write
 // changes only when the user says so (A2 Low of an SFP module).
 bool holdsDiagnosticsSettings(const Region &region, Family family);
-// Where a module takes its password: A2h 123-126 of an SFP module, the
-// lower page's 123-126 of a QSFP one.
-struct PasswordEntry {
-    quint8 device;
-    Span span;
-};
+// Where a module takes its password and how writes go out: the family's
+// (familytraits.h).
 PasswordEntry passwordEntryOf(Family family);
-
-// How a write goes out: transactions of at most `maxBytes`, never across an
-// 8-byte boundary; then the module's write cycle is waited for by polling
-// its address, or, where `cycleMs` is set, waited out by time.
-struct WriteTiming {
-    int maxBytes = 8;
-    int cycleMs = 0;
-};
 WriteTiming writeTimingOf(Family family);
 
 // How many bytes the spans hold.
