@@ -1,6 +1,7 @@
 #include "livediagnostics.h"
 
 #include "diagnosticvalues.h"
+#include "cmisdiagnostics.h"
 #include "family.h"
 #include "qsfpdiagnostics.h"
 #include "memorymap.h"
@@ -118,12 +119,59 @@ void LiveDiagnosticsBackend::refreshQsfp(SimulatedModule &module, double seconds
     }
 }
 
+void LiveDiagnosticsBackend::refreshCmis(SimulatedModule &module, double seconds)
+{
+    // The lower page's values and flags, page 11h's lanes of bank 0, judged
+    // by page 02h's thresholds.
+    using namespace sff;
+    using namespace sff::cmis;
+    auto &memory = module.memory(kDevice);
+    ModuleImage image;
+    const SimulatedModule::PageBytes page02 = module.pageBytes(kDevice, page02::kPage);
+    image.putRegion(Region::upperOf(kDevice, Page{page02::kPage}),
+                    QByteArray(reinterpret_cast<const char *>(page02.data()), int(page02.size())));
+    const cmis::Diagnostics limits = cmis::Diagnostics::of(image);
+
+    const double temperature = drifted(a2::kTemperature, seconds, 1.0);
+    const double vcc = drifted(a2::kVcc, seconds, 1.0);
+    putWord(&memory[lower::kTemperature.offset], rawOf(a2::kTemperature, temperature));
+    putWord(&memory[lower::kVcc.offset], rawOf(a2::kVcc, vcc));
+    // Temperature in bits 3-0 (high alarm first from bit 0), supply in bits 7-4.
+    const auto cmisFlags = [](quint8 sffOrder) {
+        quint8 bits = 0;
+        for (int i = 0; i < 4; ++i)
+            if (sffOrder & (0x8 >> i))
+                bits |= quint8(1 << i);
+        return bits;
+    };
+    memory[lower::kModuleFlags.offset] =
+        quint8(cmisFlags(flagsOf(temperature, limits.thresholds[a2::kTemperature], 0))
+               | cmisFlags(flagsOf(vcc, limits.thresholds[a2::kVcc], 0)) << 4);
+
+    SimulatedModule::PageBytes lanes = module.pageBytes(kDevice, page11::kPage, 0);
+    const struct {
+        int quantity;
+        Span (*span)(int);
+    } laneQuantities[] = {{a2::kTxPower, page11::txPower}, {a2::kTxBias, page11::txBias},
+                          {a2::kRxPower, page11::rxPower}};
+    for (const auto &quantity : laneQuantities)
+        for (int lane = 0; lane < cmis::kLanes; ++lane)
+            putWord(&lanes[quantity.span(lane).offset - kHalfSize],
+                    rawOf(quantity.quantity, drifted(quantity.quantity, seconds, kLaneSpread[lane % 4])));
+    module.setPageBytes(kDevice, page11::kPage, lanes, 0);
+}
+
 void LiveDiagnosticsBackend::refresh(SimulatedModule &module, double seconds)
 {
     using namespace sff;
     std::lock_guard<std::mutex> lock(mutex);
-    if (familyOfIdentifier(module.memory(kDeviceA0)[0]) == Family::Qsfp) {
+    const Family family = familyOfIdentifier(module.memory(kDeviceA0)[0]);
+    if (family == Family::Qsfp) {
         refreshQsfp(module, seconds);
+        return;
+    }
+    if (family == Family::Cmis) {
+        refreshCmis(module, seconds);
         return;
     }
     auto &memory = module.memory(kDeviceA2);

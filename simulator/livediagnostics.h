@@ -1,7 +1,8 @@
 #pragma once
 // Diagnostics that live, for the sample modules: their temperature, supply,
 // bias and powers (of each of a QSFP module's lanes) drift slowly and jitter
-// a little around their nominal figures, and the alarm and warning flags
+// a little around their nominal figures (of each of a CMIS module's
+// eight lanes too), and the alarm and warning flags
 // follow the module's thresholds.
 // The values are renewed whenever a programmer is opened, which the worker
 // does before every job, so that nothing changes in the middle of a read.
@@ -27,6 +28,7 @@ public:
 private:
     double drifted(int quantity, double seconds, double spread);
     void refreshQsfp(SimulatedModule &module, double seconds);
+    void refreshCmis(SimulatedModule &module, double seconds);
 
     std::mutex mutex;
     std::chrono::steady_clock::time_point start;

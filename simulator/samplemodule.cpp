@@ -1,4 +1,5 @@
 #include "samplemodule.h"
+#include "cmismap.h"
 #include "flatlayout.h"
 #include "qsfpmap.h"
 #include "simulatedmodule.h"
@@ -149,7 +150,110 @@ void qsfpPage03(Writer page)
             page.word(at(quantity.offset) + 2 * limit, quantity.limits[limit]);
 }
 
+// A 400GBASE-DR4 QSFP-DD module, CMIS 5.0, in ModuleReady.
+void cmisLowerPage(Writer lower)
+{
+    lower.put(0, {0x18, 0x50, 0x00, 0x07});  // QSFP-DD, CMIS 5.0, paged memory, ModuleReady, IntL deasserted
+    lower.word(14, 0x2400);                  // 36.0 degrees C
+    lower.word(16, 33000);                   // 3.3 V
+    lower.put(85, {0x02});                   // single-mode fibre
+    lower.put(86, {0x11, 0x1C, 0x84, 0x01});  // 400GAUI-8 C2M to 400GBASE-DR4: 8 host lanes, 4 media lanes
+    lower.put(90, {0x0D, 0x14, 0x21, 0x55});  // 100GAUI-2 C2M to 100GBASE-DR: 2 and 1 lanes, from host lanes 1, 3, 5, 7
+    lower.put(94, {0xFF});                   // end of the list
+}
+
+void cmisPage00(Writer upper)
+{
+    const auto at = [](int offset) { return offset - 128; };
+    upper.put(at(128), {0x18});
+    upper.text(at(129), 16, "VEXA");
+    upper.text(at(148), 16, "VX-QDD-400G-DR4");
+    upper.text(at(164), 2, "A");
+    upper.text(at(166), 16, "VXD2612090001");
+    upper.text(at(182), 8, "261209");
+    upper.text(at(190), 10, "");
+    upper.put(at(200), {0x80, 40, 0x00, 0x0C});  // power class 5, 10 W, separable media, MPO 1x12
+    upper.put(at(212), {0x06});                 // 1310 nm EML
+    upper.checkCode(at(128), at(222));
+}
+
+void cmisPage01(Writer page)
+{
+    const auto at = [](int offset) { return offset - 128; };
+    page.put(at(128), {1, 0, 1, 0});           // firmware 1.0, hardware 1.0
+    page.put(at(132), {0x05});                 // 500 m of single-mode fibre
+    page.word(at(138), 26200);                 // 1310 nm in 0.05 nm
+    page.word(at(140), 1300);                  // 6.5 nm in 0.005 nm
+    page.put(at(142), {0x00});                 // bank 0 only
+    page.put(at(151), {0x10});                 // average RX power
+    page.put(at(159), {0x03, 0x07});           // temperature and supply; bias, TX and RX power, bias in 2 uA
+    page.put(at(176), {0x01, 0x0F});           // media lanes the applications may start at
+    page.checkCode(at(130), at(255));
+}
+
+void cmisPage02(Writer page)
+{
+    const auto at = [](int offset) { return offset - 128; };
+    const struct {
+        int offset;
+        int limits[4];
+    } thresholds[] = {
+        {128, {0x4B00, 0xFB00, 0x4600, 0x0000}},  // temperature: 75, -5, 70, 0 degrees C
+        {136, {36300, 29700, 34650, 31350}},      // supply: 3.63, 2.97, 3.465, 3.135 V
+        {176, {28184, 891, 22387, 2239}},         // TX power: 4.5, -10.5, 3.5, -6.5 dBm
+        {184, {50000, 5000, 45000, 7500}},        // bias: 100, 10, 90, 15 mA
+        {192, {35481, 437, 28184, 871}},          // RX power: 5.5, -13.6, 4.5, -10.6 dBm
+    };
+    for (const auto &quantity : thresholds)
+        for (int limit = 0; limit < 4; ++limit)
+            page.word(at(quantity.offset) + 2 * limit, quantity.limits[limit]);
+    page.checkCode(at(128), at(255));
+}
+
+void cmisPage11(Writer page)
+{
+    const auto at = [](int offset) { return offset - 128; };
+    page.put(at(128), {0x44, 0x44, 0x44, 0x44});  // every data path activated
+    for (int lane = 0; lane < 8; ++lane) {
+        page.word(at(154) + 2 * lane, 10000 - 300 * lane);  // TX power about 0 dBm
+        page.word(at(170) + 2 * lane, 22500 + 250 * lane);  // bias about 45 mA
+        page.word(at(186) + 2 * lane, 5012 - 150 * lane);   // RX power about -3 dBm
+    }
+}
+
 }  // namespace
+
+sff::ModuleImage qsfpDdModuleImage()
+{
+    using sff::Page;
+    using sff::Region;
+    const auto region = [](void (*fill)(Writer)) {
+        std::array<std::uint8_t, sff::kHalfSize> bytes{};
+        fill(Writer(bytes.data()));  // the pages' writers count from byte 128 themselves
+        return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size()));
+    };
+    sff::ModuleImage image;
+    image.putRegion(sff::kRegionA0Low, region(cmisLowerPage));
+    image.putRegion(Region::upperOf(sff::kDeviceA0, Page{0}), region(cmisPage00));
+    image.putRegion(Region::upperOf(sff::kDeviceA0, Page{1}), region(cmisPage01));
+    image.putRegion(Region::upperOf(sff::kDeviceA0, Page{2}), region(cmisPage02));
+    image.putRegion(Region::upperOf(sff::kDeviceA0, Page{0x10, 0}), QByteArray(sff::kHalfSize, '\0'));
+    image.putRegion(Region::upperOf(sff::kDeviceA0, Page{0x11, 0}), region(cmisPage11));
+    return image;
+}
+
+void makeCmisModule(SimulatedModule &module)
+{
+    using namespace sff::cmis;
+    for (int page : {page00::kPage, page01::kPage, page02::kPage})
+        module.addPage(kDevice, page);
+    for (int page : {page10::kPage, page11::kPage})
+        module.addBankedPage(kDevice, page, 1);
+    module.setPasswordEntry(kPasswordDevice, kPasswordEntry.offset);
+    module.setReadOnly(kDevice, lower::kReadOnlyStatus.offset, lower::kReadOnlyStatus.length);
+    module.setReadOnly(kDevice, lower::kReadOnlyAdvertising.offset, lower::kReadOnlyAdvertising.length);
+    module.setMaxWriteBytes(kMaxWriteBytes);
+}
 
 QByteArray qsfp28ModuleImage()
 {
@@ -228,11 +332,17 @@ sff::ModuleImage moduleRegions(const SimulatedModule &module)
         image.put(sff::kDeviceA0, 0, QByteArray(reinterpret_cast<const char *>(memory.data()), sff::kHalfSize));
         image.putRegion(sff::Region::upperOf(sff::kDeviceA0, sff::Page{0}),
                         QByteArray(reinterpret_cast<const char *>(memory.data()) + sff::kHalfSize, sff::kHalfSize));
+        const auto put = [&image, &module](int page, int bank) {
+            const SimulatedModule::PageBytes bytes = module.pageBytes(SimulatedModule::kDeviceA0, page, qMax(bank, 0));
+            image.putRegion(sff::Region::upperOf(sff::kDeviceA0, sff::Page{page, bank}),
+                            QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())));
+        };
         for (int page : module.pages(SimulatedModule::kDeviceA0)) {
-            const SimulatedModule::PageBytes bytes = module.pageBytes(SimulatedModule::kDeviceA0, page);
-            if (page != 0)
-                image.putRegion(sff::Region::upperOf(sff::kDeviceA0, sff::Page{page}),
-                                QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())));
+            const int banks = module.banksOf(SimulatedModule::kDeviceA0, page);
+            if (page != 0 && banks == 0)
+                put(page, sff::kNoBank);
+            for (int bank = 0; bank < banks; ++bank)
+                put(page, bank);
         }
         return image;
     }
@@ -256,7 +366,7 @@ void setModuleRegions(SimulatedModule &module, const sff::ModuleImage &image)
         if (region.isPaged() && region.page.number != 0) {
             SimulatedModule::PageBytes page{};
             std::copy_n(reinterpret_cast<const std::uint8_t *>(bytes.constData()), page.size(), page.begin());
-            module.setPageBytes(region.device, region.page.number, page);
+            module.setPageBytes(region.device, region.page.number, page, qMax(region.page.bank, 0));
             continue;
         }
         auto &memory = module.memory(region.device);

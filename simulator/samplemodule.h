@@ -22,6 +22,16 @@ QByteArray qsfp28ModuleImage();
 // monitors, four-byte writes and the software reset bit.
 void makeQsfpModule(SimulatedModule &module);
 
+// A 400GBASE-DR4 QSFP-DD module (CMIS 5.0) of our own making, in
+// ModuleReady: the lower page with two applications, pages 00h-02h with
+// correct check codes and thresholds, and bank 0's pages 10h and 11h with
+// eight lanes of diagnostics.
+sff::ModuleImage qsfpDdModuleImage();
+// What makes a simulated module a CMIS one: pages 01h and 02h, banked pages
+// 10h and 11h (one bank), the password entry at lower bytes 122-125,
+// read-only status and advertising, eight-byte writes.
+void makeCmisModule(SimulatedModule &module);
+
 // The pages of an SFP module's A2h: 00h and 01h of user memory (01h blank)
 // and a vendor page 80h that ignores writes.
 void addUserPages(SimulatedModule &module);
@@ -32,7 +42,8 @@ void setModuleImage(SimulatedModule &module, const QByteArray &image);
 
 // Module memory with the pages that hold anything: the 512 bytes, and the
 // EEPROM pages of A2h other than 00h unless they are blank; of a QSFP module
-// the lower page and its pages 00h-03h. A module image
+// the lower page and its pages 00h-03h; of a CMIS module its pages and each
+// bank of its banked pages. A module image
 // holding a2-high or a2-page-00 gives page 00h; its other A2h pages go to the
 // pages the module has.
 sff::ModuleImage moduleRegions(const SimulatedModule &module);

@@ -1,5 +1,7 @@
 #include "simulatedmodule.h"
 
+#include <algorithm>
+
 SimulatedModule::SimulatedModule() = default;
 
 bool SimulatedModule::isPasswordEntry(std::uint8_t address, std::uint8_t byteAddress) const
@@ -54,14 +56,46 @@ void SimulatedModule::addPage(std::uint8_t address, int page, PageKind kind)
     DeviceState &d = device(address);
     d.paged = true;
     if (page != 0)
-        d.pages[page] = UpperPage{kind, {}, nullptr};
+        d.pages[{-1, page}] = UpperPage{kind, {}, nullptr};
 }
 
 void SimulatedModule::addRegisterPage(std::uint8_t address, int page, std::shared_ptr<RegisterPage> registers)
 {
     DeviceState &d = device(address);
     d.paged = true;
-    d.pages[page] = UpperPage{PageKind::ReadOnly, {}, std::move(registers)};
+    d.pages[{-1, page}] = UpperPage{PageKind::ReadOnly, {}, std::move(registers)};
+}
+
+void SimulatedModule::addBankedPage(std::uint8_t address, int page, int banks, PageKind kind)
+{
+    DeviceState &d = device(address);
+    d.paged = true;
+    d.banks = std::max(d.banks, banks);
+    for (int bank = 0; bank < banks; ++bank)
+        d.pages[{bank, page}] = UpperPage{kind, {}, nullptr};
+}
+
+int SimulatedModule::banksOf(std::uint8_t address, int page) const
+{
+    const DeviceState &d = address == kDeviceA0 ? a0 : a2;
+    int banks = 0;
+    for (const auto &entry : d.pages)
+        if (entry.first.second == page && entry.first.first >= 0)
+            ++banks;
+    return banks;
+}
+
+int SimulatedModule::selectedBank(std::uint8_t address) const
+{
+    return (address == kDeviceA0 ? a0 : a2).selectedBank;
+}
+
+SimulatedModule::UpperPage *SimulatedModule::findPage(DeviceState &d, int page, int bank)
+{
+    auto found = d.pages.find({-1, page});
+    if (found == d.pages.end())
+        found = d.pages.find({bank, page});
+    return found == d.pages.end() ? nullptr : &found->second;
 }
 
 bool SimulatedModule::hasPages(std::uint8_t address) const
@@ -76,25 +110,25 @@ std::vector<int> SimulatedModule::pages(std::uint8_t address) const
     if (d.paged)
         list.push_back(0);
     for (const auto &entry : d.pages)
-        list.push_back(entry.first);
+        if (std::find(list.begin(), list.end(), entry.first.second) == list.end())
+            list.push_back(entry.first.second);
+    std::sort(list.begin(), list.end());
     return list;
 }
 
-SimulatedModule::PageBytes SimulatedModule::pageBytes(std::uint8_t address, int page) const
+SimulatedModule::PageBytes SimulatedModule::pageBytes(std::uint8_t address, int page, int bank) const
 {
-    const DeviceState &d = address == kDeviceA0 ? a0 : a2;
-    const auto found = d.pages.find(page);
-    if (found == d.pages.end())
+    const UpperPage *found = findPage(const_cast<DeviceState &>(address == kDeviceA0 ? a0 : a2), page, bank);
+    if (!found)
         return {};
-    return found->second.registers ? found->second.registers->snapshot() : found->second.bytes;
+    return found->registers ? found->registers->snapshot() : found->bytes;
 }
 
-void SimulatedModule::setPageBytes(std::uint8_t address, int page, const PageBytes &bytes)
+void SimulatedModule::setPageBytes(std::uint8_t address, int page, const PageBytes &bytes, int bank)
 {
-    DeviceState &d = device(address);
-    const auto found = d.pages.find(page);
-    if (found != d.pages.end() && !found->second.registers)
-        found->second.bytes = bytes;
+    UpperPage *found = findPage(device(address), page, bank);
+    if (found && !found->registers)
+        found->bytes = bytes;
 }
 
 int SimulatedModule::selectedPage(std::uint8_t address) const
@@ -106,8 +140,7 @@ SimulatedModule::UpperPage *SimulatedModule::upperPage(DeviceState &d, std::uint
 {
     if (address < kPageSize128 || !d.paged || d.selectedPage == 0)
         return nullptr;
-    const auto found = d.pages.find(d.selectedPage);
-    return found == d.pages.end() ? nullptr : &found->second;
+    return findPage(d, d.selectedPage, d.selectedBank);
 }
 
 const SimulatedModule::UpperPage *SimulatedModule::upperPage(const DeviceState &d, std::uint8_t address) const
@@ -135,6 +168,7 @@ void SimulatedModule::powerCycle()
     sclHeldUntil = 0;
     a0.busyUntil = a2.busyUntil = 0;
     a0.selectedPage = a2.selectedPage = 0;
+    a0.selectedBank = a2.selectedBank = 0;
     dead = false;
 }
 
@@ -310,6 +344,8 @@ std::uint8_t SimulatedModule::readable(std::uint8_t address, std::uint8_t byteAd
     const DeviceState &d = address == kDeviceA0 ? a0 : a2;
     if (d.paged && byteAddress == kPageSelect)
         return static_cast<std::uint8_t>(d.selectedPage);
+    if (d.banks > 0 && byteAddress == kBankSelect)
+        return static_cast<std::uint8_t>(d.selectedBank);
     if (const UpperPage *page = upperPage(d, byteAddress))
         return page->registers ? page->registers->snapshot()[byteAddress - kPageSize128]
                                : page->bytes[byteAddress - kPageSize128];
@@ -369,8 +405,14 @@ void SimulatedModule::commitWrite(Time now)
             reset();
             continue;
         }
+        // The bank comes first in a write of both, so the page is judged in its bank.
+        if (d.banks > 0 && address == kBankSelect) {
+            if (value < d.banks)
+                d.selectedBank = value;
+            continue;
+        }
         if (d.paged && address == kPageSelect) {
-            if (value == 0 || d.pages.count(value))
+            if (value == 0 || findPage(d, value, d.selectedBank))
                 d.selectedPage = value;
             continue;
         }

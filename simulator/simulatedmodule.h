@@ -23,7 +23,9 @@
 // the number it can serve) and chooses what its upper half shows. Page 00h is
 // the upper half of memory(); other pages are EEPROM, read-only (acknowledged
 // writes that change nothing, as vendor pages are) or registers with
-// behaviour of their own.
+// behaviour of their own. A device given banked pages (CMIS modules) also
+// has a volatile bank select register at byte 126, which takes only the
+// number of a bank it has; a banked page shows the selected bank's bytes.
 
 #include <array>
 #include <chrono>
@@ -78,13 +80,21 @@ public:
     // Page 00h is memory()'s upper half; adding it only turns the select on.
     void addPage(std::uint8_t device, int page, PageKind kind = PageKind::Eeprom);
     void addRegisterPage(std::uint8_t device, int page, std::shared_ptr<RegisterPage> registers);
+    // A page of which each bank 0 to `banks` - 1 has its own bytes; byte 126
+    // selects the bank from then on.
+    static constexpr std::uint8_t kBankSelect = 126;
+    void addBankedPage(std::uint8_t device, int page, int banks, PageKind kind = PageKind::Eeprom);
     bool hasPages(std::uint8_t device) const;
-    // The pages a device has, 00h included once it has any.
+    // The pages a device has, 00h included once it has any, each once.
     std::vector<int> pages(std::uint8_t device) const;
-    // The bytes of a page other than 00h (for a register page, as they stand).
-    PageBytes pageBytes(std::uint8_t device, int page) const;
-    void setPageBytes(std::uint8_t device, int page, const PageBytes &bytes);
+    // How many banks a page has: 0 for an unbanked page.
+    int banksOf(std::uint8_t device, int page) const;
+    // The bytes of a page other than 00h (for a register page, as they
+    // stand); `bank` for a banked page.
+    PageBytes pageBytes(std::uint8_t device, int page, int bank = 0) const;
+    void setPageBytes(std::uint8_t device, int page, const PageBytes &bytes, int bank = 0);
     int selectedPage(std::uint8_t device) const;
+    int selectedBank(std::uint8_t device) const;
 
     // Write cycle: after each stored page the module refuses its address
     // for this long (5 ms unless set).
@@ -151,7 +161,9 @@ private:
         std::array<std::uint8_t, kDeviceSize> memory{};
         bool paged = false;
         int selectedPage = 0;
-        std::map<int, UpperPage> pages;  // other than 00h
+        int banks = 0;  // of the banked pages; 0: byte 126 is no bank select
+        int selectedBank = 0;
+        std::map<std::pair<int, int>, UpperPage> pages;  // (bank, page) other than 00h; bank -1 when unbanked
         std::uint8_t pointer = 0;
         int acceptBeforeRefusing = 0;
         int refusedSelections = 0;
@@ -170,6 +182,7 @@ private:
     std::uint8_t readForHost(std::uint8_t device, std::uint8_t address, Time now);
     // The page a byte of the upper half lives in, or nullptr for memory().
     UpperPage *upperPage(DeviceState &d, std::uint8_t address);
+    static UpperPage *findPage(DeviceState &d, int page, int bank);
     const UpperPage *upperPage(const DeviceState &d, std::uint8_t address) const;
     void stretch(Time now);
     void commitWrite(Time now);

@@ -32,8 +32,8 @@ bool saveImage(const SimulatedModule &module, const QString &path)
 }
 
 // What sits in the socket: an SFP module with the pages of A2h, a tunable
-// one that also has the laser's page 02h, or a QSFP28 module.
-enum class ModuleKind { Sample, Tunable, Qsfp };
+// one that also has the laser's page 02h, a QSFP28 module or a QSFP-DD one.
+enum class ModuleKind { Sample, Tunable, Qsfp, Cmis };
 
 // A fresh module holding `image`, kept in the file at `path` if there is one.
 std::shared_ptr<SimulatedModule> makeModule(ModuleKind kind, const sff::ModuleImage &image, const QString &path)
@@ -41,6 +41,8 @@ std::shared_ptr<SimulatedModule> makeModule(ModuleKind kind, const sff::ModuleIm
     auto module = std::make_shared<SimulatedModule>();
     if (kind == ModuleKind::Qsfp)
         makeQsfpModule(*module);
+    else if (kind == ModuleKind::Cmis)
+        makeCmisModule(*module);
     else
         addUserPages(*module);
     if (kind == ModuleKind::Tunable)
@@ -61,7 +63,8 @@ bool readImage(const QString &path, sff::ModuleImage *image, ModuleKind *kind, Q
     const QString rule = QStringLiteral("a simulator file holds the four tables of an SFP module, as 512 bytes "
                                         "(device 0x50 bytes 0 to 255, then device 0x51 bytes 0 to 255) or as the "
                                         "tool's dump, which may add pages of A2h; or a QSFP module (byte 0 0Ch, "
-                                        "0Dh or 11h) as ethtool's 256 or 640 bytes or as the tool's dump");
+                                        "0Dh or 11h) as ethtool's 256 or 640 bytes or as the tool's dump; or a "
+                                        "CMIS module (byte 0 18h, 19h, 1Eh, ...) as the tool's dump");
     LoadedImage loaded;
     QString problem;
     if (!ImageFile::readImage(path, &loaded, &problem)) {
@@ -69,14 +72,16 @@ bool readImage(const QString &path, sff::ModuleImage *image, ModuleKind *kind, Q
         return false;
     }
     sff::ModuleImage held = loaded.image();
-    if (sff::familyOf(held) == sff::Family::Qsfp) {
+    const sff::Family family = sff::familyOf(held);
+    if (family != sff::Family::Sfp) {
         const sff::Region page00 = sff::Region::upperOf(sff::kDeviceA0, sff::Page{0});
         if (!held.holdsRegion(sff::kRegionA0Low) || !held.holdsRegion(page00)) {
-            *error = QStringLiteral("%1: %2 holds no lower page and page 00h of a QSFP module: %3")
-                         .arg(kSimulatorVariable, path, rule);
+            *error = QStringLiteral("%1: %2 holds no lower page and page 00h of a %3 module: %4")
+                         .arg(kSimulatorVariable, path,
+                              sff::familyTitle(family, sff::Words(sff::Language::English)), rule);
             return false;
         }
-        *kind = ModuleKind::Qsfp;
+        *kind = family == sff::Family::Qsfp ? ModuleKind::Qsfp : ModuleKind::Cmis;
         *image = held;
         return true;
     }
@@ -121,13 +126,16 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
     }
 
     const bool sample = setting == QLatin1String("1");
-    ModuleKind kind = setting == QLatin1String("tunable")  ? ModuleKind::Tunable
-                      : setting == QLatin1String("qsfp28") ? ModuleKind::Qsfp
-                                                           : ModuleKind::Sample;
+    ModuleKind kind = setting == QLatin1String("tunable")   ? ModuleKind::Tunable
+                      : setting == QLatin1String("qsfp28")  ? ModuleKind::Qsfp
+                      : setting == QLatin1String("qsfp-dd") ? ModuleKind::Cmis
+                                                            : ModuleKind::Sample;
     sff::ModuleImage image;
     if (kind == ModuleKind::Qsfp) {
         QString unused;
         sff::fromRawLayout(qsfp28ModuleImage(), &image, &unused);
+    } else if (kind == ModuleKind::Cmis) {
+        image = qsfpDdModuleImage();
     } else {
         image = sff::ModuleImage::fromBytes(kind == ModuleKind::Tunable ? tunableModuleImage() : sampleModuleImage());
     }

@@ -9,13 +9,18 @@
 //   VEXA_SIMULATOR=qsfp28     the same with a 100GBASE-LR4 QSFP28 module
 //                             (SFF-8636): pages 00h-03h, four lanes of live
 //                             diagnostics;
+//   VEXA_SIMULATOR=qsfp-dd    the same with a 400GBASE-DR4 QSFP-DD module
+//                             (CMIS 5.0) in ModuleReady: pages 00h-02h,
+//                             bank 0's pages 10h and 11h, eight lanes of live
+//                             diagnostics;
 //   VEXA_SIMULATOR=/path/file the module's memory lives in that file, loaded
 //                             at start (a missing file starts as the sample
 //                             module) and saved back atomically after every
 //                             stored write: 512 bytes (device 0x50 then 0x51),
 //                             or the tool's dump once a page of A2h beyond 00h
 //                             holds anything; a file whose byte 0 names a QSFP
-//                             module holds one, kept in ethtool's 640 bytes.
+//                             module holds one, kept in ethtool's 640 bytes;
+//                             one naming a CMIS module, in the tool's dump.
 // Every simulated SFP module has A2h pages 00h and 01h of user memory and a
 // vendor page 80h that ignores writes.
 // Unset, empty or 0 leaves the simulator off.
