@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include "aboutdialog.h"
+#include "familytraits.h"
 #include "fieldmappers.h"
 #include "imagefile.h"
 #include "memorymap.h"
@@ -32,11 +33,10 @@
 namespace {
 
 constexpr int kBufferCount = 3;
-// The table selector's items: the four tables, a page of A2h, then a QSFP
-// module's lower page and one of its upper pages.
+// The table selector's items: the four tables, a page of A2h, then the
+// entries of the paged families (sff::selectorEntries()).
 constexpr int kSelectorA2Page = 4;
-constexpr int kSelectorLowerPage = 5;
-constexpr int kSelectorUpperPage = 6;
+constexpr int kSelectorFamilies = 5;
 constexpr int kSectionSize = 18;
 const char kLastOpenedDir[] = "gui/last_opened_dir";
 const char kLastSavedDir[] = "gui/last_saved_dir";
@@ -80,8 +80,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         &settingsDialog, &SettingsDialog::programmerWarning, this,
         [this](const QString &text) { QMessageBox::warning(this, tr("Warning"), text); }, Qt::QueuedConnection);
 
+    for (const sff::SelectorEntry &entry : sff::selectorEntries())
+        ui->cb_table->addItem(sff::Words(sff::Language::Translated)(entry.title));
     ui->sb_page->hide();
+    ui->sb_bank->hide();
     connect(ui->sb_page, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::applySelectedRegion);
+    connect(ui->sb_bank, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::applySelectedRegion);
     connect(ui->sb_addr_start, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStart);
     connect(ui->sb_addr_stop, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStop);
 
@@ -178,10 +182,13 @@ sff::Region MainWindow::selectedRegion() const
     const int index = ui->cb_table->currentIndex();
     if (index == kSelectorA2Page)
         return sff::Region::upperOf(sff::kDeviceA2, sff::Page{ui->sb_page->value()});
-    if (index == kSelectorLowerPage)
-        return sff::kRegionA0Low;
-    if (index == kSelectorUpperPage)
-        return sff::Region::upperOf(sff::kDeviceA0, sff::Page{ui->sb_page->value()});
+    if (index >= kSelectorFamilies) {
+        const sff::SelectorEntry entry = sff::selectorEntries().value(index - kSelectorFamilies);
+        if (!entry.upper)
+            return sff::kRegionA0Low;
+        return sff::Region::upperOf(sff::kDeviceA0,
+                                    sff::Page{ui->sb_page->value(), entry.banked ? ui->sb_bank->value() : sff::kNoBank});
+    }
     return sff::regionOfTable(index);
 }
 
@@ -190,11 +197,22 @@ void MainWindow::showRegion(const sff::Region &region)
     const int table = sff::tableOfRegion(region);
     if (table < 0)
         ui->sb_page->setValue(region.page.number);
+    if (region.page.isBanked())
+        ui->sb_bank->setValue(region.page.bank);
     int index = table;
-    if (table < 0)
-        index = region.device == sff::kDeviceA2 ? kSelectorA2Page : kSelectorUpperPage;
-    else if (region == sff::kRegionA0Low && bufferFamily() == sff::Family::Qsfp)
-        index = kSelectorLowerPage;
+    const sff::Family family = bufferFamily();
+    const QVector<sff::SelectorEntry> entries = sff::selectorEntries();
+    for (int i = 0; i < entries.size(); ++i) {
+        const sff::SelectorEntry &entry = entries.at(i);
+        const bool fits = region.device == sff::kDeviceA0 && entry.family == family && entry.upper == region.upper
+                          && (!region.upper || entry.banked == region.page.isBanked());
+        if (fits && (table < 0 || region == sff::kRegionA0Low)) {
+            index = kSelectorFamilies + i;
+            break;
+        }
+    }
+    if (index < 0)
+        index = kSelectorA2Page;
     ui->cb_table->setCurrentIndex(index);
 }
 
@@ -214,7 +232,10 @@ void MainWindow::showRangeAndChecksum()
 
 void MainWindow::on_cb_table_currentIndexChanged(int index)
 {
-    ui->sb_page->setVisible(index == kSelectorA2Page || index == kSelectorUpperPage);
+    const sff::SelectorEntry entry = sff::selectorEntries().value(index - kSelectorFamilies);
+    const bool family = index >= kSelectorFamilies;
+    ui->sb_page->setVisible(index == kSelectorA2Page || (family && entry.upper));
+    ui->sb_bank->setVisible(family && entry.banked);
     applySelectedRegion();
 }
 
@@ -315,6 +336,9 @@ void MainWindow::retranslateWindow()
 {
     const int table = ui->cb_table->currentIndex();
     ui->retranslateUi(this);
+    const QVector<sff::SelectorEntry> entries = sff::selectorEntries();
+    for (int i = 0; i < entries.size(); ++i)
+        ui->cb_table->setItemText(kSelectorFamilies + i, sff::Words(sff::Language::Translated)(entries.at(i).title));
     ui->cb_table->setCurrentIndex(table);
     if (currentModel()) {
         bindMappers();

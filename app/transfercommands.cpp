@@ -131,7 +131,8 @@ void MainWindow::log(SFPThread::LogType log_type, QString msg, QByteArray data, 
             appendPlain(tr("Module family: %1\n")
                             .arg(sff::familyTitle(bufferFamily(), sff::Words(sff::Language::Translated))));
         showFamily();
-        if (bufferFamily() == sff::Family::Qsfp && currentModel()->region() == sff::kRegionA0Low)
+        // A lower page read as an SFP module's A0 Low is shown in its family's words.
+        if (bufferFamily() != sff::Family::Sfp && currentModel()->region() == sff::kRegionA0Low)
             showRegion(sff::kRegionA0Low);
         break;
     case SFPThread::kLogWrited:

@@ -1,7 +1,7 @@
 #include "seriesrun.h"
 
+#include "familytraits.h"
 #include "memorymap.h"
-#include "qsfpmap.h"
 #include "textfields.h"
 #include "writerules.h"
 
@@ -21,10 +21,8 @@ struct IdentityFields {
 
 IdentityFields identityFields(sff::Family family)
 {
-    using namespace sff;
-    if (family == Family::Qsfp)
-        return {qsfp::page00::kVendorName, qsfp::page00::kPartNumber, qsfp::page00::kSerialNumber};
-    return {a0::kVendorName, a0::kPartNumber, a0::kSerialNumber};
+    const sff::FamilyTraits &traits = sff::familyTraits(family);
+    return {traits.vendorName, traits.partNumber, traits.serialNumber};
 }
 
 }  // namespace

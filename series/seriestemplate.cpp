@@ -4,7 +4,7 @@
 #include "imagefile.h"
 #include "memorymap.h"
 #include "moduleimage.h"
-#include "qsfpmap.h"
+#include "familytraits.h"
 #include "textfields.h"
 
 #include <QDir>
@@ -14,12 +14,19 @@ bool SeriesTemplate::load(const QString &fileName, SeriesTemplate *loaded, QStri
     LoadedImage image;
     if (!ImageFile::readImage(fileName, &image, error))
         return false;
+    const sff::Family family = sff::familyOf(image.image());
+    if (!sff::familyTraits(family).series) {
+        *error = tr("The template %1 is of a %2 module: a series does not program such modules")
+                     .arg(QDir::toNativeSeparators(fileName),
+                          sff::familyTitle(family, sff::Words(sff::Language::Translated)));
+        return false;
+    }
     *loaded = fromImage(image);
     if (loaded->isEmpty()) {
-        *error = sff::familyOf(image.image()) == sff::Family::Qsfp
-                     ? tr("The template %1 holds no page 00h, which a series writes into every QSFP module")
+        *error = family == sff::Family::Sfp
+                     ? tr("The template %1 holds no A0 Low, which a series writes into every module")
                            .arg(QDir::toNativeSeparators(fileName))
-                     : tr("The template %1 holds no A0 Low, which a series writes into every module")
+                     : tr("The template %1 holds no page 00h, which a series writes into every QSFP module")
                            .arg(QDir::toNativeSeparators(fileName));
         return false;
     }
@@ -30,12 +37,16 @@ SeriesTemplate SeriesTemplate::fromImage(const LoadedImage &loaded)
 {
     SeriesTemplate made;
     const sff::ModuleImage image = loaded.placed(sff::kRegionA0Low);
-    if (sff::familyOf(image) == sff::Family::Qsfp) {
-        const sff::Region page00 = sff::Region::upperOf(sff::qsfp::kDevice, sff::Page{sff::qsfp::page00::kPage});
-        if (image.holdsRegion(page00)) {
-            made.family_ = sff::Family::Qsfp;
-            made.image_.putRegion(page00, image.region(page00));
-            made.regions_ = {page00};
+    const sff::Family family = sff::familyOf(image);
+    const sff::FamilyTraits &traits = sff::familyTraits(family);
+    // A family a series does not program gives an empty template: nothing of it is written.
+    if (!traits.series)
+        return made;
+    if (family != sff::Family::Sfp) {
+        if (image.holdsRegion(traits.identity)) {
+            made.family_ = family;
+            made.image_.putRegion(traits.identity, image.region(traits.identity));
+            made.regions_ = {traits.identity};
         }
         return made;
     }
@@ -68,19 +79,21 @@ QByteArray SeriesTemplate::regionFor(const sff::Region &region, const QString &s
                                      const QByteArray &before) const
 {
     using namespace sff;
-    if (family_ != Family::Qsfp) {
+    if (family_ == Family::Sfp) {
         if (region == kRegionA0Low)
             return a0LowFor(serial, date);
         if (region == kRegionA2High)
             return a2HighFor(before);
         return image_.region(region);
     }
+    const FamilyTraits &traits = familyTraits(family_);
     ModuleImage module = ModuleImage::fromRegion(region, image_.region(region));
     const Page page = region.page;
-    module.write(qsfp::kDevice, qsfp::kSerialNumber.offset, encodeText(serial, qsfp::kSerialNumber.length), page);
+    const quint8 device = region.device;
+    module.write(device, traits.serialNumber.offset, encodeText(serial, traits.serialNumber.length), page);
     if (date.isValid()) {
-        const DateCode present = readDateCode(module.bytes(qsfp::kDevice, qsfp::kDateCode, page));
-        module.write(qsfp::kDevice, qsfp::kDateCode.offset, encodeDateCode(date, present.lot.text), page);
+        const DateCode present = readDateCode(module.bytes(device, traits.dateCode, page));
+        module.write(device, traits.dateCode.offset, encodeDateCode(date, present.lot.text), page);
     }
     recomputeCheckCodes(module);
     return module.region(region);
