@@ -130,7 +130,7 @@ QVector<Entry> build()
     add(page10::kLaneControls, Page{page10::kPage, 0}, QStringLiteral("lane_controls"),
         QT_TRANSLATE_NOOP("Sff", "Lane controls"), S::Controls, Kind::Opaque);
     add(page11::kDataPathStates, kLanePage, QStringLiteral("data_path_states"),
-        QT_TRANSLATE_NOOP("Sff", "Data path states"), S::StatusFlags, Kind::Opaque);
+        QT_TRANSLATE_NOOP("Sff", "Data path states"), S::StatusFlags, Kind::DataPathStates);
     for (int q : {a2::kTxBias, a2::kTxPower, a2::kRxPower})
         for (int lane = 0; lane < kLanes; ++lane) {
             const Span span = q == a2::kTxBias ? page11::txBias(lane) : q == a2::kTxPower ? page11::txPower(lane)
@@ -375,6 +375,19 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
         field.value = first & page01::kAverageRxPower ? w(QT_TRANSLATE_NOOP("Sff", "average"))
                                                       : w(QT_TRANSLATE_NOOP("Sff", "OMA"));
         break;
+    case Kind::DataPathStates: {
+        static const char *const kStates[8] = {
+            nullptr, "DPDeactivated", "DPInit", "DPDeinit", "DPActivated", "DPTxTurnOn", "DPTxTurnOff", "DPInitialized"};
+        QStringList lanes;
+        for (int lane = 0; lane < kLanes; ++lane) {
+            const int state = (quint8(field.raw.at(lane / 2)) >> (lane % 2 * 4)) & 0x0F;
+            lanes.append(state < 8 && kStates[state] ? QLatin1String(kStates[state]) : hexCode(quint8(state)));
+        }
+        field.value = lanes.count(lanes.first()) == lanes.size()
+                          ? w(QT_TRANSLATE_NOOP("Sff", "every lane %1")).arg(lanes.first())
+                          : lanes.join(QLatin1String(", "));
+        break;
+    }
     case Kind::Monitors: {
         static const char *const kModule[2] = {QT_TRANSLATE_NOOP("Sff", "temperature"),
                                                QT_TRANSLATE_NOOP("Sff", "supply voltage")};
@@ -453,10 +466,21 @@ Decoded decode(const ModuleImage &image, Language language)
 {
     const Words w(language);
     const Context c{image, w, Diagnostics::of(image), applications(image)};
+    // Entries after the end of the application list say nothing.
+    int lastApplication = kApplications + kMoreApplications - 1;
+    for (int i = 0; i < kApplications + kMoreApplications && lastApplication == kApplications + kMoreApplications - 1;
+         ++i) {
+        const Span span = i < kApplications ? lower::application(i) : page01::application(i - kApplications);
+        const Page page = i < kApplications ? Page() : kPage01;
+        if (image.holds(kDevice, span, page) && image.byte(kDevice, span.offset, page) == kEndOfApplications)
+            lastApplication = i;
+    }
     Decoded decoded;
     decoded.family = Family::Cmis;
     for (const Entry &entry : catalogue()) {
         if (!image.holds(kDevice, entry.span, entry.page))
+            continue;
+        if (entry.kind == Kind::Application && entry.index > lastApplication)
             continue;
         Field field;
         field.device = kDevice;

@@ -14,7 +14,7 @@ namespace cmis {
 enum class Kind {
     Identifier, Revision, MemoryModel, ModuleState, ModuleFlags, Value, Opaque, MediaType, Application, Text, Oui,
     DateCode, PowerClass, MaxPower, CableLength, Connector, MediaLanes, MediaTechnology, CheckCode, Version, Length,
-    Wavelength, WavelengthTolerance, PagesAdvertised, Characteristics, Monitors, Threshold
+    Wavelength, WavelengthTolerance, PagesAdvertised, Characteristics, Monitors, Threshold, DataPathStates
 };
 
 struct Entry {

@@ -89,6 +89,35 @@ private slots:
         QCOMPARE(sim->module->selectedPage(0x50), 3);
     }
 
+    // Banks: byte 126 takes only a bank the device has, a page is judged
+    // in the bank written with it, and each bank keeps its own bytes; a
+    // module without banked pages keeps byte 126 as it was (the QSFP
+    // password entry's last byte).
+    void bankedPagesTakeOnlyTheBanksTheyHave()
+    {
+        SimulatedModule &module = *sim->module;
+        makeCmisModule(module);
+        module.addBankedPage(0x50, 0x10, 2);
+        writeTransaction(0x50, 126, QByteArray("\x01\x10", 2));
+        QCOMPARE(readBack(0x50, 126, 2), QByteArray("\x01\x10", 2));
+        writeTransaction(0x50, 128, "bank1");
+        writeTransaction(0x50, 126, QByteArray("\x02\x11", 2));  // no bank 2: the bank stays, and page 11h has no bank 1
+        QCOMPARE(readBack(0x50, 126, 2), QByteArray("\x01\x10", 2));
+        writeTransaction(0x50, 126, QByteArray("\x00\x10", 2));
+        QCOMPARE(readBack(0x50, 128, 5), QByteArray(5, '\0'));
+        writeTransaction(0x50, 126, QByteArray("\x01\x02", 2));  // an unbanked page in any bank
+        QCOMPARE(readBack(0x50, 126, 2), QByteArray("\x01\x02", 2));
+        QCOMPARE(module.pageBytes(0x50, 0x10, 1)[0], std::uint8_t('b'));
+        module.powerCycle();
+        QCOMPARE(module.selectedBank(0x50), 0);
+
+        SimulatedModule qsfp;
+        makeQsfpModule(qsfp);
+        qsfp.memory(0x50)[126] = 0x5A;
+        QCOMPARE(qsfp.readable(0x50, 126), std::uint8_t(0x00));  // write-only password entry, as before
+        QCOMPARE(qsfp.banksOf(0x50, 0x03), 0);
+    }
+
     void pageWriteIsStoredAtTheStopAndWrapsWithinItsPage()
     {
         writeTransaction(0x50, 0x0D, "ABCDEF", false);

@@ -208,6 +208,45 @@ private slots:
         QCOMPARE(dataWrites, 32);
     }
 
+    // A CMIS module's banked page: the password to lower bytes 122-125, the
+    // bank and the page in one write to bytes 126 and 127, eight bytes a
+    // write, and the module's own bank and page (0, 0) selected again after.
+    void cmisBankedPageIsSelectedWithItsBankAndRestored()
+    {
+        makeCmisModule(*sim->module);
+        sim->module->addBankedPage(0x50, 0x10, 2);
+        sim->module->setPassword(kPassword);
+        worker->setWritePassword(QByteArray(reinterpret_cast<const char *>(kPassword.data()), 4));
+        worker->setPasswordEntry(0x50, 122);
+        worker->setWriteTiming(8, 1);
+        worker->setPage(0x10, 1);
+        worker->setVerify(true);
+        const QByteArray data = table(11);
+        write(data, 0x50, 128);
+        QVERIFY2(job->errors.isEmpty(), qPrintable(job->errors.join('\n')));
+        const auto bytesOf = [](const SimulatedModule::PageBytes &page) {
+            return QByteArray(reinterpret_cast<const char *>(page.data()), int(page.size()));
+        };
+        QCOMPARE(bytesOf(sim->module->pageBytes(0x50, 0x10, 1)), data);
+        QCOMPARE(bytesOf(sim->module->pageBytes(0x50, 0x10, 0)), QByteArray(128, '\0'));
+        QCOMPARE(sim->module->selectedPage(0x50), 0);
+        QCOMPARE(sim->module->selectedBank(0x50), 0);
+        QList<std::vector<std::uint8_t>> selections;
+        int passwordBytes = 0;
+        for (const I2cTransaction &t : sim->transactions()) {
+            const int first = t.byteAddress();
+            if (t.read || first < 0 || t.data().empty())
+                continue;
+            if (first == 126)
+                selections.append(t.data());
+            passwordBytes += first >= 122 && first <= 125 ? int(t.data().size()) : 0;
+            QVERIFY(first >= 126 || first + int(t.data().size()) <= 126);  // never 126-127 as data
+            QVERIFY(t.data().size() <= 8 && first % 8 + int(t.data().size()) <= 8);
+        }
+        QCOMPARE(passwordBytes, 4);
+        QCOMPARE(selections, (QList<std::vector<std::uint8_t>>{{1, 0x10}, {0, 0}}));
+    }
+
     // Without a verify, the write ends only once the module answers after
     // its last page: one that stopped answering did not keep it.
     void moduleGoneAfterTheLastPageFailsTheWrite()
