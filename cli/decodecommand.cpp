@@ -48,7 +48,9 @@ QString DecodeCommand::description() const
               "\n\n"
               "The first line names the module's family, which byte 0 (or the identifier in page 00h) tells: SFP "
               "modules (SFF-8472) or QSFP+ and QSFP28 modules (SFF-8636), whose identification is page 00h and "
-              "whose diagnostics are the lower page's four lanes, judged against page 03h.");
+              "whose diagnostics are the lower page's four lanes, judged against page 03h, or CMIS modules (QSFP-DD, "
+              "OSFP, QSFP112), with their module state, application advertisement, page check codes and eight "
+              "lanes of page 11h judged against page 02h.");
 }
 
 QList<QCommandLineOption> DecodeCommand::options() const

@@ -31,7 +31,12 @@ QString WriteCommand::description() const
               "A QSFP module (SFF-8636) takes its password in its lower page, bytes 123-126; of the lower page only "
               "the controls and masks (bytes 86-106) are written, its upper pages whole, four bytes at a time with "
               "the write cycle waited out after each. Page 03h holds the thresholds: it too needs "
-              "--allow-diagnostics.");
+              "--allow-diagnostics.\n\n"
+              "A CMIS module (QSFP-DD, OSFP, QSFP112) takes its password in its lower page, bytes 122-125; of the "
+              "lower page only the controls and masks (bytes 26-36) are written, its upper pages whole, eight bytes "
+              "at a time with the write cycle waited out after each. A banked page (bank-N-page-NN) is selected "
+              "with its bank in one write of bytes 126 and 127, and the module's own bank and page are selected "
+              "again after. Page 02h holds the thresholds: it needs --allow-diagnostics.");
 }
 
 QList<QCommandLineOption> WriteCommand::options() const
@@ -43,7 +48,7 @@ QList<QCommandLineOption> WriteCommand::options() const
                                QStringLiteral("P")),
             QCommandLineOption(QStringLiteral("no-verify"), tr("Do not read the tables back.")),
             QCommandLineOption(QStringLiteral("allow-diagnostics"),
-                               tr("Allow writing A2 Low, or a QSFP module's page 03h."))};
+                               tr("Allow writing A2 Low, a QSFP module's page 03h or a CMIS module's page 02h."))};
 }
 
 int WriteCommand::run(const QCommandLineParser &parser, Console &console)

@@ -406,22 +406,22 @@
         <translation>A2h (диагностика)</translation>
     </message>
     <message>
-        <source>QSFP Lower page</source>
-        <translation>QSFP Нижняя страница</translation>
-    </message>
-    <message>
-        <source>QSFP Upper page</source>
-        <translation>QSFP Верхняя страница</translation>
-    </message>
-    <message>
-        <source>The page of the upper half (A2h&apos;s, or a QSFP module&apos;s), written to byte 127 for the transfer</source>
-        <translation>Страница верхней половины (A2h или модуля QSFP), записываемая в байт 127 на время обмена</translation>
-    </message>
-    <message>
         <source>Module family: %1
 </source>
         <translation>Семейство модуля: %1
 </translation>
+    </message>
+    <message>
+        <source>The bank of a CMIS module&apos;s banked page, written to byte 126 with the page for the transfer</source>
+        <translation>Банк банковой страницы модуля CMIS, записываемый в байт 126 вместе со страницей на время передачи</translation>
+    </message>
+    <message>
+        <source>bank </source>
+        <translation>банк </translation>
+    </message>
+    <message>
+        <source>The page of the upper half (A2h&apos;s, or a QSFP or CMIS module&apos;s), written to byte 127 for the transfer</source>
+        <translation>Страница верхней половины (A2h или модуля QSFP либо CMIS), записываемая в байт 127 на время передачи</translation>
     </message>
 </context>
 <context>
@@ -540,6 +540,10 @@
     <message>
         <source>The template %1 holds no page 00h, which a series writes into every QSFP module</source>
         <translation>В шаблоне %1 нет страницы 00h, которую серия записывает в каждый модуль QSFP</translation>
+    </message>
+    <message>
+        <source>The template %1 is of a %2 module: a series does not program such modules</source>
+        <translation>Шаблон %1 относится к модулю %2: серия такие модули не программирует</translation>
     </message>
 </context>
 <context>
@@ -2076,6 +2080,362 @@
         <source>RX power (OMA)</source>
         <translation>Мощность RX (OMA)</translation>
     </message>
+    <message>
+        <source>Copper cable</source>
+        <translation>Медный кабель</translation>
+    </message>
+    <message>
+        <source>Active cable assembly, BER below 1e-12</source>
+        <translation>Активная кабельная сборка, BER ниже 1e-12</translation>
+    </message>
+    <message>
+        <source>Active cable assembly, BER below 5e-5</source>
+        <translation>Активная кабельная сборка, BER ниже 5e-5</translation>
+    </message>
+    <message>
+        <source>Active cable assembly, BER below 2.6e-4</source>
+        <translation>Активная кабельная сборка, BER ниже 2.6e-4</translation>
+    </message>
+    <message>
+        <source>Active cable assembly, BER below 1e-6</source>
+        <translation>Активная кабельная сборка, BER ниже 1e-6</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation>Не определено</translation>
+    </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Код %1</translation>
+    </message>
+    <message>
+        <source>ModuleLowPwr</source>
+        <translation>ModuleLowPwr</translation>
+    </message>
+    <message>
+        <source>ModulePwrUp</source>
+        <translation>ModulePwrUp</translation>
+    </message>
+    <message>
+        <source>ModuleReady</source>
+        <translation>ModuleReady</translation>
+    </message>
+    <message>
+        <source>ModulePwrDn</source>
+        <translation>ModulePwrDn</translation>
+    </message>
+    <message>
+        <source>ModuleFault</source>
+        <translation>ModuleFault</translation>
+    </message>
+    <message>
+        <source>low power: the management interface works, the data paths are off</source>
+        <translation>низкое потребление: интерфейс управления работает, тракты данных выключены</translation>
+    </message>
+    <message>
+        <source>powering up to high power</source>
+        <translation>переход к высокому потреблению</translation>
+    </message>
+    <message>
+        <source>ready: high power, data paths may be set up</source>
+        <translation>готов: высокое потребление, тракты данных можно настраивать</translation>
+    </message>
+    <message>
+        <source>powering down to low power</source>
+        <translation>переход к низкому потреблению</translation>
+    </message>
+    <message>
+        <source>a fault: the module has shut itself down</source>
+        <translation>неисправность: модуль отключился сам</translation>
+    </message>
+    <message>
+        <source>Optical, multimode fibre</source>
+        <translation>Оптика, многомодовое волокно</translation>
+    </message>
+    <message>
+        <source>Optical, single-mode fibre</source>
+        <translation>Оптика, одномодовое волокно</translation>
+    </message>
+    <message>
+        <source>Passive copper cable</source>
+        <translation>Пассивный медный кабель</translation>
+    </message>
+    <message>
+        <source>Active cable</source>
+        <translation>Активный кабель</translation>
+    </message>
+    <message>
+        <source>End of list</source>
+        <translation>Конец списка</translation>
+    </message>
+    <message>
+        <source>Memory model</source>
+        <translation>Модель памяти</translation>
+    </message>
+    <message>
+        <source>Module state</source>
+        <translation>Состояние модуля</translation>
+    </message>
+    <message>
+        <source>Temperature and supply flags</source>
+        <translation>Флаги температуры и питания</translation>
+    </message>
+    <message>
+        <source>Module controls and flag masks</source>
+        <translation>Управление модулем и маски флагов</translation>
+    </message>
+    <message>
+        <source>Media type</source>
+        <translation>Тип среды</translation>
+    </message>
+    <message>
+        <source>Bank select</source>
+        <translation>Выбор банка</translation>
+    </message>
+    <message>
+        <source>Power class</source>
+        <translation>Класс мощности</translation>
+    </message>
+    <message>
+        <source>Maximum power</source>
+        <translation>Максимальная мощность</translation>
+    </message>
+    <message>
+        <source>Media interface technology</source>
+        <translation>Технология интерфейса среды</translation>
+    </message>
+    <message>
+        <source>CLEI code</source>
+        <translation>Код CLEI</translation>
+    </message>
+    <message>
+        <source>Cable assembly length</source>
+        <translation>Длина кабельной сборки</translation>
+    </message>
+    <message>
+        <source>Media lanes</source>
+        <translation>Линии среды</translation>
+    </message>
+    <message>
+        <source>Copper cable attenuation</source>
+        <translation>Затухание медного кабеля</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>Версия прошивки</translation>
+    </message>
+    <message>
+        <source>Hardware version</source>
+        <translation>Версия аппаратуры</translation>
+    </message>
+    <message>
+        <source>Nominal wavelength</source>
+        <translation>Номинальная длина волны</translation>
+    </message>
+    <message>
+        <source>Length, OM5 50 um</source>
+        <translation>Длина, OM5 50 мкм</translation>
+    </message>
+    <message>
+        <source>Media lane assignment</source>
+        <translation>Назначение линий среды</translation>
+    </message>
+    <message>
+        <source>Pages and banks</source>
+        <translation>Страницы и банки</translation>
+    </message>
+    <message>
+        <source>RX power measurement</source>
+        <translation>Измерение мощности RX</translation>
+    </message>
+    <message>
+        <source>Module monitors</source>
+        <translation>Контроль модуля</translation>
+    </message>
+    <message>
+        <source>Lane monitors</source>
+        <translation>Контроль линий</translation>
+    </message>
+    <message>
+        <source>Lane controls</source>
+        <translation>Управление линиями</translation>
+    </message>
+    <message>
+        <source>Data path states</source>
+        <translation>Состояния трактов данных</translation>
+    </message>
+    <message>
+        <source>Application %1</source>
+        <translation>Приложение %1</translation>
+    </message>
+    <message>
+        <source>end of list</source>
+        <translation>конец списка</translation>
+    </message>
+    <message>
+        <source>unused</source>
+        <translation>не используется</translation>
+    </message>
+    <message>
+        <source>%1 host lanes, %2 media lanes; host lanes from %3</source>
+        <translation>линий хоста: %1, линий среды: %2; линии хоста от %3</translation>
+    </message>
+    <message>
+        <source>, media lanes from %1</source>
+        <translation>, линии среды от %1</translation>
+    </message>
+    <message>
+        <source>The application names no lanes</source>
+        <translation>Приложение не называет линий</translation>
+    </message>
+    <message>
+        <source>The length multiplier is not defined</source>
+        <translation>Множитель длины не определён</translation>
+    </message>
+    <message>
+        <source>flat: page 00h only</source>
+        <translation>плоская: только страница 00h</translation>
+    </message>
+    <message>
+        <source>paged</source>
+        <translation>страничная</translation>
+    </message>
+    <message>
+        <source>The module reports a fault</source>
+        <translation>Модуль сообщает о неисправности</translation>
+    </message>
+    <message>
+        <source>temperature high alarm</source>
+        <translation>температура: верхний аварийный порог</translation>
+    </message>
+    <message>
+        <source>temperature low alarm</source>
+        <translation>температура: нижний аварийный порог</translation>
+    </message>
+    <message>
+        <source>temperature high warning</source>
+        <translation>температура: верхний предупредительный порог</translation>
+    </message>
+    <message>
+        <source>temperature low warning</source>
+        <translation>температура: нижний предупредительный порог</translation>
+    </message>
+    <message>
+        <source>supply high alarm</source>
+        <translation>питание: верхний аварийный порог</translation>
+    </message>
+    <message>
+        <source>supply low alarm</source>
+        <translation>питание: нижний аварийный порог</translation>
+    </message>
+    <message>
+        <source>supply high warning</source>
+        <translation>питание: верхний предупредительный порог</translation>
+    </message>
+    <message>
+        <source>supply low warning</source>
+        <translation>питание: нижний предупредительный порог</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Вт</translation>
+    </message>
+    <message>
+        <source>separable media</source>
+        <translation>съёмная среда</translation>
+    </message>
+    <message>
+        <source>lanes %1 supported</source>
+        <translation>поддерживаются линии %1</translation>
+    </message>
+    <message>
+        <source>bank 0</source>
+        <translation>банк 0</translation>
+    </message>
+    <message>
+        <source>banks 0-%1</source>
+        <translation>банки 0-%1</translation>
+    </message>
+    <message>
+        <source>page 03h</source>
+        <translation>страница 03h</translation>
+    </message>
+    <message>
+        <source>pages 13h-14h</source>
+        <translation>страницы 13h-14h</translation>
+    </message>
+    <message>
+        <source>The number of banks is not defined</source>
+        <translation>Число банков не определено</translation>
+    </message>
+    <message>
+        <source>OMA</source>
+        <translation>OMA</translation>
+    </message>
+    <message>
+        <source>every lane %1</source>
+        <translation>все линии: %1</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>температура</translation>
+    </message>
+    <message>
+        <source>supply voltage</source>
+        <translation>напряжение питания</translation>
+    </message>
+    <message>
+        <source>TX bias</source>
+        <translation>ток смещения TX</translation>
+    </message>
+    <message>
+        <source>bias in units of %1 uA</source>
+        <translation>смещение в единицах %1 мкА</translation>
+    </message>
+    <message>
+        <source>The check code of page 00h is %1 but should be %2: hosts may refuse the module or ignore its identification.</source>
+        <translation>Контрольный код страницы 00h равен %1, а должен быть %2: хосты могут отвергнуть модуль или не принять его идентификацию.</translation>
+    </message>
+    <message>
+        <source>Recompute the check code of page 00h</source>
+        <translation>Пересчитать контрольный код страницы 00h</translation>
+    </message>
+    <message>
+        <source>The check code of page 01h is %1 but should be %2: hosts may distrust what the module advertises.</source>
+        <translation>Контрольный код страницы 01h равен %1, а должен быть %2: хосты могут не доверять тому, что объявляет модуль.</translation>
+    </message>
+    <message>
+        <source>Recompute the check code of page 01h</source>
+        <translation>Пересчитать контрольный код страницы 01h</translation>
+    </message>
+    <message>
+        <source>The check code of page 02h is %1 but should be %2: hosts may distrust the module&apos;s thresholds.</source>
+        <translation>Контрольный код страницы 02h равен %1, а должен быть %2: хосты могут не доверять порогам модуля.</translation>
+    </message>
+    <message>
+        <source>Recompute the check code of page 02h</source>
+        <translation>Пересчитать контрольный код страницы 02h</translation>
+    </message>
+    <message>
+        <source>QSFP Lower page</source>
+        <translation>QSFP Нижняя страница</translation>
+    </message>
+    <message>
+        <source>QSFP Upper page</source>
+        <translation>QSFP Верхняя страница</translation>
+    </message>
+    <message>
+        <source>CMIS Lower page</source>
+        <translation>CMIS Нижняя страница</translation>
+    </message>
+    <message>
+        <source>CMIS Page</source>
+        <translation>CMIS Страница</translation>
+    </message>
+    <message>
+        <source>CMIS Bank and page</source>
+        <translation>CMIS Банк и страница</translation>
+    </message>
 </context>
 <context>
     <name>SFPThread</name>
@@ -2465,12 +2825,12 @@
 
 Every byte is decoded at its address: a dump of A2h is A2h. A one-table image (128 raw bytes) is taken as A0 Low unless -t names its table. The exit status is 3 when a check code is wrong: CC_BASE, CC_EXT, or CC_DMI when there is A2h and A0h byte 92 says the module has digital diagnostics.
 
-The first line names the module&apos;s family, which byte 0 (or the identifier in page 00h) tells: SFP modules (SFF-8472) or QSFP+ and QSFP28 modules (SFF-8636), whose identification is page 00h and whose diagnostics are the lower page&apos;s four lanes, judged against page 03h.</source>
+The first line names the module&apos;s family, which byte 0 (or the identifier in page 00h) tells: SFP modules (SFF-8472) or QSFP+ and QSFP28 modules (SFF-8636), whose identification is page 00h and whose diagnostics are the lower page&apos;s four lanes, judged against page 03h, or CMIS modules (QSFP-DD, OSFP, QSFP112), with their module state, application advertisement, page check codes and eight lanes of page 11h judged against page 02h.</source>
         <translation>Расшифровывает идентификацию и диагностику модуля так же, как панель «Модуль» в окне: образа FILE (- — стандартный ввод, так что работает «ethtool -m eth0 hex on | vexa-modulant-cli decode -») или, без FILE, всех таблиц и страниц, которые объявляет модуль в программаторе (-p можно не указывать, если подключён один программатор). Сначала идут выводы, затем каждое поле со значением и единицей измерения; предупреждения и ошибки описаны словами. С --json расшифровка выводится одним объектом JSON, на английском при любом языке.
 
 Каждый байт расшифровывается по его адресу: дамп A2h — это A2h. Образ одной таблицы (128 байт без заголовка) считается A0 Нижней, если -t не называет его таблицу. Код завершения 3, если неверен контрольный код: CC_BASE, CC_EXT или CC_DMI, если есть A2h и байт 92 A0h говорит, что у модуля есть цифровая диагностика.
 
-Первая строка называет семейство модуля, которое определяет байт 0 (или идентификатор на странице 00h): модули SFP (SFF-8472) или модули QSFP+ и QSFP28 (SFF-8636), у которых идентификация — страница 00h, а диагностика — четыре линии нижней страницы, оцениваемые по порогам страницы 03h.</translation>
+Первая строка называет семейство модуля, которое определяет байт 0 (или идентификатор на странице 00h): модули SFP (SFF-8472) или модули QSFP+ и QSFP28 (SFF-8636), у которых идентификация — страница 00h, а диагностика — четыре линии нижней страницы, оцениваемые по порогам страницы 03h, или модули CMIS (QSFP-DD, OSFP, QSFP112) с их состоянием модуля, объявлением приложений, контрольными кодами страниц и восемью линиями страницы 11h, оцениваемыми по порогам страницы 02h.</translation>
     </message>
 </context>
 <context>
@@ -2884,16 +3244,20 @@ The exit status is 1 when the module reports a tuning fault (a TEC fault, or a c
 
 Bytes that are no data are never written: the page select (byte 127 of A2h) and the password entry. The verify compares what a module keeps as written: all of A0h, the thresholds, calibration and CC_DMI of A2 Low, the user memory of A2h&apos;s pages. A2 Low holds the diagnostics&apos; thresholds and calibration; it is written only with --allow-diagnostics. Ctrl+C stops once the region under way is written: a region is never left half written.
 
-A QSFP module (SFF-8636) takes its password in its lower page, bytes 123-126; of the lower page only the controls and masks (bytes 86-106) are written, its upper pages whole, four bytes at a time with the write cycle waited out after each. Page 03h holds the thresholds: it too needs --allow-diagnostics.</source>
+A QSFP module (SFF-8636) takes its password in its lower page, bytes 123-126; of the lower page only the controls and masks (bytes 86-106) are written, its upper pages whole, four bytes at a time with the write cycle waited out after each. Page 03h holds the thresholds: it too needs --allow-diagnostics.
+
+A CMIS module (QSFP-DD, OSFP, QSFP112) takes its password in its lower page, bytes 122-125; of the lower page only the controls and masks (bytes 26-36) are written, its upper pages whole, eight bytes at a time with the write cycle waited out after each. A banked page (bank-N-page-NN) is selected with its bank in one write of bytes 126 and 127, and the module&apos;s own bank and page are selected again after. Page 02h holds the thresholds: it needs --allow-diagnostics.</source>
         <translation>Записывает таблицы и страницы, указанные в -t, из образа FILE (- — стандартный ввод) в модуль, после пароля модуля, и читает каждую обратно для проверки. Без -t записывается A0 Нижняя, которая должна быть в образе; -t all записывает все области образа. Каждая область записывается по адресу, который даёт ей образ; область, которой нет в образе, отклоняется прежде, чем что-либо записано. Образ одной таблицы (128 байт без заголовка) записывается туда, куда указывает -t, по умолчанию в A0 Нижнюю.
 
 Байты, которые не являются данными, никогда не записываются: выбор страницы (байт 127 A2h) и поле ввода пароля. Проверка сравнивает то, что модуль хранит так, как записано: весь A0h, пороги, калибровку и CC_DMI из A2 Нижней, пользовательскую память страниц A2h. A2 Нижняя содержит пороги и калибровку диагностики; она записывается только с --allow-diagnostics. Ctrl+C останавливает запись после области, которая записывается в этот момент: область никогда не остаётся записанной наполовину.
 
-Модуль QSFP (SFF-8636) принимает пароль на нижней странице, в байтах 123-126; с нижней страницы записываются только органы управления и маски (байты 86-106), верхние страницы — целиком, по четыре байта с выдержкой цикла записи после каждой записи. На странице 03h хранятся пороги: для неё тоже нужен --allow-diagnostics.</translation>
+Модуль QSFP (SFF-8636) принимает пароль на нижней странице, в байтах 123-126; с нижней страницы записываются только органы управления и маски (байты 86-106), верхние страницы — целиком, по четыре байта с выдержкой цикла записи после каждой записи. На странице 03h хранятся пороги: для неё тоже нужен --allow-diagnostics.
+
+Модуль CMIS (QSFP-DD, OSFP, QSFP112) принимает пароль на нижней странице, в байтах 122-125; с нижней страницы записываются только органы управления и маски (байты 26-36), верхние страницы — целиком, по восемь байтов с выдержкой цикла записи после каждой записи. Банковая страница (bank-N-page-NN) выбирается вместе со своим банком одной записью байтов 126 и 127, а после записи снова выбираются собственные банк и страница модуля. На странице 02h хранятся пороги: для неё нужен --allow-diagnostics.</translation>
     </message>
     <message>
-        <source>Allow writing A2 Low, or a QSFP module&apos;s page 03h.</source>
-        <translation>Разрешить запись A2 Нижней или страницы 03h модуля QSFP.</translation>
+        <source>Allow writing A2 Low, a QSFP module&apos;s page 03h or a CMIS module&apos;s page 02h.</source>
+        <translation>Разрешить запись A2 Low, страницы 03h модуля QSFP или страницы 02h модуля CMIS.</translation>
     </message>
 </context>
 <context>

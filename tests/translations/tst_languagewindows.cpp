@@ -124,7 +124,8 @@ private slots:
             QCOMPARE(QLocale().language(), QLocale::Russian);
             QCOMPARE(labels(), QStringList({"Буфер &1", "Буфер &2", "Буфер &3", "A0 Нижняя", "A0 Верхняя",
                                             "A2 Нижняя", "A2 Верхняя", "A2 Страница", "QSFP Нижняя страница",
-                                            "QSFP Верхняя страница", "&Файл", "Ди&агностика", "&Настройки",
+                                            "QSFP Верхняя страница", "CMIS Нижняя страница", "CMIS Страница",
+                                            "CMIS Банк и страница", "&Файл", "Ди&агностика", "&Настройки",
                                             "О про&грамме", "&Журнал", "Модуль", "Монитор"}));
             QCOMPARE(moduleView(), module);
             // The Module panel decodes afresh in Russian.
