@@ -68,6 +68,30 @@ void SFPThread::setTimeBudget(int milliseconds)
     timeBudgetMs = milliseconds;
 }
 
+void SFPThread::setPasswordCandidates(PasswordCandidates candidates)
+{
+    QMutexLocker lock(&settingsMutex);
+    passwordCandidates = std::move(candidates);
+}
+
+void SFPThread::setPasswordRecall(PasswordRecall recall)
+{
+    QMutexLocker lock(&settingsMutex);
+    passwordRecall = std::move(recall);
+}
+
+void SFPThread::setIdentification(sff::Identification newIdentification)
+{
+    QMutexLocker lock(&settingsMutex);
+    identification = newIdentification;
+}
+
+void SFPThread::setKeptSpans(QVector<sff::Span> spans)
+{
+    QMutexLocker lock(&settingsMutex);
+    keptSpans = std::move(spans);
+}
+
 void SFPThread::setSerialNumber(QString serial_number)
 {
     QMutexLocker lock(&settingsMutex);
@@ -115,7 +139,7 @@ SFPThread::Job SFPThread::snapshot() const
     QMutexLocker lock(&settingsMutex);
     return Job{mode,           serialNumber,   address,   addrStart,  addrEnd, page,         bank,
                writePassword, passwordDevice, passwordOffset, writeData, writeSpans, verify, timeBudgetMs,
-               transferMode};
+               transferMode,  passwordCandidates, passwordRecall, identification, keptSpans};
 }
 
 void SFPThread::run()
