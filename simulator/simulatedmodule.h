@@ -89,7 +89,8 @@ public:
     void setWriteCycle(std::chrono::microseconds duration) { writeCycle = duration; }
 
     // Locks the module with a 4-byte password; std::nullopt removes protection.
-    void setPassword(std::optional<std::array<std::uint8_t, 4>> password);
+    // With a device only that device is locked (an SFP module's A0h).
+    void setPassword(std::optional<std::array<std::uint8_t, 4>> password, int lockedDevice = -1);
     bool isLocked() const;
     void powerCycle();
 
@@ -158,6 +159,7 @@ private:
     std::chrono::microseconds writeCycle{5000};
     bool dead = false;
     std::optional<std::array<std::uint8_t, 4>> password;
+    int lockedDevice = -1;
     std::array<std::uint8_t, 4> passwordEntry{};
     bool unlocked = false;
     std::chrono::microseconds stretchDuration{0};

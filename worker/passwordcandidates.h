@@ -3,6 +3,7 @@
 // known: each by the name the operator gave it, which is what reports show.
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 #include <QVector>
 
@@ -13,6 +14,7 @@ struct PasswordCandidate {
     QByteArray password;  // four bytes; empty for no password
 };
 using PasswordCandidates = QVector<PasswordCandidate>;
+Q_DECLARE_METATYPE(PasswordCandidates)
 
 // The name of the password a module of this vendor and part number took
 // last; empty when none is remembered. Called on the worker's thread.

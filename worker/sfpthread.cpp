@@ -28,6 +28,7 @@ SFPThread::~SFPThread()
 void SFPThread::registerMetaTypes()
 {
     qRegisterMetaType<SFPThread::LogType>("SFPThread::LogType");
+    qRegisterMetaType<PasswordCandidates>("PasswordCandidates");
 }
 
 void SFPThread::setMode(int newMode)

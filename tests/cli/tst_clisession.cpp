@@ -150,8 +150,10 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("listing");
-        QTest::newRow("locked, no password") << QStringList() << false << 3
-                                             << "A0 Low written, but bytes read back differ: 127"
+        QTest::newRow("locked, no password")
+            << QStringList() << false << 3
+            << "A0 Low written, but bytes read back differ: 127\nA0 Low: the module acknowledges writes here but keeps "
+               "nothing: its identification is locked"
                                              << QByteArray("Offset  Byte     Written  Read back  Field\n0x0000");
         QTest::newRow("preset password") << QStringList{"--password", "preset1"} << false << 0
                                          << "A0 Low written and verified" << QByteArray();
@@ -181,6 +183,41 @@ private slots:
         QCOMPARE(result.exitCode, exitCode);
         QCOMPARE(result.err.trimmed(), message);
         QVERIFY2(listing.isEmpty() ? result.out.isEmpty() : result.out.contains(listing), result.out.constData());
+    }
+
+    // Automatic on a module locked with the SFF-8472 default: the list in
+    // turn, then, for a module of the same part number, that one first.
+    void automaticRemembersWhatTheModuleTook()
+    {
+        SimulatorFixture sim;
+        sim.module->setPassword(std::array<std::uint8_t, 4>{0x00, 0x00, 0x10, 0x11});
+        const auto before = sim.module->memory(0x50);
+        auto passwordSteps = [&sim] {
+            int steps = 0;
+            for (const I2cTransaction &t : sim.transactions())
+                steps += t.device == 0x51 && t.byteAddress() >= 0x7B && t.byteAddress() <= 0x7E;
+            return steps;
+        };
+        for (int steps : {12, 4}) {
+            sim.module->memory(0x50) = before;
+            sim.module->powerCycle();
+            sim.clearRecord();
+            const Run result = run({"write", path("image.bin"), "--password", "AUTO"});
+            QCOMPARE(result.exitCode, 0);
+            QCOMPARE(result.err.trimmed(), QString("A0 Low: the module took the password \"SFF-8472 default\"\n"
+                                                   "A0 Low written and verified"));
+            QCOMPARE(passwordSteps(), steps);
+        }
+
+        sim.module->memory(0x50) = before;
+        sim.module->setPassword(std::array<std::uint8_t, 4>{0x12, 0x34, 0x56, 0x78});
+        const Run result = run({"write", path("image.bin"), "--password", "auto"});
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err.trimmed(),
+                 QString("Couldn't write A0 Low: No password of the list unlocked the module; tried: SFF-8472 default, "
+                         "Zorvik 1, Zorvik 2, no password; the module acknowledges writes here but keeps nothing: its "
+                         "identification is locked"));
+        QVERIFY(sim.module->memory(0x50) == before);
     }
 
     void choiceOfProgrammer_data()
