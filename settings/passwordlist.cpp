@@ -96,7 +96,7 @@ void PasswordStore::save(const PasswordList &list)
         if (entry.preset)
             settings.setValue("preset", entry.preset);
         else
-            settings.setValue("digits", entry.bytes().toHex().toUpper());
+            settings.setValue("digits", QString::fromLatin1(entry.bytes().toHex().toUpper()));
     }
     settings.endArray();
 }

@@ -75,6 +75,8 @@ PasswordListEditor::PasswordListEditor(QWidget *parent) : QWidget(parent)
     auto makeButton = [this](const char *name) {
         auto *button = new QToolButton(this);
         button->setObjectName(QLatin1String(name));
+        // Never narrower than its text, in whichever language.
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         return button;
     };
     add = makeButton("tb_password_add");
