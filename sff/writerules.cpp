@@ -1,5 +1,7 @@
 #include "writerules.h"
 
+#include "identification.h"
+
 namespace sff {
 
 namespace {
@@ -20,8 +22,10 @@ QVector<Span> writtenSpans(const Region &region, Family family)
             return {tunable::kChannelSet, tunable::kWavelengthSet, tunable::kControl};
         return whole(region);
     }
+    // The password change entry and the password entry before the bank and
+    // page select read back as 00: written, they would set a password.
     if (family != Family::Sfp && !region.upper)
-        return {Span{0, kPageSelect.offset}};
+        return {Span{0, passwordEntryOf(family).offset - kPasswordEntry.length}};
     return whole(region);
 }
 

@@ -220,6 +220,31 @@ private slots:
         QVERIFY(sim.module->memory(0x50) == before);
     }
 
+    // SFF-8636 and CMIS modules take a new password and the password at
+    // bytes 119 to 126 and 118 to 125: a write of the lower page stops before.
+    void lowerPageSparesThePasswordBytes_data()
+    {
+        QTest::addColumn<int>("identifier");
+        QTest::addColumn<int>("written");
+        QTest::newRow("SFF-8636") << 0x0D << 119;
+        QTest::newRow("CMIS") << 0x18 << 118;
+    }
+    void lowerPageSparesThePasswordBytes()
+    {
+        QFETCH(int, identifier);
+        QFETCH(int, written);
+        SimulatorFixture sim;
+        sim.fillPattern(0x50, 1);
+        const QByteArray before = sim.memory(0x50, 0, 128);
+        QByteArray lower = pattern(128, 9);
+        lower[0] = char(identifier);
+        QFile file(path("lower.bin"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lower) == 128);
+        file.close();
+        QCOMPARE(run({"write", path("lower.bin"), "--no-verify"}).exitCode, 0);
+        QCOMPARE(sim.memory(0x50, 0, 128), lower.left(written) + before.mid(written));
+    }
+
     void choiceOfProgrammer_data()
     {
         QTest::addColumn<QStringList>("serials");
