@@ -42,7 +42,9 @@ SeriesRun::SeriesRun(QObject *parent) : QObject(parent)
     connect(&worker_, &SFPThread::writeNotKept, this, [this] { jobNotKept_ = true; }, Qt::DirectConnection);
     connect(
         &worker_, &SFPThread::passwordAccepted, this,
-        [this](QString name, QString vendor, QString partNumber) { jobPassword_ = QStringList{name, vendor, partNumber}; },
+        [this](QString name, QString vendor, QString partNumber) {
+            jobPassword_ = QStringList{name, vendor, partNumber};
+        },
         Qt::DirectConnection);
     connect(&worker_, &QThread::finished, this, &SeriesRun::jobFinished, Qt::QueuedConnection);
 }
@@ -266,7 +268,8 @@ void SeriesRun::tableWritten()
         const QString difference = firstDifference(module_.writing, jobVerified_, table);
         if (!difference.isEmpty()) {
             finishModule(SeriesRecord::Outcome::VerifyFailed,
-                         jobNotKept_ ? QStringLiteral("%1; %2").arg(difference, SFPThread::notKeptMessage()) : difference,
+                         jobNotKept_ ? QStringLiteral("%1; %2").arg(difference, SFPThread::notKeptMessage())
+                                     : difference,
                          false);
             return;
         }

@@ -196,7 +196,8 @@ void PasswordListEditor::itemChanged(QTableWidgetItem *item)
         const QString before = item->data(kNameRole).toString();
         bool taken = name.isEmpty();
         for (int row = 0; row < table->rowCount(); ++row)
-            taken = taken || (row != item->row() && table->item(row, kName)->text().compare(name, Qt::CaseInsensitive) == 0);
+            taken = taken
+                    || (row != item->row() && table->item(row, kName)->text().compare(name, Qt::CaseInsensitive) == 0);
         filling = true;
         item->setText(taken ? before : name);
         item->setData(kNameRole, item->text());

@@ -344,7 +344,8 @@ void SimulatedModule::commitWrite(Time now)
             page->registers->write(address, value, now);
             continue;
         }
-        if ((isLocked() && (lockedDevice < 0 || lockedDevice == selected)) || (page && page->kind == PageKind::ReadOnly))
+        const bool locked = isLocked() && (lockedDevice < 0 || lockedDevice == selected);
+        if (locked || (page && page->kind == PageKind::ReadOnly))
             continue;
         auto flipped = d.flippedBits.find(address);
         if (flipped != d.flippedBits.end())

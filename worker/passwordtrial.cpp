@@ -56,7 +56,8 @@ bool SFPThread::readIdentification(ModuleBus &bus, const Job &job, Identity *ide
     std::vector<std::uint8_t> data;
     if (!selectPage(bus, read, kLogWrited))
         return false;
-    if (const BusFailure failure = bus.read(read.address, static_cast<quint8>(from), to - from, writeCycleAttempts(), data)) {
+    if (const BusFailure failure =
+            bus.read(read.address, static_cast<quint8>(from), to - from, writeCycleAttempts(), data)) {
         fail(bus, read, kLogWrited, failure, refusal(job));
         return false;
     }
@@ -146,7 +147,8 @@ bool SFPThread::unlock(ModuleBus &bus, const Job &job, const Identity &identity,
     if (!restorePage(bus, job, kLogWrited))
         return false;
     bus.close();
-    QString message = tr("No password of the list unlocked the module; tried: %1").arg(tried.join(QStringLiteral(", ")));
+    QString message =
+        tr("No password of the list unlocked the module; tried: %1").arg(tried.join(QStringLiteral(", ")));
     if (acknowledged)
         message += QStringLiteral("; ") + notKeptMessage();
     emit error(message);

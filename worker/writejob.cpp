@@ -103,7 +103,8 @@ void SFPThread::writeJob(const Job &job)
         password = tr(", with password \"%1\"").arg(accepted);
     else if (!automatic && !job.writePassword.isEmpty())
         password = tr(", with password");
-    emit log(kLogWrited, tr("Time %1, Write(%2) to 0x%3%4\n").arg(time, job.serialNumber, hexAddress(job.address), password),
+    emit log(kLogWrited,
+             tr("Time %1, Write(%2) to 0x%3%4\n").arg(time, job.serialNumber, hexAddress(job.address), password),
              job.writeData.left(kTableSize), checksum);
 
     QByteArray readBack;

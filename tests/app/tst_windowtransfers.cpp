@@ -53,7 +53,8 @@ private slots:
         QTest::addColumn<bool>("written");
         QTest::addColumn<QString>("said");     // in the log or a message box
         const QString locked = "Verify failed: the module acknowledges writes here but keeps nothing";
-        QTest::newRow("defaults: fast, verified, no password") << QVariant() << QVariant() << 0 << "" << false << locked;
+        QTest::newRow("defaults: fast, verified, no password")
+            << QVariant() << QVariant() << 0 << "" << false << locked;
         QTest::newRow("compatible") << QVariant(1) << QVariant() << 0 << "" << false << locked;
         QTest::newRow("not verified") << QVariant(0) << QVariant(false) << 0 << "" << false << "";
         QTest::newRow("password") << QVariant() << QVariant(true) << 3 << "" << true << "";

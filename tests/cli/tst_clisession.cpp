@@ -8,6 +8,7 @@
 #include "interrupt.h"
 #include "isolatedsettings.h"
 #include "simulatorfixture.h"
+#include "testbytes.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
@@ -16,14 +17,6 @@
 #include <csignal>
 
 namespace {
-
-QByteArray pattern(int size, int seed)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(i * 7 + seed);
-    return bytes;
-}
 
 struct Run {
     int exitCode;
@@ -56,8 +49,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(isolateSettings(store));
-        QFile image(path("image.bin"));
-        QVERIFY(image.open(QIODevice::WriteOnly) && image.write(pattern(512, 5)) == 512);
+        QVERIFY(writeFile(path("image.bin"), pattern(512, 5)));
         Interrupt::instance();  // SIGINT handled from here on
     }
 
@@ -193,10 +185,9 @@ private slots:
         sim.module->setPassword(std::array<std::uint8_t, 4>{0x00, 0x00, 0x10, 0x11});
         const auto before = sim.module->memory(0x50);
         auto passwordSteps = [&sim] {
-            int steps = 0;
-            for (const I2cTransaction &t : sim.transactions())
-                steps += t.device == 0x51 && t.byteAddress() >= 0x7B && t.byteAddress() <= 0x7E;
-            return steps;
+            const auto all = sim.transactions();
+            return std::count_if(all.begin(), all.end(),
+                                 [](auto &t) { return t.device == 0x51 && t.byteAddress() >= 0x7B; });
         };
         for (int steps : {12, 4}) {
             sim.module->memory(0x50) = before;
@@ -206,7 +197,7 @@ private slots:
             QCOMPARE(result.exitCode, 0);
             QCOMPARE(result.err.trimmed(), QString("A0 Low: the module took the password \"SFF-8472 default\"\n"
                                                    "A0 Low written and verified"));
-            QCOMPARE(passwordSteps(), steps);
+            QCOMPARE(int(passwordSteps()), steps);
         }
 
         sim.module->memory(0x50) = before;
@@ -238,9 +229,7 @@ private slots:
         const QByteArray before = sim.memory(0x50, 0, 128);
         QByteArray lower = pattern(128, 9);
         lower[0] = char(identifier);
-        QFile file(path("lower.bin"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lower) == 128);
-        file.close();
+        QVERIFY(writeFile(path("lower.bin"), lower));
         QCOMPARE(run({"write", path("lower.bin"), "--no-verify"}).exitCode, 0);
         QCOMPARE(sim.memory(0x50, 0, 128), lower.left(written) + before.mid(written));
     }

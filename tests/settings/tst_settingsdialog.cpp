@@ -105,6 +105,7 @@ private slots:
             stored << entry.name + "=" + entry.bytes().toHex();
         QCOMPARE(stored.mid(1), QStringList({"Password 4=a1b2c3d4", "SFF-8472 default=00001011"}));
         QCOMPARE(PasswordStore::remembered("V", "P"), QString("Spare"));
+        QCOMPARE(PasswordStore::remembered("V", "Q"), QString());  // another part number of the vendor
     }
 
     // Automatic sends the list, edits included, and no fixed password;
