@@ -11,6 +11,7 @@
 #include "imagefile.h"
 #include "memorymap.h"
 #include "modulepages.h"
+#include "passwordlist.h"
 #include "seriesdialog.h"
 #include "sfpdatamapper.h"
 #include "tableviewcelldelegate.h"
@@ -74,6 +75,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     connect(&settingsDialog, &SettingsDialog::serialNumberChanged, &sfpThread, &SFPThread::setSerialNumber);
     connect(&settingsDialog, &SettingsDialog::passwordChanged, &sfpThread, &SFPThread::setWritePassword);
+    connect(&settingsDialog, &SettingsDialog::passwordCandidatesChanged, &sfpThread,
+            &SFPThread::setPasswordCandidates);
+    sfpThread.setPasswordRecall(&PasswordStore::remembered);
+    connect(&sfpThread, &SFPThread::passwordAccepted, this,
+            [this](const QString &name, const QString &vendor, const QString &partNumber) {
+                PasswordStore::remember(vendor, partNumber, name);
+                appendPlain(tr("The module took the password \"%1\"\n").arg(name));
+            });
+    connect(&sfpThread, &SFPThread::writeNotKept, this, [this] { writeNotKept = true; });
     connect(&settingsDialog, &SettingsDialog::verifyChanged, &sfpThread, &SFPThread::setVerify);
     connect(&settingsDialog, &SettingsDialog::transferModeChanged, &sfpThread, &SFPThread::setTransferMode);
     connect(
@@ -104,6 +114,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     seriesDialog = new SeriesDialog(this);
     connect(&settingsDialog, &SettingsDialog::serialNumberChanged, seriesDialog, &SeriesDialog::setProgrammer);
     connect(&settingsDialog, &SettingsDialog::passwordChanged, seriesDialog, &SeriesDialog::setPassword);
+    connect(&settingsDialog, &SettingsDialog::passwordCandidatesChanged, seriesDialog,
+            &SeriesDialog::setPasswordCandidates);
     connect(&settingsDialog, &SettingsDialog::verifyChanged, seriesDialog, &SeriesDialog::setVerify);
     connect(&settingsDialog, &SettingsDialog::transferModeChanged, seriesDialog, &SeriesDialog::setTransferMode);
     connect(ui->action_series, &QAction::triggered, this, &MainWindow::showSeries);

@@ -92,4 +92,6 @@ private:
     QList<SFPDataMapper *> mappers;
     ModulePages *modulePages = nullptr;
     SeriesDialog *seriesDialog = nullptr;
+    // The write's verify found nothing of it kept.
+    bool writeNotKept = false;
 };

@@ -1,6 +1,8 @@
 #include "seriesdialog.h"
 #include "ui_seriesdialog.h"
 
+#include "passwordlist.h"
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -61,6 +63,10 @@ SeriesDialog::SeriesDialog(QWidget *parent) : QDialog(parent), ui(new Ui::Series
     });
     connect(&series_, &SeriesRun::moduleDone, this, &SeriesDialog::moduleDone);
     connect(&series_, &SeriesRun::finished, this, &SeriesDialog::finished);
+    connect(&series_, &SeriesRun::passwordAccepted, this,
+            [](const QString &name, const QString &vendor, const QString &partNumber) {
+                PasswordStore::remember(vendor, partNumber, name);
+            });
 
     loadFields();
     showProgrammer();
@@ -82,6 +88,12 @@ void SeriesDialog::setProgrammer(QString identity)
 void SeriesDialog::setPassword(QByteArray password)
 {
     password_ = std::move(password);
+    showProgrammer();
+}
+
+void SeriesDialog::setPasswordCandidates(PasswordCandidates candidates)
+{
+    passwords_ = std::move(candidates);
     showProgrammer();
 }
 
@@ -107,6 +119,8 @@ void SeriesDialog::start()
     if (ready) {
         plan.programmer = programmer_;
         plan.password = password_;
+        plan.passwords = passwords_;
+        plan.recall = &PasswordStore::remembered;
         plan.transferMode = transferMode_;
         plan.todaysDate = ui->cb_date->currentIndex() == 0;
         plan.verify = ui->cb_verify->isChecked();
@@ -181,9 +195,12 @@ void SeriesDialog::showCounts()
 void SeriesDialog::showProgrammer()
 {
     const QString programmer = programmer_.isEmpty() ? tr("none chosen") : programmer_;
-    ui->lb_programmer->setText(password_.isEmpty()
-                                   ? tr("Programmer %1, without password, as in the Settings").arg(programmer)
-                                   : tr("Programmer %1, with password, as in the Settings").arg(programmer));
+    if (!passwords_.isEmpty())
+        ui->lb_programmer->setText(tr("Programmer %1, with the password list, as in the Settings").arg(programmer));
+    else
+        ui->lb_programmer->setText(password_.isEmpty()
+                                       ? tr("Programmer %1, without password, as in the Settings").arg(programmer)
+                                       : tr("Programmer %1, with password, as in the Settings").arg(programmer));
 }
 
 void SeriesDialog::addJournalLine(const QStringList &fields)

@@ -32,6 +32,8 @@ public:
 public slots:
     void setProgrammer(QString identity);
     void setPassword(QByteArray password);
+    // Automatic: the settings' list; empty for a fixed password.
+    void setPasswordCandidates(PasswordCandidates candidates);
     // The settings' verify, taken as the dialog's until it is changed here.
     void setVerify(bool verify);
     void setTransferMode(int transferMode);
@@ -65,6 +67,7 @@ private:
     SeriesRun series_;
     QString programmer_;
     QByteArray password_;
+    PasswordCandidates passwords_;
     int transferMode_ = SFPThread::kTransferFast;
     bool verifyTouched_ = false;
     // The status again in the language in use, after a change of language.

@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include "family.h"
+#include "identification.h"
 #include "memorymap.h"
 #include "modulepages.h"
 #include "writerules.h"
@@ -74,6 +75,8 @@ void MainWindow::on_tb_sfp_write_clicked()
     sfpThread.setWriteTiming(timing.maxBytes, timing.cycleMs);
     sfpThread.setWriteData(model->buffer());
     sfpThread.setWriteSpans(sff::writtenSpans(model->region(), family));
+    sfpThread.setKeptSpans(sff::keptSpans(model->region(), family));
+    sfpThread.setIdentification(sff::identificationOf(family));
     startJob(SFPThread::kModeWrite);
 }
 
@@ -85,6 +88,7 @@ void MainWindow::startJob(int mode)
     if (region.device == sff::kDeviceA2)
         mode |= SFPThread::kModeA2Table;
     sfpThread.setMode(mode);
+    writeNotKept = false;
     sfpThread.setAddress(region.device);
     sfpThread.setPage(region.page.number, region.page.bank);
 
@@ -198,13 +202,14 @@ void MainWindow::judgeVerify(const QByteArray &data, ushort)
         appendPlain(tr("Checksum doesn't match\n"));
         appendPlain(tr("Checksum expect: 0x%1\n").arg(hexText(expected, 4)));
         appendPlain(tr("Checksum calculate: 0x%1\n").arg(hexText(readBack, 4)));
-        error(tr("Checksum doesn't match"));
+        error(writeNotKept ? tr("Verify failed: %1").arg(SFPThread::notKeptMessage()) : tr("Checksum doesn't match"));
         return;
     }
     // Equal sums do not make equal bytes.
     if (firstDifference >= 0) {
         appendPlain(tr("Bytes read back don't match, the first at 0x%1\n").arg(hexText(unsigned(firstDifference), 2)));
-        error(tr("Verify failed: the bytes read back differ from the buffer"));
+        error(writeNotKept ? tr("Verify failed: %1").arg(SFPThread::notKeptMessage())
+                           : tr("Verify failed: the bytes read back differ from the buffer"));
         return;
     }
     appendPlain(tr("Succesfull write\n"));

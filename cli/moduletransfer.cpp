@@ -36,6 +36,19 @@ ModuleTransfer::ModuleTransfer(const QString &serialNumber, QObject *parent) : Q
             Qt::DirectConnection);
     connect(&worker_, &SFPThread::canceled, this, [this](QString) { outcome_ = Outcome::Canceled; },
             Qt::DirectConnection);
+    connect(
+        &worker_, &SFPThread::passwordAccepted, this,
+        [this](QString name, QString vendor, QString partNumber) { accepted_ = QStringList{name, vendor, partNumber}; },
+        Qt::DirectConnection);
+    connect(&worker_, &SFPThread::writeNotKept, this, [this] { notKept_ = true; }, Qt::DirectConnection);
+}
+
+void ModuleTransfer::setPasswords(const PasswordCandidates &passwords, PasswordRecall recall,
+                                  const sff::Identification &identification)
+{
+    worker_.setPasswordCandidates(passwords);
+    worker_.setPasswordRecall(std::move(recall));
+    worker_.setIdentification(identification);
 }
 
 ModuleTransfer::~ModuleTransfer()
@@ -53,10 +66,11 @@ ModuleTransfer::Outcome ModuleTransfer::read(const sff::Region &region, QByteArr
 
 ModuleTransfer::Outcome ModuleTransfer::write(const sff::Region &region, const QByteArray &bytes,
                                               const QVector<sff::Span> &spans, const QByteArray &password, bool verify,
-                                              QByteArray *readBack)
+                                              QByteArray *readBack, const QVector<sff::Span> &kept)
 {
     worker_.setWriteData(bytes);
     worker_.setWriteSpans(spans);
+    worker_.setKeptSpans(kept);
     worker_.setWritePassword(password);
     worker_.setVerify(verify);
     const Outcome outcome = run(SFPThread::kModeWrite, region);
@@ -91,6 +105,8 @@ ModuleTransfer::Outcome ModuleTransfer::run(int mode, const sff::Region &region)
     read_.clear();
     verified_.clear();
     error_.clear();
+    accepted_.clear();
+    notKept_ = false;
     written_ = false;
     writingPages_ = mode == SFPThread::kModeWrite;
 

@@ -9,6 +9,7 @@
 
 #include "address.h"
 #include "moduleimage.h"
+#include "identification.h"
 #include "sfpthread.h"
 
 #include <QByteArray>
@@ -33,11 +34,22 @@ public:
     Outcome read(const sff::Region &region, QByteArray *bytes);
     // Writes the bytes of `spans` (device offsets; empty for all 128) of the
     // region. `readBack` gets the verify pass's bytes; empty without verify.
+    // `kept`: the bytes the module keeps as written; empty: those written.
     Outcome write(const sff::Region &region, const QByteArray &bytes, const QVector<sff::Span> &spans,
-                  const QByteArray &password, bool verify, QByteArray *readBack);
+                  const QByteArray &password, bool verify, QByteArray *readBack,
+                  const QVector<sff::Span> &kept = QVector<sff::Span>());
     // What is known of the module: its family sets where the password goes
     // and how writes go out, its lower page whether page 00h is selected.
     void setModule(const sff::ModuleImage &known);
+    // Automatic: the list that writes try instead of their password, and
+    // where the module names itself for the remembered one.
+    void setPasswords(const PasswordCandidates &passwords, PasswordRecall recall,
+                      const sff::Identification &identification);
+    // Of the last write: the password it took, as name, vendor and part
+    // number (empty when none was told apart), and whether its verify found
+    // nothing kept.
+    QStringList acceptedPassword() const { return accepted_; }
+    bool keptNothing() const { return notKept_; }
 
     // The worker's message for the last Failed outcome.
     QString error() const { return error_; }
@@ -61,4 +73,6 @@ private:
     QByteArray read_;
     QByteArray verified_;
     QString error_;
+    QStringList accepted_;
+    bool notKept_ = false;
 };

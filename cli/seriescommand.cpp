@@ -4,6 +4,7 @@
 #include "console.h"
 #include "exitcodes.h"
 #include "interrupt.h"
+#include "passwordlist.h"
 #include "passwordoption.h"
 #include "programmerchoice.h"
 #include "seriesrun.h"
@@ -51,10 +52,7 @@ QList<QCommandLineOption> SeriesCommand::options() const
                                QStringLiteral("today|keep")),
             QCommandLineOption(QStringLiteral("journal"), tr("The journal, a CSV file. Default: %1.").arg(kDefaultJournal),
                                QStringLiteral("FILE")),
-            QCommandLineOption(QStringLiteral("password"),
-                               tr("The module password: none (default), preset1, preset2, custom (the one stored "
-                                  "in the settings) or eight hexadecimal digits."),
-                               QStringLiteral("P")),
+            PasswordOption::option(),
             QCommandLineOption(QStringLiteral("count"), tr("End after this many modules."), QStringLiteral("N")),
             QCommandLineOption(QStringLiteral("no-verify"), tr("Do not read the tables back.")),
             QCommandLineOption(QStringLiteral("allow-reprogram"),
@@ -89,10 +87,14 @@ int SeriesCommand::run(const QCommandLineParser &parser, Console &console)
     }
     const QString password = parser.isSet(QStringLiteral("password")) ? parser.value(QStringLiteral("password"))
                                                                        : QStringLiteral("none");
-    if (!PasswordOption::parse(password, &plan.password, &problem)) {
+    PasswordChoice choice;
+    if (!PasswordOption::parse(password, &choice, &problem)) {
         console.message(problem);
         return kExitUsage;
     }
+    plan.password = choice.password;
+    plan.passwords = choice.passwords;
+    plan.recall = &PasswordStore::remembered;
     if (!SeriesTemplate::load(parser.positionalArguments().first(), &plan.image, &problem)) {
         console.message(problem);
         return kExitFailure;
@@ -131,6 +133,10 @@ int SeriesCommand::run(const QCommandLineParser &parser, Console &console)
         else if (!record.passed())
             otherFailures = true;
     });
+    QObject::connect(&series, &SeriesRun::passwordAccepted, &loop,
+                     [](const QString &name, const QString &vendor, const QString &partNumber) {
+                         PasswordStore::remember(vendor, partNumber, name);
+                     });
     QObject::connect(&series, &SeriesRun::finished, &loop, [&](SeriesRun::End how, const QString &message) {
         end = how;
         endMessage = message;

@@ -4,7 +4,9 @@
 #include "console.h"
 #include "differences.h"
 #include "exitcodes.h"
+#include "identification.h"
 #include "imageinput.h"
+#include "passwordlist.h"
 #include "passwordoption.h"
 #include "programmerchoice.h"
 #include "regionselection.h"
@@ -42,10 +44,7 @@ QString WriteCommand::description() const
 QList<QCommandLineOption> WriteCommand::options() const
 {
     return {CommandOptions::programmer(), CommandOptions::table(QStringLiteral("a0-low")), CommandOptions::device(),
-            QCommandLineOption(QStringLiteral("password"),
-                               tr("The module password: none (default), preset1, preset2, custom (the one stored "
-                                  "in the settings) or eight hexadecimal digits."),
-                               QStringLiteral("P")),
+            PasswordOption::option(),
             QCommandLineOption(QStringLiteral("no-verify"), tr("Do not read the tables back.")),
             QCommandLineOption(QStringLiteral("allow-diagnostics"),
                                tr("Allow writing A2 Low, a QSFP module's page 03h or a CMIS module's page 02h."))};
@@ -60,7 +59,7 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
         console.message(problem);
         return kExitUsage;
     }
-    QByteArray password;
+    PasswordChoice password;
     const QString passwordValue = parser.isSet(QStringLiteral("password")) ? parser.value(QStringLiteral("password"))
                                                                             : QStringLiteral("none");
     if (!PasswordOption::parse(passwordValue, &password, &problem)) {
@@ -102,6 +101,7 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
     const bool verify = !parser.isSet(QStringLiteral("no-verify"));
     TransferSession session(console, serial, regions.size());
     session.transfer().setModule(image);
+    session.transfer().setPasswords(password.passwords, &PasswordStore::remembered, sff::identificationOf(family));
     QList<sff::Region> written;
     for (const sff::Region &region : regions) {
         const QString title = RegionSelection::title(region, family);
@@ -109,7 +109,16 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
         const QByteArray bytes = image.region(region);
         QByteArray readBack;
         const ModuleTransfer::Outcome outcome =
-            session.transfer().write(region, bytes, sff::writtenSpans(region, family), password, verify, &readBack);
+            session.transfer().write(region, bytes, sff::writtenSpans(region, family), password.password, verify,
+                                     &readBack, sff::keptSpans(region, family));
+        const QStringList accepted = session.transfer().acceptedPassword();
+        if (!accepted.isEmpty()) {
+            PasswordStore::remember(accepted.at(1), accepted.at(2), accepted.at(0));
+            console.message(tr("%1: the module took the password \"%2\"").arg(title, accepted.at(0)));
+            // The module is open now: the other regions go with the same one.
+            session.transfer().setPasswords(withFirst(password.passwords, accepted.at(0)), &PasswordStore::remembered,
+                                            sff::identificationOf(family));
+        }
         if (outcome == ModuleTransfer::Outcome::Failed) {
             const QString error = session.transfer().error();
             console.message(session.transfer().wasWritten()
@@ -133,6 +142,8 @@ int WriteCommand::run(const QCommandLineParser &parser, Console &console)
             if (!differences.isEmpty()) {
                 console.print(differences.listing(tr("Written"), tr("Read back")));
                 console.message(tr("%1 written, but bytes read back differ: %2").arg(title).arg(differences.count()));
+                if (session.transfer().keptNothing())
+                    console.message(QStringLiteral("%1: %2").arg(title, SFPThread::notKeptMessage()));
                 return kExitDifferences;
             }
         }

@@ -53,6 +53,13 @@ SeriesRun::SeriesRun(QObject *parent) : QObject(parent)
     connect(&worker_, &SFPThread::probed, this, [this](bool answered) { jobAnswered_ = answered; },
             Qt::DirectConnection);
     connect(&worker_, &SFPThread::writeReachedModule, this, [this] { jobReached_ = true; }, Qt::DirectConnection);
+    connect(&worker_, &SFPThread::writeNotKept, this, [this] { jobNotKept_ = true; }, Qt::DirectConnection);
+    connect(
+        &worker_, &SFPThread::passwordAccepted, this,
+        [this](QString name, QString vendor, QString partNumber) {
+            jobPassword_ = QStringList{name, vendor, partNumber};
+        },
+        Qt::DirectConnection);
     connect(&worker_, &QThread::finished, this, &SeriesRun::jobFinished, Qt::QueuedConnection);
 }
 
@@ -96,6 +103,7 @@ bool SeriesRun::start(const SeriesPlan &plan, QString *error)
     worker_.setSerialNumber(plan.programmer);
     worker_.setTransferMode(plan.transferMode);
     worker_.setWritePassword(plan.password);
+    worker_.setPasswordRecall(plan.recall);
     worker_.setVerify(plan.verify);
     state_ = State::WaitingForModule;
     emit waitingForModule(nextSerial());
@@ -124,6 +132,8 @@ void SeriesRun::runJob(Step step, int mode, const sff::Region &region, const QBy
     jobWritten_ = false;
     jobReached_ = false;
     jobAnswered_ = false;
+    jobNotKept_ = false;
+    jobPassword_.clear();
 
     const int firstByte = region.firstByte();
     const sff::Page select = sff::pageToSelect(region, module_.known);
@@ -134,6 +144,7 @@ void SeriesRun::runJob(Step step, int mode, const sff::Region &region, const QBy
     worker_.setWriteData(data);
     worker_.setWriteSpans(mode == SFPThread::kModeWrite ? sff::writtenSpans(region, plan_.image.family())
                                                         : QVector<sff::Span>());
+    worker_.setKeptSpans(sff::keptSpans(region, plan_.image.family()));
     const bool a2 = region.device == sff::kDeviceA2;
     worker_.setMode(mode | (mode != SFPThread::kModeProbe && a2 ? SFPThread::kModeA2Table : 0));
     worker_.start();
@@ -190,6 +201,7 @@ void SeriesRun::arrivalProbed()
     state_ = State::Programming;
     module_ = Module();
     module_.record.programmer = plan_.programmer;
+    worker_.setPasswordCandidates(plan_.passwords);
     runJob(Step::ReadA0Low, SFPThread::kModeRead);
 }
 
@@ -280,6 +292,12 @@ void SeriesRun::tableWritten()
         if (!module_.ownSerial)
             ++next_;
     }
+    if (!jobPassword_.isEmpty()) {
+        // The module is open now: its other tables go with the same one.
+        module_.password = jobPassword_.at(0);
+        worker_.setPasswordCandidates(withFirst(plan_.passwords, module_.password));
+        emit passwordAccepted(jobPassword_.at(0), jobPassword_.at(1), jobPassword_.at(2));
+    }
     if (!jobError_.isEmpty()) {
         fail(jobWritten_ ? tr("%1 written, but reading it back failed: %2").arg(regionName(region), jobError_)
                          : tr("Couldn't write %1: %2").arg(regionName(region), jobError_));
@@ -295,7 +313,10 @@ void SeriesRun::tableWritten()
     if (plan_.verify) {
         const QString difference = firstDifference(module_.writing, jobVerified_, region);
         if (!difference.isEmpty()) {
-            finishModule(SeriesRecord::Outcome::VerifyFailed, difference, false);
+            finishModule(SeriesRecord::Outcome::VerifyFailed,
+                         jobNotKept_ ? QStringLiteral("%1; %2").arg(difference, SFPThread::notKeptMessage())
+                                     : difference,
+                         false);
             return;
         }
     }
@@ -303,9 +324,10 @@ void SeriesRun::tableWritten()
         writeNextTable();
         return;
     }
-    finishModule(SeriesRecord::Outcome::Passed,
-                 plan_.verify ? tr("Written and verified") : tr("Written, not verified"),
-                 false);
+    QString message = plan_.verify ? tr("Written and verified") : tr("Written, not verified");
+    if (!module_.password.isEmpty())
+        message = tr("%1, with the password \"%2\"").arg(message, module_.password);
+    finishModule(SeriesRecord::Outcome::Passed, message, false);
 }
 
 QString SeriesRun::firstDifference(const QByteArray &written, const QByteArray &readBack,

@@ -32,6 +32,10 @@ struct SeriesPlan {
     SerialPattern serials;
     bool todaysDate = true;  // else the template's date code is kept
     QByteArray password;     // empty: none
+    // Automatic: tried in turn instead of `password`, the one `recall`
+    // names for the module first; the one taken goes first for its other tables.
+    PasswordCandidates passwords;
+    PasswordRecall recall;
     bool verify = true;
     bool allowReprogram = false;
     int count = 0;  // the modules to take before it ends; 0 for no limit
@@ -82,6 +86,8 @@ signals:
     // The series goes on once the module is out of the socket.
     void waitingForPull();
     void finished(SeriesRun::End end, const QString &message);
+    // Automatic: a module of this vendor and part number took this password.
+    void passwordAccepted(const QString &name, const QString &vendor, const QString &partNumber);
 
 private:
     enum class Step { ProbeArrival, ReadA0Low, ReadIdentity, ReadA2High, Write, ProbeAfterFailure, ProbeDeparture };
@@ -96,6 +102,7 @@ private:
         QByteArray writing;      // the table under way
         bool reached = false;    // A0 Low, with the serial number, may have changed
         QString failure;         // why it failed, told once the socket is checked
+        QString password;        // the name of the one it took, with Automatic
     };
 
     void runJob(Step step, int mode, const sff::Region &region = sff::kRegionA0Low,
@@ -137,4 +144,6 @@ private:
     bool jobWritten_ = false;
     bool jobReached_ = false;
     bool jobAnswered_ = false;
+    bool jobNotKept_ = false;
+    QStringList jobPassword_;  // the name, the vendor and the part number
 };

@@ -1,4 +1,5 @@
 #include "settingsdialog.h"
+#include "passwordlist.h"
 #include "presetpasswords.h"
 #include "settingskeys.h"
 #include "ui_settingsdialog.h"
@@ -38,6 +39,7 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     connect(ui->cb_password, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &SettingsDialog::setPassword);
     connect(ui->le_custom_password, &QLineEdit::textChanged, this, &SettingsDialog::setPassword);
+    connect(ui->password_list, &PasswordListEditor::changed, this, &SettingsDialog::setPassword);
     connect(&discoveryWatcher, &QFutureWatcherBase::finished, this, &SettingsDialog::discoveryFinished);
     connect(ui->cb_verify, &QCheckBox::toggled, this, &SettingsDialog::verifyChanged);
     connect(ui->cb_transfer, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -60,6 +62,8 @@ void SettingsDialog::loadSettings()
     ui->cb_language->setCurrentIndex(settings.value(kLanguageKey, kDefaultLanguage).toInt());
     ui->cb_verify->setChecked(settings.value(kVerifyKey, kDefaultVerify).toBool());
     ui->cb_transfer->setCurrentIndex(qBound(0, settings.value(kTransferKey, kDefaultTransfer).toInt(), 1));
+    ui->password_list->setList(PasswordStore::load());
+    setPassword();
     // Sent even when unchanged: the worker has not heard it yet at start-up.
     emit transferModeChanged(ui->cb_transfer->currentIndex());
 }
@@ -77,6 +81,11 @@ void SettingsDialog::saveSettings()
     settings.setValue(kLanguageKey, ui->cb_language->currentIndex());
     settings.setValue(kVerifyKey, ui->cb_verify->isChecked());
     settings.setValue(kTransferKey, ui->cb_transfer->currentIndex());
+    for (const auto &renamed : ui->password_list->renames())
+        PasswordStore::renameRemembered(renamed.first, renamed.second);
+    PasswordStore::save(ui->password_list->list());
+    // Incomplete entries are not kept; the list shows what is.
+    ui->password_list->setList(PasswordStore::load());
     settings.sync();
 }
 
@@ -108,7 +117,10 @@ void SettingsDialog::setPassword()
     default:
         break;
     }
+    const bool automatic = ui->cb_password->currentIndex() == kPasswordAutomatic;
     emit passwordChanged(password);
+    emit passwordCandidatesChanged(automatic ? PasswordStore::candidates(ui->password_list->list())
+                                             : PasswordCandidates());
 }
 
 void SettingsDialog::on_cb_password_currentIndexChanged(int index)

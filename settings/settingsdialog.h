@@ -4,6 +4,7 @@
 // read: every change goes out at once through a signal, Save stores the
 // values and Cancel (through loadSettings) puts the stored ones back.
 
+#include "passwordcandidates.h"
 #include "programmerinfo.h"
 
 #include <QByteArray>
@@ -29,6 +30,8 @@ public:
         kPasswordZorvik1 = 1,
         kPasswordZorvik2 = 2,
         kPasswordCustom = 3,
+        // The list of named passwords in turn, the remembered one first.
+        kPasswordAutomatic = 4,
     };
     Q_ENUM(PasswordType)
 
@@ -49,8 +52,10 @@ signals:
     void serialNumberChanged(QString serial_number);
     // What the operator must know about the chosen programmer, once a session.
     void programmerWarning(QString text);
-    // Empty (no password) or exactly 4 bytes.
+    // Empty (no password, or Automatic) or exactly 4 bytes.
     void passwordChanged(QByteArray password);
+    // The list for Automatic, sent after passwordChanged; empty otherwise.
+    void passwordCandidatesChanged(PasswordCandidates candidates);
     void verifyChanged(bool verify);
     // 0 Fast, 1 Compatible.
     void transferModeChanged(int transfer_mode);

@@ -27,8 +27,6 @@ QVector<Span> writtenSpans(const Region &region, Family family)
             return {tunable::kChannelSet, tunable::kWavelengthSet, tunable::kControl};
         return whole(region);
     }
-    if (family != Family::Sfp && !region.upper)
-        return {Span{0, kPageSelect.offset}};
     return whole(region);
 }
 

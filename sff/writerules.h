@@ -4,7 +4,8 @@
 //
 // Some bytes are no data: the page select (the transfer itself sets and
 // restores it) and the write-only password entry (what reads back from it is
-// not the password; writing it would enter a wrong one). Of the diagnostics'
+// not the password; writing it would enter a wrong one), and of SFF-8636 and
+// CMIS modules the password change entry before it (writing it would set one). Of the diagnostics'
 // A2 Low only the thresholds, calibration and CC_DMI are kept: the values,
 // status and flags after them are the module's own. Of an A2h upper page the
 // user memory is kept, not the vendor's control bytes at its end. Of a QSFP

@@ -148,9 +148,10 @@ const SimulatedModule::UpperPage *SimulatedModule::upperPage(const DeviceState &
     return const_cast<SimulatedModule *>(this)->upperPage(const_cast<DeviceState &>(d), address);
 }
 
-void SimulatedModule::setPassword(std::optional<std::array<std::uint8_t, 4>> newPassword)
+void SimulatedModule::setPassword(std::optional<std::array<std::uint8_t, 4>> newPassword, int newLockedDevice)
 {
     password = newPassword;
+    lockedDevice = newLockedDevice;
     unlocked = password && passwordEntry == *password;
 }
 
@@ -420,7 +421,8 @@ void SimulatedModule::commitWrite(Time now)
             page->registers->write(address, value, now);
             continue;
         }
-        if (isLocked() || (page && page->kind == PageKind::ReadOnly) || (!page && isReadOnly(selected, address)))
+        const bool locked = isLocked() && (lockedDevice < 0 || lockedDevice == selected);
+        if (locked || (page && page->kind == PageKind::ReadOnly) || (!page && isReadOnly(selected, address)))
             continue;
         auto flipped = d.flippedBits.find(address);
         if (flipped != d.flippedBits.end())

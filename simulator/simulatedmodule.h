@@ -101,7 +101,8 @@ public:
     void setWriteCycle(std::chrono::microseconds duration) { writeCycle = duration; }
 
     // Locks the module with a 4-byte password; std::nullopt removes protection.
-    void setPassword(std::optional<std::array<std::uint8_t, 4>> password);
+    // With a device only that device is locked (an SFP module's A0h).
+    void setPassword(std::optional<std::array<std::uint8_t, 4>> password, int lockedDevice = -1);
     // Where the password is entered: four bytes of a device's lower half.
     void setPasswordEntry(std::uint8_t device, std::uint8_t first);
     bool isLocked() const;
@@ -199,6 +200,7 @@ private:
     bool lostWhileBusy = false;  // the transaction in progress came while storing
     std::array<int, 3> softwareReset{-1, -1, 0};  // device, address, bit
     int resetCount = 0;
+    int lockedDevice = -1;
     std::array<std::uint8_t, 4> passwordEntry{};
     bool unlocked = false;
     std::chrono::microseconds stretchDuration{0};

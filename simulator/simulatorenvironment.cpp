@@ -35,10 +35,14 @@ bool saveImage(const SimulatedModule &module, const QString &path)
 // one that also has the laser's page 02h, a QSFP28 module or a QSFP-DD one.
 enum class ModuleKind { Sample, Tunable, Qsfp, Cmis };
 
+using Password = std::optional<std::array<std::uint8_t, 4>>;
+
 // A fresh module holding `image`, kept in the file at `path` if there is one.
-std::shared_ptr<SimulatedModule> makeModule(ModuleKind kind, const sff::ModuleImage &image, const QString &path)
+std::shared_ptr<SimulatedModule> makeModule(ModuleKind kind, const sff::ModuleImage &image, const QString &path,
+                                            const Password &password)
 {
     auto module = std::make_shared<SimulatedModule>();
+    module->setPassword(password, SimulatedModule::kDeviceA0);
     if (kind == ModuleKind::Qsfp)
         makeQsfpModule(*module);
     else if (kind == ModuleKind::Cmis)
@@ -107,14 +111,28 @@ int trayModules(const QString &setting)
     return number && count >= 0 ? count : -1;
 }
 
+// Eight hex digits; false for anything else but nothing.
+bool lockPassword(const QString &setting, Password *password)
+{
+    if (setting.isEmpty())
+        return true;
+    const QByteArray bytes = QByteArray::fromHex(setting.toLatin1());
+    if (setting.size() != 8 || bytes.size() != 4 || bytes.toHex().compare(setting.toLatin1(), Qt::CaseInsensitive))
+        return false;
+    *password = std::array<std::uint8_t, 4>{std::uint8_t(bytes[0]), std::uint8_t(bytes[1]), std::uint8_t(bytes[2]),
+                                            std::uint8_t(bytes[3])};
+    return true;
+}
+
 }  // namespace
 
 SimulatorSetup simulatorFromEnvironment()
 {
-    return simulatorFor(qEnvironmentVariable(kSimulatorVariable), qEnvironmentVariable(kSimulatorModulesVariable));
+    return simulatorFor(qEnvironmentVariable(kSimulatorVariable), qEnvironmentVariable(kSimulatorModulesVariable),
+                        qEnvironmentVariable(kSimulatorPasswordVariable));
 }
 
-SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
+SimulatorSetup simulatorFor(const QString &setting, const QString &modules, const QString &passwordSetting)
 {
     SimulatorSetup setup;
     if (setting.isEmpty() || setting == QLatin1String("0"))
@@ -122,6 +140,12 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
     const int trayCount = trayModules(modules);
     if (trayCount < 0) {
         setup.error = QStringLiteral("%1: \"%2\" is not a number of modules").arg(kSimulatorModulesVariable, modules);
+        return setup;
+    }
+    Password password;
+    if (!lockPassword(passwordSetting, &password)) {
+        setup.error = QStringLiteral("%1: \"%2\" is not eight hexadecimal digits")
+                          .arg(kSimulatorPasswordVariable, passwordSetting);
         return setup;
     }
 
@@ -151,7 +175,7 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
             return setup;
         path = setting;
     }
-    const std::shared_ptr<SimulatedModule> module = makeModule(kind, image, path);
+    const std::shared_ptr<SimulatedModule> module = makeModule(kind, image, path, password);
 
     // The sample modules' diagnostics live; a module kept in a file keeps the file's values.
     setup.backend = path.isEmpty() ? std::make_shared<LiveDiagnosticsBackend>() : std::make_shared<SimulatedBackend>();
@@ -163,8 +187,8 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
     board->lines().setRecording(false);
 
     if (trayCount > 0) {
-        auto tray = [kind, image, path, left = trayCount]() mutable -> std::shared_ptr<SimulatedModule> {
-            return left-- > 0 ? makeModule(kind, image, path) : nullptr;
+        auto tray = [kind, image, path, password, left = trayCount]() mutable -> std::shared_ptr<SimulatedModule> {
+            return left-- > 0 ? makeModule(kind, image, path, password) : nullptr;
         };
         setup.socketOperator = std::make_shared<SocketOperator>(tray);
         std::weak_ptr<SimulatedProgrammer> weakProgrammer = programmer;

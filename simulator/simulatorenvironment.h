@@ -29,6 +29,10 @@
 // imagined operator plugs N modules one after another, each a fresh copy of
 // the module above (kept in the same file, if one is named), and pulls each
 // once the tool is done with it: series programming without hardware.
+//
+// VEXA_SIMULATOR_PASSWORD=XXXXXXXX (eight hex digits) locks device 0x50 of
+// every simulated module behind that password: writes there are
+// acknowledged but not kept until it is entered.
 
 #include <QString>
 
@@ -47,9 +51,11 @@ struct SimulatorSetup {
 
 inline constexpr char kSimulatorVariable[] = "VEXA_SIMULATOR";
 inline constexpr char kSimulatorModulesVariable[] = "VEXA_SIMULATOR_MODULES";
+inline constexpr char kSimulatorPasswordVariable[] = "VEXA_SIMULATOR_PASSWORD";
 inline constexpr char kSimulatorSerialNumber[] = "VEXASIM1";
 inline constexpr char kSimulatedCh341aName[] = "VEXASIM2";
 
 SimulatorSetup simulatorFromEnvironment();
-// `modules`: the value of VEXA_SIMULATOR_MODULES.
-SimulatorSetup simulatorFor(const QString &setting, const QString &modules = QString());
+// `modules`, `password`: the values of VEXA_SIMULATOR_MODULES and VEXA_SIMULATOR_PASSWORD.
+SimulatorSetup simulatorFor(const QString &setting, const QString &modules = QString(),
+                            const QString &password = QString());

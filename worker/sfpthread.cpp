@@ -28,6 +28,7 @@ SFPThread::~SFPThread()
 void SFPThread::registerMetaTypes()
 {
     qRegisterMetaType<SFPThread::LogType>("SFPThread::LogType");
+    qRegisterMetaType<PasswordCandidates>("PasswordCandidates");
 }
 
 void SFPThread::setMode(int newMode)
@@ -75,6 +76,30 @@ void SFPThread::setTimeBudget(int milliseconds)
     timeBudgetMs = milliseconds;
 }
 
+void SFPThread::setPasswordCandidates(PasswordCandidates candidates)
+{
+    QMutexLocker lock(&settingsMutex);
+    passwordCandidates = std::move(candidates);
+}
+
+void SFPThread::setPasswordRecall(PasswordRecall recall)
+{
+    QMutexLocker lock(&settingsMutex);
+    passwordRecall = std::move(recall);
+}
+
+void SFPThread::setIdentification(sff::Identification newIdentification)
+{
+    QMutexLocker lock(&settingsMutex);
+    identification = newIdentification;
+}
+
+void SFPThread::setKeptSpans(QVector<sff::Span> spans)
+{
+    QMutexLocker lock(&settingsMutex);
+    keptSpans = std::move(spans);
+}
+
 void SFPThread::setSerialNumber(QString serial_number)
 {
     QMutexLocker lock(&settingsMutex);
@@ -120,9 +145,10 @@ void SFPThread::setTransferMode(int transfer_mode)
 SFPThread::Job SFPThread::snapshot() const
 {
     QMutexLocker lock(&settingsMutex);
-    return Job{mode,          serialNumber,   address,        addrStart,     addrEnd,      page,
-               bank,          writePassword,  passwordDevice, passwordOffset, writeData,   writeSpans,
-               maxWriteBytes, writeCycleMs,   verify,         timeBudgetMs,  transferMode};
+    return Job{mode,           serialNumber,   address,        addrStart,      addrEnd,       page,
+               bank,           writePassword,  passwordDevice, passwordOffset, writeData,     writeSpans,
+               maxWriteBytes,  writeCycleMs,   verify,         timeBudgetMs,   transferMode,  passwordCandidates,
+               passwordRecall, identification, keptSpans};
 }
 
 void SFPThread::run()

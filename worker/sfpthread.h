@@ -4,7 +4,9 @@
 // it opens the programmer, talks to the module, closes the programmer and
 // reports through `log`, `error` or `canceled`.
 
+#include "identification.h"
 #include "memorymap.h"
+#include "passwordcandidates.h"
 
 #include <QByteArray>
 #include <QMutex>
@@ -59,6 +61,22 @@ public:
     // How long one range or one write job may take, on the programmer's
     // clock; tests shorten it.
     void setTimeBudget(int milliseconds);
+    // Automatic: a write tries these in turn and no password last, the one
+    // `recall` names for the module's vendor and part number first. Each is
+    // judged on the first page that changes anything the module keeps: it
+    // is refused when the module refuses a data byte, or when nothing of
+    // the page reads back; then the page is written again after the next.
+    // Empty: the fixed password of setWritePassword.
+    void setPasswordCandidates(PasswordCandidates candidates);
+    void setPasswordRecall(PasswordRecall recall);
+    // Where the module names its vendor and part number; SFP's unless set.
+    void setIdentification(sff::Identification identification);
+    // The bytes of the table a module keeps as written (device offsets),
+    // which tell a write kept from one ignored; empty: all that are written.
+    void setKeptSpans(QVector<sff::Span> spans);
+
+    // For the operator, once no password helped or a verify found nothing kept.
+    static QString notKeptMessage();
 
 public slots:
     void setSerialNumber(QString serial_number);
@@ -88,6 +106,11 @@ signals:
     // A write job's first page went out, wholly or in part: from here on the
     // table may differ from what the module held before. At most once a job.
     void writeReachedModule();
+    // Automatic: the module kept what was written after this password.
+    void passwordAccepted(QString name, QString vendor, QString partNumber);
+    // The verify read back none of the bytes the write changes: the module
+    // acknowledged them but keeps nothing there.
+    void writeNotKept();
 
 protected:
     void run() override;
@@ -114,6 +137,10 @@ private:
         bool verify;
         int timeBudgetMs;
         int transferMode;
+        PasswordCandidates passwordCandidates;
+        PasswordRecall passwordRecall;
+        sff::Identification identification;
+        QVector<sff::Span> keptSpans;
 
         bool a2Table() const { return mode & kModeA2Table; }
         bool paged() const { return page >= 0 && addrEnd > 128; }
@@ -128,17 +155,46 @@ private:
 
     enum class StopReason { None, Interrupted, OutOfTime };
 
+    // Bytes of the table that one write transaction takes.
+    struct Chunk {
+        int first;  // within the table
+        int count;
+    };
+
     Job snapshot() const;
     std::unique_ptr<ModuleBus> openBus(const Job &job);
     void startBudget(ModuleBus &bus);
     void readJob(const Job &job);
     void writeJob(const Job &job);
     void probeJob(const Job &job);
-    bool enterPassword(ModuleBus &bus, const Job &job);
+    // The table's data spans, those that touch joined, cut at every 8-byte
+    // boundary of the device.
+    static QVector<Chunk> chunksOf(const Job &job);
+    BusFailure writeChunk(ModuleBus &bus, const Job &job, const Chunk &chunk);
+    // A module busy with the write cycle of the page before refuses its
+    // address for a while; the selections poll it for up to this long.
+    static Attempts writeCycleAttempts();
+    bool enterPassword(ModuleBus &bus, const Job &job, const QByteArray &password);
     bool selectPage(ModuleBus &bus, const Job &job, LogType kind);
     bool restorePage(ModuleBus &bus, const Job &job, LogType kind);
-    bool writePages(ModuleBus &bus, const Job &job, quint16 &checksum);
     bool waitOutWriteCycle(ModuleBus &bus, const Job &job);
+    // All chunks but `skip`, which counts in the checksum all the same.
+    bool writePages(ModuleBus &bus, const Job &job, quint16 &checksum, int skip = -1);
+    // Automatic: the candidates in turn until the module keeps a page;
+    // `name` gets the one it took, empty when nothing told them apart.
+    struct Identity {
+        QString vendor;
+        QString partNumber;
+    };
+    bool unlock(ModuleBus &bus, const Job &job, const Identity &identity, const QByteArray &before, int *skip,
+                QString *name);
+    // Before the job's page is selected: it may select one of its own.
+    bool readIdentification(ModuleBus &bus, const Job &job, Identity *identity);
+    bool readTable(ModuleBus &bus, const Job &job, QByteArray *bytes);
+    // Whether the bytes the write changes are kept in `readBack`; true when
+    // it changes nothing.
+    static bool keptAny(const Job &job, const QByteArray &before, const QByteArray &readBack, int from, int count);
+    void noteReached();
     bool readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts, QByteArray *data,
                    quint16 *checksum);
     QString readRecord(const Job &job) const;
@@ -167,6 +223,10 @@ private:
     int writeCycleMs = 0;
     bool verify = true;
     int transferMode = kTransferFast;
+    PasswordCandidates passwordCandidates;
+    PasswordRecall passwordRecall;
+    sff::Identification identification;
+    QVector<sff::Span> keptSpans;
 
     int timeBudgetMs = kDefaultTimeBudgetMs;
     mutable QMutex settingsMutex;
@@ -175,4 +235,5 @@ private:
     std::int64_t budgetStartUs = 0;
     StopReason stopReason = StopReason::None;
     PageRestore pageRestore;
+    bool reachedModule = false;
 };

@@ -1,5 +1,6 @@
 // The write job: password entry, the page select, the table's data in
 // writes that never cross an 8-byte page, then the verify pass or the close.
+// Trying a list of passwords is in passwordtrial.cpp.
 
 #include "modulebus.h"
 #include "sfpthread.h"
@@ -8,17 +9,17 @@ namespace {
 
 constexpr int kPageSize = 8;
 
-struct Chunk {
-    int first;  // within the table
-    int count;
-};
+}  // namespace
 
 // The table's data spans, those that touch joined, cut at every 8-byte
-// boundary of the device and into runs of at most `maxBytes`.
-QVector<Chunk> chunksOf(const QVector<sff::Span> &spans, int tableStart, int tableSize, int maxBytes)
+// boundary of the device and into runs of at most the family's write size.
+QVector<SFPThread::Chunk> SFPThread::chunksOf(const Job &job)
 {
+    const int tableStart = job.addrStart;
+    const int tableSize = kTableSize;
     QVector<sff::Span> joined;
-    for (const sff::Span &span : spans.isEmpty() ? QVector<sff::Span>{sff::Span{tableStart, tableSize}} : spans) {
+    for (const sff::Span &span :
+         job.writeSpans.isEmpty() ? QVector<sff::Span>{sff::Span{tableStart, tableSize}} : job.writeSpans) {
         if (!joined.isEmpty() && joined.last().end() == span.offset)
             joined.last().length += span.length;
         else
@@ -29,7 +30,7 @@ QVector<Chunk> chunksOf(const QVector<sff::Span> &spans, int tableStart, int tab
         const int from = qMax(span.offset, tableStart);
         const int to = qMin(span.end(), tableStart + tableSize);
         for (int at = from; at < to;) {
-            const int end = qMin(qMin(to, (at / kPageSize + 1) * kPageSize), at + maxBytes);
+            const int end = qMin(qMin(to, (at / kPageSize + 1) * kPageSize), at + qMax(1, job.maxWriteBytes));
             chunks.append({at - tableStart, end - at});
             at = end;
         }
@@ -37,14 +38,17 @@ QVector<Chunk> chunksOf(const QVector<sff::Span> &spans, int tableStart, int tab
     return chunks;
 }
 
-// A module busy with the write cycle of the page before refuses its address
-// for a while; the selections poll it for up to this long.
-Attempts writeCycleAttempts()
+BusFailure SFPThread::writeChunk(ModuleBus &bus, const Job &job, const Chunk &chunk)
 {
-    return Attempts{5, std::int64_t{SFPThread::kWriteCycleWaitMs} * 1000};
+    const std::vector<std::uint8_t> page(job.writeData.constData() + chunk.first,
+                                         job.writeData.constData() + chunk.first + chunk.count);
+    return bus.writePage(job.address, static_cast<quint8>(job.addrStart + chunk.first), page, writeCycleAttempts());
 }
 
-}  // namespace
+Attempts SFPThread::writeCycleAttempts()
+{
+    return Attempts{5, std::int64_t{kWriteCycleWaitMs} * 1000};
+}
 
 QString SFPThread::refusal(const Job &job)
 {
@@ -67,13 +71,26 @@ void SFPThread::writeJob(const Job &job)
     if (!bus)
         return;
     startBudget(*bus);  // the budget covers the password and all pages
+    reachedModule = false;
 
-    const QString record = tr("Time %1, Write(%2) to 0x%3%4\n")
-                               .arg(recordTime(), job.serialNumber, hexAddress(job.address),
-                                    job.writePassword.isEmpty() ? QString() : tr(", with password"));
+    const bool automatic = !job.passwordCandidates.isEmpty();
+    const QString time = recordTime();
     quint16 checksum = 0;
-    if (!enterPassword(*bus, job) || !selectPage(*bus, job, kLogWrited) || !writePages(*bus, job, checksum))
+    QString accepted;
+    // What the module held: it tells a page kept from one ignored, and a
+    // verify that differs from one that found nothing kept at all.
+    QByteArray before;
+    if (automatic) {
+        Identity identity;
+        int probed = -1;
+        if (!readIdentification(*bus, job, &identity) || !selectPage(*bus, job, kLogWrited)
+            || !readTable(*bus, job, &before) || !unlock(*bus, job, identity, before, &probed, &accepted)
+            || !writePages(*bus, job, checksum, probed))
+            return;
+    } else if (!enterPassword(*bus, job, job.writePassword) || !selectPage(*bus, job, kLogWrited)
+               || (job.verify && !readTable(*bus, job, &before)) || !writePages(*bus, job, checksum)) {
         return;
+    }
     // The module may still be busy with the last page. The verify waits for
     // it in its selections; without one the write is done only once the
     // module answers again, which it would not after failing to keep it.
@@ -83,7 +100,14 @@ void SFPThread::writeJob(const Job &job)
             return;
         }
     }
-    emit log(kLogWrited, record, job.writeData.left(kTableSize), checksum);
+    QString password;
+    if (!accepted.isEmpty())
+        password = tr(", with password \"%1\"").arg(accepted);
+    else if (!automatic && !job.writePassword.isEmpty())
+        password = tr(", with password");
+    emit log(kLogWrited,
+             tr("Time %1, Write(%2) to 0x%3%4\n").arg(time, job.serialNumber, hexAddress(job.address), password),
+             job.writeData.left(kTableSize), checksum);
 
     QByteArray readBack;
     quint16 readBackChecksum = 0;
@@ -93,15 +117,18 @@ void SFPThread::writeJob(const Job &job)
     if (!restorePage(*bus, job, job.verify ? kLogVerify : kLogWrited))
         return;
     bus->close();
-    if (job.verify)
-        emit log(kLogVerify, verifyRecord, readBack, readBackChecksum);
+    if (!job.verify)
+        return;
+    if (!automatic && !keptAny(job, before, readBack, 0, kTableSize))
+        emit writeNotKept();
+    emit log(kLogVerify, verifyRecord, readBack, readBackChecksum);
 }
 
-bool SFPThread::enterPassword(ModuleBus &bus, const Job &job)
+bool SFPThread::enterPassword(ModuleBus &bus, const Job &job, const QByteArray &password)
 {
-    // Each password byte is a transaction of its own to device 0x51.
-    for (int i = 0; i < job.writePassword.size(); ++i) {
-        const std::vector<std::uint8_t> byte{static_cast<std::uint8_t>(job.writePassword.at(i))};
+    // Each password byte is a transaction of its own to its device.
+    for (int i = 0; i < password.size(); ++i) {
+        const std::vector<std::uint8_t> byte{static_cast<std::uint8_t>(password.at(i))};
         const BusFailure failure = bus.writePage(job.passwordDevice, static_cast<quint8>(job.passwordOffset + i), byte,
                                                  writeCycleAttempts());
         if (failure) {
@@ -115,17 +142,20 @@ bool SFPThread::enterPassword(ModuleBus &bus, const Job &job)
     return true;
 }
 
-bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
+bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum, int skip)
 {
-    const QVector<Chunk> chunks = chunksOf(job.writeSpans, job.addrStart, kTableSize, job.maxWriteBytes);
+    const QVector<Chunk> chunks = chunksOf(job);
     for (int index = 0; index < chunks.size(); ++index) {
         const Chunk &chunk = chunks.at(index);
-        const std::vector<std::uint8_t> page(job.writeData.constData() + chunk.first,
-                                             job.writeData.constData() + chunk.first + chunk.count);
+        for (int i = chunk.first; i < chunk.first + chunk.count; ++i)
+            if (countsInChecksum(job, i))
+                checksum = static_cast<quint16>(checksum + static_cast<quint8>(job.writeData.at(i)));
+        if (index == skip)
+            continue;
         const quint8 pageAddress = static_cast<quint8>(job.addrStart + chunk.first);
-        const BusFailure failure = bus.writePage(job.address, pageAddress, page, writeCycleAttempts());
-        if (index == 0 && mayHaveStored(failure))
-            emit writeReachedModule();
+        const BusFailure failure = writeChunk(bus, job, chunk);
+        if (mayHaveStored(failure))
+            noteReached();
         if (failure) {
             fail(bus, job, kLogWrited, failure,
                  failure.kind == BusFailure::RefusedByte ? refusedWriteByte(job, failure, pageAddress, index)
@@ -134,9 +164,6 @@ bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
         }
         if (!waitOutWriteCycle(bus, job))
             return false;
-        for (int i = chunk.first; i < chunk.first + chunk.count; ++i)
-            if (countsInChecksum(job, i))
-                checksum = static_cast<quint16>(checksum + static_cast<quint8>(job.writeData.at(i)));
     }
     return true;
 }
@@ -158,6 +185,14 @@ bool SFPThread::waitOutWriteCycle(ModuleBus &bus, const Job &job)
         }
     }
     return true;
+}
+
+void SFPThread::noteReached()
+{
+    if (!reachedModule) {
+        reachedModule = true;
+        emit writeReachedModule();
+    }
 }
 
 bool SFPThread::mayHaveStored(const BusFailure &failure)

@@ -423,6 +423,16 @@
         <source>The page of the upper half (A2h&apos;s, or a QSFP or CMIS module&apos;s), written to byte 127 for the transfer</source>
         <translation>Страница верхней половины (A2h или модуля QSFP либо CMIS), записываемая в байт 127 на время передачи</translation>
     </message>
+    <message>
+        <source>The module took the password &quot;%1&quot;
+</source>
+        <translation>Модуль принял пароль «%1»
+</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1</source>
+        <translation>Проверка не пройдена: %1</translation>
+    </message>
 </context>
 <context>
     <name>ModulePanel</name>
@@ -485,6 +495,60 @@
     <message>
         <source>Module family: %1</source>
         <translation>Семейство модуля: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordListEditor</name>
+    <message>
+        <source>A preset: its digits are not shown</source>
+        <translation>Предустановленный пароль: его цифры не показываются</translation>
+    </message>
+    <message>
+        <source>Eight hexadecimal digits are needed</source>
+        <translation>Нужны восемь шестнадцатеричных цифр</translation>
+    </message>
+    <message>
+        <source>Password %1</source>
+        <translation>Пароль %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Show the digits of the passwords</source>
+        <translation>Показать цифры паролей</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordStore</name>
+    <message>
+        <source>SFF-8472 default</source>
+        <translation>Заводской SFF-8472</translation>
     </message>
 </context>
 <context>
@@ -2561,6 +2625,22 @@
         <translation>Время %1, Чтение(%2) с 0x%3, страница %4h
 </translation>
     </message>
+    <message>
+        <source>the module acknowledges writes here but keeps nothing: its identification is locked</source>
+        <translation>модуль подтверждает запись сюда, но ничего не сохраняет: его идентификация защищена</translation>
+    </message>
+    <message>
+        <source>no password</source>
+        <translation>без пароля</translation>
+    </message>
+    <message>
+        <source>No password of the list unlocked the module; tried: %1</source>
+        <translation>Ни один пароль из списка не открыл модуль; испробованы: %1</translation>
+    </message>
+    <message>
+        <source>, with password &quot;%1&quot;</source>
+        <translation>, с паролем «%1»</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -2627,6 +2707,18 @@
     <message>
         <source>How FTDI programmers are driven: Fast batches the bus traffic, Compatible flushes every bit as older versions did</source>
         <translation>Как работать с программаторами FTDI: «Быстрый» передаёт обмен по шине пакетами, «Совместимый» передаёт каждый бит отдельно, как прежние версии</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>What Automatic tries in turn, after the one this module&apos;s part number took last, and what --password picks by name</source>
+        <translation>Что «Автоматически» пробует по очереди после пароля, который последним принял модуль с этим артикулом, и что --password выбирает по названию</translation>
+    </message>
+    <message>
+        <source>Password &amp;list:</source>
+        <translation>&amp;Список паролей:</translation>
     </message>
 </context>
 <context>
@@ -3015,8 +3107,12 @@ The first line names the module&apos;s family, which byte 0 (or the identifier i
         <translation>Собственный пароль в настройках («%1») — не четыре шестнадцатеричных байта</translation>
     </message>
     <message>
-        <source>Unknown password &quot;%1&quot;: give none, preset1, preset2, custom or eight hexadecimal digits</source>
-        <translation>Неизвестный пароль «%1»: укажите none, preset1, preset2, custom или восемь шестнадцатеричных цифр</translation>
+        <source>The module password: none (default), preset1, preset2, custom (the one stored in the settings), auto (the settings&apos; password list in turn, the one a module of the same vendor and part number took last first, then no password), the name of an entry of that list (any case), or eight hexadecimal digits, which are taken as digits even where an entry has them for its name.</source>
+        <translation>Пароль модуля: none (по умолчанию), preset1, preset2, custom (сохранённый в настройках), auto (список паролей из настроек по очереди: первым тот, который последним принял модуль того же производителя с тем же артикулом, в конце — без пароля), название записи этого списка (в любом регистре) или восемь шестнадцатеричных цифр, которые понимаются как цифры, даже если так названа запись списка.</translation>
+    </message>
+    <message>
+        <source>Unknown password &quot;%1&quot;: give none, preset1, preset2, custom, auto, eight hexadecimal digits or a name of the password list: %2</source>
+        <translation>Неизвестный пароль «%1»: укажите none, preset1, preset2, custom, auto, восемь шестнадцатеричных цифр или название из списка паролей: %2</translation>
     </message>
 </context>
 <context>
@@ -3180,10 +3276,6 @@ The exit status is 1 when the module reports a tuning fault (a TEC fault, or a c
 <context>
     <name>WriteCommand</name>
     <message>
-        <source>The module password: none (default), preset1, preset2, custom (the one stored in the settings) or eight hexadecimal digits.</source>
-        <translation>Пароль модуля: none (по умолчанию), preset1, preset2, custom (сохранённый в настройках) или восемь шестнадцатеричных цифр.</translation>
-    </message>
-    <message>
         <source>Do not read the tables back.</source>
         <translation>Не проверять таблицы обратным чтением.</translation>
     </message>
@@ -3259,6 +3351,10 @@ A CMIS module (QSFP-DD, OSFP, QSFP112) takes its password in its lower page, byt
         <source>Allow writing A2 Low, a QSFP module&apos;s page 03h or a CMIS module&apos;s page 02h.</source>
         <translation>Разрешить запись A2 Low, страницы 03h модуля QSFP или страницы 02h модуля CMIS.</translation>
     </message>
+    <message>
+        <source>%1: the module took the password &quot;%2&quot;</source>
+        <translation>%1: модуль принял пароль «%2»</translation>
+    </message>
 </context>
 <context>
     <name>SerialPattern</name>
@@ -3316,10 +3412,6 @@ The series ends after --count modules (without waiting for the last to be pulled
     <message>
         <source>The journal, a CSV file. Default: %1.</source>
         <translation>Журнал, файл CSV. По умолчанию: %1.</translation>
-    </message>
-    <message>
-        <source>The module password: none (default), preset1, preset2, custom (the one stored in the settings) or eight hexadecimal digits.</source>
-        <translation>Пароль модуля: none (по умолчанию), preset1, preset2, custom (сохранённый в настройках) или восемь шестнадцатеричных цифр.</translation>
     </message>
     <message>
         <source>End after this many modules.</source>
@@ -3576,6 +3668,10 @@ The series ends after --count modules (without waiting for the last to be pulled
         <source>CSV files (*.csv)</source>
         <translation>Файлы CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Programmer %1, with the password list, as in the Settings</source>
+        <translation>Программатор %1, со списком паролей, как в настройках</translation>
+    </message>
 </context>
 <context>
     <name>SeriesJournal</name>
@@ -3700,6 +3796,10 @@ The series ends after --count modules (without waiting for the last to be pulled
     <message>
         <source>Couldn&apos;t read %1: %2</source>
         <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, with the password &quot;%2&quot;</source>
+        <translation>%1, с паролем «%2»</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 // verify judges exactly the bytes the write sent.
 
 #include "isolatedsettings.h"
+#include "passwordlist.h"
 #include "samplemodule.h"
 #include "simulatorfixture.h"
 #include "windowdriver.h"
@@ -47,39 +48,55 @@ private slots:
     {
         QTest::addColumn<QVariant>("storedTransfer");
         QTest::addColumn<QVariant>("storedVerify");
-        QTest::addColumn<bool>("customPassword");
-        QTest::newRow("defaults: fast, verified, no password") << QVariant() << QVariant() << false;
-        QTest::newRow("compatible") << QVariant(1) << QVariant() << false;
-        QTest::newRow("not verified") << QVariant(0) << QVariant(false) << false;
-        QTest::newRow("password") << QVariant() << QVariant(true) << true;
+        QTest::addColumn<int>("password");     // the position in the settings' choice
+        QTest::addColumn<QString>("listed");   // the password list: "name=digits"; empty: the first one
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("said");     // in the log or a message box
+        const QString locked = "Verify failed: the module acknowledges writes here but keeps nothing";
+        QTest::newRow("defaults: fast, verified, no password")
+            << QVariant() << QVariant() << 0 << "" << false << locked;
+        QTest::newRow("compatible") << QVariant(1) << QVariant() << 0 << "" << false << locked;
+        QTest::newRow("not verified") << QVariant(0) << QVariant(false) << 0 << "" << false << "";
+        QTest::newRow("password") << QVariant() << QVariant(true) << 3 << "" << true << "";
+        QTest::newRow("automatic") << QVariant() << QVariant(true) << 4 << "Shop=A73E19C4" << true
+                                   << "The module took the password \"Shop\"";
+        QTest::newRow("automatic, not in the list")
+            << QVariant() << QVariant(true) << 4 << "" << false
+            << "No password of the list unlocked the module; tried: Zorvik 1, Zorvik 2, SFF-8472 default, no password";
     }
 
     void settingsReachTheWorker()
     {
         QFETCH(QVariant, storedTransfer);
         QFETCH(QVariant, storedVerify);
-        QFETCH(bool, customPassword);
+        QFETCH(int, password);
+        QFETCH(QString, listed);
+        QFETCH(bool, written);
+        QFETCH(QString, said);
+        if (!listed.isEmpty())
+            PasswordStore::save({{listed.section('=', 0, 0), listed.section('=', 1), 0}});
         if (storedTransfer.isValid())
             QSettings().setValue("gui/transfer", storedTransfer);
         if (storedVerify.isValid())
             QSettings().setValue("gui/verify", storedVerify);
         sim->module->setPassword(kDefaultCustomPassword);
         openWindow();
-        if (customPassword)
-            settingsDialog()->findChild<QComboBox *>("cb_password")->setCurrentIndex(3);
+        settingsDialog()->findChild<QComboBox *>("cb_password")->setCurrentIndex(password);
         TableViewModel *model = ui->currentModel();
         model->setData(model->index(2, 0), "5A", Qt::EditRole);
         QVERIFY(ui->transfer(ui->writeButton));
 
         // Stored only after the password went first.
-        QCOMPARE(sim->memory(0x50, 0, 128) == model->buffer(), customPassword);
+        QCOMPARE(sim->memory(0x50, 0, 128) == model->buffer(), written);
         const auto record = sim->programmer->record();
         const bool compatible = storedTransfer == 1;
         QVERIFY2(compatible ? record.flushSizes.size() > 1000 : record.flushSizes.size() < 300,
                  qPrintable(QString::number(record.flushSizes.size())));
         const bool verified = storedVerify.isValid() ? storedVerify.toBool() : true;
-        QCOMPARE(ui->log->toPlainText().contains("Read(SIM0001)"), verified);
-        QCOMPARE(answers->boxTexts.size(), verified && !customPassword ? 1 : 0);  // the locked module fails the verify
+        // A write that found no password never reaches its verify.
+        QCOMPARE(ui->log->toPlainText().contains("Read(SIM0001)"), verified && !said.startsWith("No password"));
+        const QString told = ui->log->toPlainText() + answers->boxTexts.join('\n');
+        QVERIFY2(told.contains(said), qPrintable(told));
     }
 
     // Only the table's bytes are written, so only they are judged, however

@@ -124,11 +124,13 @@ class TstCliCommands : public QObject
 
     // Runs the program on a module that holds the sample image, or the one
     // VEXA_SIMULATOR names, with `input` on its standard input.
-    Run run(const QStringList &arguments, const QString &simulator = QString(), const QByteArray &input = QByteArray())
+    Run run(const QStringList &arguments, const QString &simulator = QString(), const QByteArray &input = QByteArray(),
+            const QString &lock = QString())
     {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("VEXA_SIMULATOR", simulator.isEmpty() ? path("module.bin") : simulator);
+        environment.insert("VEXA_SIMULATOR_PASSWORD", lock);
         environment.insert("XDG_CONFIG_HOME", path("config"));
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(VEXA_CLI), arguments);
@@ -245,7 +247,10 @@ private slots:
         QTest::newRow("one table, two asked") << QStringList{"write", path("table.bin"), "-t", "a0"} << 2 << none
                                               << "The image holds one table (128 bytes)" << sample << none;
         QTest::newRow("bad password") << QStringList{"write", path("image.bin"), "--password", "12345"} << 2 << none
-                                      << "Unknown password \"12345\"" << sample << none;
+                                      << "Unknown password \"12345\": give none, preset1, preset2, custom, auto, "
+                                         "eight hexadecimal digits or a name of the password list: Zorvik 1, "
+                                         "Zorvik 2, SFF-8472 default"
+                                      << sample << none;
         QTest::newRow("missing image") << QStringList{"write", path("missing.bin")} << 1 << none
                                        << "Couldn't open " + path("missing.bin") + ": " << sample << none;
 
@@ -329,6 +334,43 @@ private slots:
         QCOMPARE(readFile(path("module.bin")), module);
         QCOMPARE(QFile::exists(path("out.bin")), !written.isEmpty());
         QCOMPARE(readFile(path("out.bin")), written);
+    }
+
+    // A module locked with the SFF-8472 default, or one not in the list,
+    // and the settings' first password list.
+    void lockedModule_data()
+    {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("auto") << "00001011" << "auto" << 0
+                              << "A0 Low: the module took the password \"SFF-8472 default\"\nA0 Low written and verified"
+                              << true;
+        QTest::newRow("by name, any case") << "00001011" << "sff-8472 DEFAULT" << 0 << "A0 Low written and verified"
+                                           << true;
+        QTest::newRow("a wrong one") << "00001011" << "preset2" << 3
+                                     << "A0 Low: the module acknowledges writes here but keeps nothing" << false;
+        // The same kind of module took the SFF-8472 default in a run before.
+        QTest::newRow("none of the list") << "1234ABCD" << "auto" << 1
+                                          << "tried: SFF-8472 default, Zorvik 1, Zorvik 2, no password" << false;
+        QTest::newRow("a simulator password of seven digits") << "1234567" << "auto" << 1
+                                                              << "VEXA_SIMULATOR_PASSWORD: \"1234567\" is not eight "
+                                                                 "hexadecimal digits"
+                                                              << false;
+    }
+    void lockedModule()
+    {
+        QFETCH(QString, lock);
+        QFETCH(QString, password);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(bool, written);
+        const Run result = run({"write", path("image.bin"), "--password", password}, QString(), QByteArray(), lock);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.err.contains(err), qPrintable(result.err));
+        QCOMPARE(readFile(path("module.bin")), written ? replaced(sample, 0, image.left(128)) : sample);
     }
 
     // Tuning the simulated DWDM module, and images from standard input.

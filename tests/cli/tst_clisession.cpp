@@ -8,6 +8,7 @@
 #include "interrupt.h"
 #include "isolatedsettings.h"
 #include "simulatorfixture.h"
+#include "testbytes.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
@@ -16,14 +17,6 @@
 #include <csignal>
 
 namespace {
-
-QByteArray pattern(int size, int seed)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(i * 7 + seed);
-    return bytes;
-}
 
 struct Run {
     int exitCode;
@@ -56,8 +49,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(isolateSettings(store));
-        QFile image(path("image.bin"));
-        QVERIFY(image.open(QIODevice::WriteOnly) && image.write(pattern(512, 5)) == 512);
+        QVERIFY(writeFile(path("image.bin"), pattern(512, 5)));
         Interrupt::instance();  // SIGINT handled from here on
     }
 
@@ -150,8 +142,10 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("listing");
-        QTest::newRow("locked, no password") << QStringList() << false << 3
-                                             << "A0 Low written, but bytes read back differ: 127"
+        QTest::newRow("locked, no password")
+            << QStringList() << false << 3
+            << "A0 Low written, but bytes read back differ: 127\nA0 Low: the module acknowledges writes here but keeps "
+               "nothing: its identification is locked"
                                              << QByteArray("Offset  Byte     Written  Read back  Field\n0x0000");
         QTest::newRow("preset password") << QStringList{"--password", "preset1"} << false << 0
                                          << "A0 Low written and verified" << QByteArray();
@@ -181,6 +175,66 @@ private slots:
         QCOMPARE(result.exitCode, exitCode);
         QCOMPARE(result.err.trimmed(), message);
         QVERIFY2(listing.isEmpty() ? result.out.isEmpty() : result.out.contains(listing), result.out.constData());
+    }
+
+    // Automatic on a module locked with the SFF-8472 default: the list in
+    // turn, then, for a module of the same part number, that one first.
+    void automaticRemembersWhatTheModuleTook()
+    {
+        SimulatorFixture sim;
+        sim.module->setPassword(std::array<std::uint8_t, 4>{0x00, 0x00, 0x10, 0x11});
+        const auto before = sim.module->memory(0x50);
+        auto passwordSteps = [&sim] {
+            const auto all = sim.transactions();
+            return std::count_if(all.begin(), all.end(),
+                                 [](auto &t) { return t.device == 0x51 && t.byteAddress() >= 0x7B; });
+        };
+        for (int steps : {12, 4}) {
+            sim.module->memory(0x50) = before;
+            sim.module->powerCycle();
+            sim.clearRecord();
+            const Run result = run({"write", path("image.bin"), "--password", "AUTO"});
+            QCOMPARE(result.exitCode, 0);
+            QCOMPARE(result.err.trimmed(), QString("A0 Low: the module took the password \"SFF-8472 default\"\n"
+                                                   "A0 Low written and verified"));
+            QCOMPARE(int(passwordSteps()), steps);
+        }
+
+        sim.module->memory(0x50) = before;
+        sim.module->setPassword(std::array<std::uint8_t, 4>{0x12, 0x34, 0x56, 0x78});
+        const Run result = run({"write", path("image.bin"), "--password", "auto"});
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err.trimmed(),
+                 QString("Couldn't write A0 Low: No password of the list unlocked the module; tried: SFF-8472 default, "
+                         "Zorvik 1, Zorvik 2, no password; the module acknowledges writes here but keeps nothing: its "
+                         "identification is locked"));
+        QVERIFY(sim.module->memory(0x50) == before);
+    }
+
+    // SFF-8636 and CMIS modules take a new password and the password at
+    // bytes 119 to 126 and 118 to 125: a write of the lower page sends its
+    // controls and masks only, never those.
+    void lowerPageSparesThePasswordBytes_data()
+    {
+        QTest::addColumn<int>("identifier");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::newRow("SFF-8636") << 0x0D << 86 << 21;
+        QTest::newRow("CMIS") << 0x18 << 26 << 11;
+    }
+    void lowerPageSparesThePasswordBytes()
+    {
+        QFETCH(int, identifier);
+        QFETCH(int, first);
+        QFETCH(int, count);
+        SimulatorFixture sim;
+        sim.fillPattern(0x50, 1);
+        const QByteArray before = sim.memory(0x50, 0, 128);
+        QByteArray lower = pattern(128, 9);
+        lower[0] = char(identifier);
+        QVERIFY(writeFile(path("lower.bin"), lower));
+        QCOMPARE(run({"write", path("lower.bin"), "--no-verify"}).exitCode, 0);
+        QCOMPARE(sim.memory(0x50, 0, 128), QByteArray(before).replace(first, count, lower.mid(first, count)));
     }
 
     void choiceOfProgrammer_data()

@@ -91,6 +91,12 @@ private slots:
         QTest::newRow("pulled before the write keeps the number")
             << 128 << "TS26+0001" << three << "pull before writing" << 2 << false << ""
             << QStringList{" pulled", "TS260001 passed"} << count << "pulled before anything was written";
+        QTest::newRow("locked, the list tried in turn")
+            << 512 << "TS26+0001" << three << "locked" << 1 << false << "" << QStringList{"TS260001 passed"} << count
+            << "Written and verified, with the password \"Second\"";
+        QTest::newRow("locked, no password of the list keeps the number")
+            << 128 << "TS26+0001" << three << "locked, not in the list" << 1 << false << "" << QStringList{" failed"}
+            << count << "tried: First, Second, no password; the module acknowledges writes here but keeps nothing";
         QTest::newRow("the same module twice") << 128 << "TS26+0001" << QList<int>{0, 0, 1} << "" << 3 << false << ""
                                                << QStringList{"TS260001 passed", "TS260001 refused", "TS260002 passed"}
                                                << count << "carries TS260001 of this series already";
@@ -190,6 +196,12 @@ private slots:
         }
         if (fault == "flip")
             modules[0]->flipStoredBit(0x50, 70, 0x01);
+        if (fault.startsWith("locked")) {
+            plan.passwords = {{"First", QByteArray::fromHex("11111111")}, {"Second", QByteArray::fromHex("22222222")}};
+            for (const auto &module : modules)
+                module->setPassword(fault == "locked" ? std::array<std::uint8_t, 4>{0x22, 0x22, 0x22, 0x22}
+                                                      : std::array<std::uint8_t, 4>{0x44, 0x44, 0x44, 0x44});
+        }
         if (fault == "pull while writing")
             sim.atBusEvent(
                 4,

@@ -1,6 +1,32 @@
 #include "d2xx.h"
+#include "passwordlist.h"
 #include "settingstesthelpers.h"
 #include "simulatedbackend.h"
+
+#include <QTableWidget>
+
+namespace {
+
+const QString kMasked(8, QChar(0x25CF));
+
+// The list as the table shows it: "name: digits" per row.
+QStringList shown(const QTableWidget *table)
+{
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row)
+        rows << table->item(row, 0)->text() + ": " + table->item(row, 1)->text();
+    return rows;
+}
+
+QStringList namesOf(const PasswordCandidates &candidates)
+{
+    QStringList names;
+    for (const PasswordCandidate &candidate : candidates)
+        names << candidate.name + "=" + candidate.password.toHex();
+    return names;
+}
+
+}  // namespace
 
 class TestSettingsDialog : public QObject
 {
@@ -38,6 +64,73 @@ private slots:
         QVERIFY(form.customPassword->isHidden());
         QCOMPARE(lastSent(passwords).toByteArray(), QByteArray());
         QCOMPARE(form.customPassword->text(), QString("A7 3E 19 C4"));
+    }
+
+    // The list: masked unless shown (presets never), added to with masked
+    // digits, reordered, renamed, removed from; Save keeps it, and what a
+    // part number took follows its entry's new name.
+    void editingThePasswordList()
+    {
+        PasswordStore::remember("V", "P", "Zorvik 2");
+        SettingsDialog dialog;
+        SettingsForm form(dialog);
+        dialog.loadSettings();
+        auto *table = dialog.findChild<QTableWidget *>("tw_passwords");
+        auto button = [&dialog](const char *name) { return dialog.findChild<QToolButton *>(name); };
+        QCOMPARE(shown(table), QStringList({"Zorvik 1: " + kMasked, "Zorvik 2: " + kMasked,
+                                            "SFF-8472 default: " + kMasked}));
+        button("tb_password_show")->click();
+        QCOMPARE(shown(table).last(), QString("SFF-8472 default: 00 00 10 11"));
+        QCOMPARE(shown(table).first(), "Zorvik 1: " + kMasked);
+        button("tb_password_show")->click();
+
+        form.run(QDialogButtonBox::Save, [&] {
+            button("tb_password_add")->click();
+            auto *field = table->findChild<QLineEdit *>();
+            QVERIFY(field);
+            QCOMPARE(field->echoMode(), QLineEdit::Password);
+            QTest::keyClicks(field, "a1b2c3d4");
+            QTest::keyClick(field, Qt::Key_Enter);
+            QTRY_COMPARE(shown(table).last(), "Password 4: " + kMasked);  // committed on a later tick
+            button("tb_password_up")->click();
+            table->item(1, 0)->setText("Spare");
+            table->item(0, 0)->setText("zorvik 1");  // taken in another case: kept as it was
+            table->setCurrentCell(0, 0);
+            button("tb_password_remove")->click();
+        });
+        QCOMPARE(shown(table), QStringList({"Spare: " + kMasked, "Password 4: " + kMasked,
+                                            "SFF-8472 default: " + kMasked}));
+        QStringList stored;
+        for (const NamedPassword &entry : PasswordStore::load())
+            stored << entry.name + "=" + entry.bytes().toHex();
+        QCOMPARE(stored.mid(1), QStringList({"Password 4=a1b2c3d4", "SFF-8472 default=00001011"}));
+        QCOMPARE(PasswordStore::remembered("V", "P"), QString("Spare"));
+        QCOMPARE(PasswordStore::remembered("V", "Q"), QString());  // another part number of the vendor
+    }
+
+    // Automatic sends the list, edits included, and no fixed password;
+    // Cancel puts the stored list back.
+    void automaticSendsTheList()
+    {
+        SettingsDialog dialog;
+        SettingsForm form(dialog);
+        QSignalSpy passwords(&dialog, &SettingsDialog::passwordChanged);
+        QSignalSpy lists(&dialog, &SettingsDialog::passwordCandidatesChanged);
+        dialog.loadSettings();
+        auto *table = dialog.findChild<QTableWidget *>("tw_passwords");
+        const QStringList first{"Zorvik 1=" + PasswordStore::load().at(0).bytes().toHex(),
+                                "Zorvik 2=" + PasswordStore::load().at(1).bytes().toHex(), "SFF-8472 default=00001011"};
+        form.run(QDialogButtonBox::Cancel, [&] {
+            form.password->setCurrentIndex(SettingsDialog::kPasswordAutomatic);
+            QCOMPARE(lastSent(passwords).toByteArray(), QByteArray());
+            QCOMPARE(namesOf(lastSent(lists).value<PasswordCandidates>()), first);
+            table->item(2, 0)->setText("Factory");
+            QCOMPARE(namesOf(lastSent(lists).value<PasswordCandidates>()).last(), QString("Factory=00001011"));
+        });
+        QCOMPARE(namesOf(lastSent(lists).value<PasswordCandidates>()), first);
+        form.password->setCurrentIndex(SettingsDialog::kPasswordZorvik1);
+        QVERIFY(lastSent(lists).value<PasswordCandidates>().isEmpty());
+        QCOMPARE(lastSent(passwords).toByteArray().size(), 4);
     }
 
     void typedCustomPassword_data()

@@ -110,6 +110,7 @@ private slots:
     {
         sim->module->setPassword(kPassword);
         const QByteArray before = sim->memory(0x50, 0, 128);
+        QSignalSpy notKept(worker.get(), &SFPThread::writeNotKept);
         worker->setVerify(true);
         write(table(3));
         QCOMPARE(sim->memory(0x50, 0, 128), before);
@@ -119,6 +120,82 @@ private slots:
         const QString pattern = QString("^Time \\d\\d:\\d\\d:\\d\\d, Write\\(%1\\) to 0x50\\n$")
                                     .arg(QRegularExpression::escape(sim->identity()));
         QVERIFY(QRegularExpression(pattern).match(job->logs[0].record).hasMatch());
+        QCOMPARE(notKept.count(), 1);
+
+        // One byte kept is no locked module, only a verify that differs.
+        sim->module->setPassword(std::nullopt);
+        sim->module->flipStoredBit(0x50, 5, 0x01);
+        write(table(3));
+        QCOMPARE(notKept.count(), 1);
+    }
+
+    // Automatic: the candidates in turn on the first page that changes a
+    // byte, the remembered one first, no password last.
+    void automaticTriesTheListInTurn_data()
+    {
+        QTest::addColumn<QByteArray>("lock");  // the module's password; empty: none
+        QTest::addColumn<QString>("recalled");
+        QTest::addColumn<bool>("refuseData");  // of A0h until the second password
+        QTest::addColumn<int>("changedFrom");  // the first byte the table changes
+        QTest::addColumn<QString>("accepted");
+        QTest::addColumn<int>("passwordBytes");
+        QTest::addColumn<QString>("error");
+        const QByteArray gamma = QByteArray::fromHex("33333333");
+        QTest::newRow("the third of the list") << gamma << "" << false << 0 << "Gamma" << 12 << "";
+        QTest::newRow("the remembered one first") << gamma << "Gamma" << false << 0 << "Gamma" << 4 << "";
+        QTest::newRow("the first changed page decides") << gamma << "" << false << 61 << "Gamma" << 12 << "";
+        QTest::newRow("an open module takes the first") << QByteArray() << "" << false << 0 << "Alpha" << 4 << "";
+        QTest::newRow("a refused data byte refuses it") << QByteArray() << "" << true << 0 << "Beta" << 8 << "";
+        QTest::newRow("nothing to change, nothing tried") << gamma << "" << false << 128 << "" << 0 << "";
+        QTest::newRow("none of the list")
+            << QByteArray::fromHex("44444444") << "Beta" << false << 0 << "" << 12
+            << "No password of the list unlocked the module; tried: Beta, Alpha, Gamma, no password; the module "
+               "acknowledges writes here but keeps nothing: its identification is locked";
+    }
+
+    void automaticTriesTheListInTurn()
+    {
+        QFETCH(QByteArray, lock);
+        QFETCH(QString, recalled);
+        QFETCH(bool, refuseData);
+        QFETCH(int, changedFrom);
+        QFETCH(QString, accepted);
+        QFETCH(int, passwordBytes);
+        QFETCH(QString, error);
+        std::copy_n("A               ", 16, sim->module->memory(0x50).begin() + 20);  // the vendor
+        std::copy_n("PN              ", 16, sim->module->memory(0x50).begin() + 40);  // the part number
+        if (!lock.isEmpty())
+            sim->module->setPassword(std::array<std::uint8_t, 4>{quint8(lock[0]), quint8(lock[1]), quint8(lock[2]),
+                                                                 quint8(lock[3])});
+        if (refuseData) {
+            sim->module->refuseDataAfter(0x50, 0, 1000);
+            sim->setBusHook([this](const SimulatorFixture::BusEvent &e) {
+                if (e.kind == e.Stop && e.transaction.data() == std::vector<std::uint8_t>{0x22})
+                    sim->module->refuseDataAfter(0x50, 0, 0);
+            });
+        }
+        const QByteArray before = sim->memory(0x50, 0, 128);
+        const QByteArray data = before.left(changedFrom) + table(9).mid(changedFrom);
+        worker->setPasswordCandidates({{"Alpha", QByteArray::fromHex("11111111")},
+                                       {"Beta", QByteArray::fromHex("22222222")},
+                                       {"Gamma", QByteArray::fromHex("33333333")}});
+        worker->setPasswordRecall([recalled](const QString &vendor, const QString &partNumber) {
+            return vendor == "A" && partNumber == "PN" ? recalled : QString();
+        });
+        QSignalSpy accepts(worker.get(), &SFPThread::passwordAccepted);
+        QSignalSpy reached(worker.get(), &SFPThread::writeReachedModule);
+        write(data);
+
+        const auto all = sim->transactions();
+        QCOMPARE(int(std::count_if(all.begin(), all.end(), [](auto &t) { return t.device == 0x51; })), passwordBytes);
+        QCOMPARE(job->errors, error.isEmpty() ? QStringList() : QStringList{error});
+        QCOMPARE(sim->memory(0x50, 0, 128), error.isEmpty() ? data : before);
+        QCOMPARE(reached.count(), error.isEmpty() ? 1 : 0);
+        QCOMPARE(accepts.count(), accepted.isEmpty() ? 0 : 1);
+        if (!accepted.isEmpty()) {
+            QCOMPARE(accepts.at(0), QVariantList({accepted, "A", "PN"}));
+            QVERIFY(job->logs.at(0).record.endsWith(", with password \"" + accepted + "\"\n"));
+        }
     }
 
     void pagesGoToTheTablesAddresses()
@@ -340,7 +417,9 @@ private slots:
         QCOMPARE(sim->memory(0x50, 0, 128), data.left(40) + before.mid(40));
 
         worker->setVerify(true);
-        sim->atStop(17, [this] { worker->requestInterruption(); });  // the verify's word-address write
+        // The read of what the module held, 16 pages, then the verify's.
+        sim->atStop(ftdi() || kind() == SimulatorFixture::Kind::Ch341a ? 19 : 18,
+                    [this] { worker->requestInterruption(); });
         write(data);
         QCOMPARE(job->order, QStringList({"log", "canceled"}));
         QCOMPARE(job->cancels, QStringList{"Canceled verify\n"});
@@ -359,7 +438,8 @@ private slots:
         worker->setVerify(true);
         auto pages = std::make_shared<int>(0);
         sim->setBusHook([this, pages](const SimulatorFixture::BusEvent &e) {
-            if (e.kind == e.Stop && e.transaction.selected && (++*pages == 8 || *pages == 16))
+            if (e.kind == e.Stop && e.transaction.selected && !e.transaction.data().empty()
+                && (++*pages == 8 || *pages == 16))
                 sim->advance(8s);
         });
         write(table(14));
