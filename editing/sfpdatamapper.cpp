@@ -13,12 +13,12 @@ void SFPDataMapper::setModel(TableViewModel *model)
 {
     if (model_) {
         disconnect(model_, &QAbstractItemModel::dataChanged, this, &SFPDataMapper::modelDataChanged);
-        disconnect(model_, &QAbstractItemModel::modelReset, this, &SFPDataMapper::update);
+        disconnect(model_, &QAbstractItemModel::modelReset, this, &SFPDataMapper::modelReset);
         model_ = nullptr;
     }
     if (model && model->table() == table_) {
         connect(model, &QAbstractItemModel::dataChanged, this, &SFPDataMapper::modelDataChanged);
-        connect(model, &QAbstractItemModel::modelReset, this, &SFPDataMapper::update);
+        connect(model, &QAbstractItemModel::modelReset, this, &SFPDataMapper::modelReset);
         model_ = model;
     }
     update();
@@ -29,9 +29,22 @@ bool SFPDataMapper::contains(int pos) const
     return offset_ <= pos && pos <= offset_ + length_;
 }
 
+bool SFPDataMapper::holdsTable() const
+{
+    // A model that has moved to another table keeps the mapper until it is
+    // bound again: its bytes are not this mapper's to follow.
+    return model_ && model_->table() == table_;
+}
+
+void SFPDataMapper::modelReset()
+{
+    if (holdsTable())
+        update();
+}
+
 void SFPDataMapper::modelDataChanged(const QModelIndex &index, const QModelIndex &)
 {
-    if (!index.isValid())
+    if (!index.isValid() || !holdsTable())
         return;
     // A change of several cells is judged by its first cell.
     const int pos = index.row() * index.model()->columnCount() + index.column();

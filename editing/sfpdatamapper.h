@@ -31,8 +31,10 @@ public slots:
     virtual bool contains(int pos) const;
     virtual void update() = 0;
     void modelDataChanged(const QModelIndex &index, const QModelIndex &);
+    void modelReset();
 
 protected:
+    bool holdsTable() const;
     // Announces the field's cells as changed and updates the table checksum,
     // so the view, this mapper and the covering check code all follow.
     void notifyWritten();

@@ -1,7 +1,9 @@
 #include "modulepanel.h"
 #include "ui_modulepanel.h"
 
+#include "edithistory.h"
 #include "memorymap.h"
+#include "moduledocument.h"
 #include "statuslook.h"
 #include "tableviewmodel.h"
 #include "tuning.h"
@@ -81,11 +83,26 @@ ModulePanel::~ModulePanel()
 
 void ModulePanel::setModel(TableViewModel *model)
 {
-    if (model == model_)
+    follow(model, nullptr);
+}
+
+void ModulePanel::setDocument(ModuleDocument *document)
+{
+    follow(document ? document->grid() : nullptr, document);
+}
+
+void ModulePanel::follow(TableViewModel *model, ModuleDocument *document)
+{
+    if (model == model_ && document == document_)
         return;
     if (model_)
         disconnect(model_, nullptr, &refreshTimer_, nullptr);
+    if (document_)
+        disconnect(document_, nullptr, &refreshTimer_, nullptr);
     model_ = model;
+    document_ = document;
+    if (document_)
+        connect(document_, &ModuleDocument::changed, &refreshTimer_, [this] { refreshTimer_.start(); });
     if (model_) {
         // The table checksum follows every change of the bytes and of the table.
         const auto schedule = [this] { refreshTimer_.start(); };
@@ -99,18 +116,33 @@ void ModulePanel::setModel(TableViewModel *model)
 void ModulePanel::refresh()
 {
     refreshTimer_.stop();
-    decoded_ = model_ ? sff::decodeRegion(model_->region(), model_->buffer()) : sff::Decoded();
+    if (document_)
+        decoded_ = sff::decode(document_->image());
+    else
+        decoded_ = model_ ? sff::decodeRegion(model_->region(), model_->buffer()) : sff::Decoded();
     addCheckCodesAsLoaded();
     showFindings();
     showFields();
     showTuning();
 }
 
+sff::ModuleImage ModulePanel::image() const
+{
+    if (document_)
+        return document_->image();
+    return model_ ? sff::ModuleImage::fromRegion(model_->region(), model_->buffer()) : sff::ModuleImage();
+}
+
+sff::ModuleImage ModulePanel::loadedImage() const
+{
+    if (document_)
+        return document_->loaded();
+    return model_ ? sff::ModuleImage::fromRegion(model_->region(), model_->loaded()) : sff::ModuleImage();
+}
+
 sff::Tuning ModulePanel::tuning() const
 {
-    if (!model_)
-        return sff::Tuning();
-    return sff::Tuning::of(sff::ModuleImage::fromRegion(model_->region(), model_->buffer()));
+    return sff::Tuning::of(image());
 }
 
 void ModulePanel::showTuning()
@@ -131,16 +163,16 @@ void ModulePanel::addCheckCodesAsLoaded()
     // codes were wrong would look sound: say what it held.
     if (!model_)
         return;
-    const sff::Region region = model_->region();
-    const QByteArray &loaded = model_->loaded();
-    const QByteArray &buffer = model_->buffer();
+    const sff::ModuleImage loaded = loadedImage();
+    const sff::ModuleImage current = image();
     const struct {
         sff::CheckCodeSpan span;
         const char *name;
     } codes[] = {{sff::kCcBase, "CC_BASE"}, {sff::kCcExt, "CC_EXT"}, {sff::kCcDmi, "CC_DMI"}};
     for (const auto &code : codes) {
-        if (region != sff::Region::lowerOf(code.span.device) || code.span.at >= qMin(loaded.size(), buffer.size())
-            || loaded.at(code.span.at) == buffer.at(code.span.at))
+        const quint8 device = code.span.device;
+        const int at = code.span.at;
+        if (!loaded.holds(device, at) || !current.holds(device, at) || loaded.byte(device, at) == current.byte(device, at))
             continue;
         sff::Finding finding;
         finding.key = QStringLiteral("loaded_") + QString::fromLatin1(code.name).toLower();
@@ -149,8 +181,8 @@ void ModulePanel::addCheckCodesAsLoaded()
         finding.offset = code.span.at;
         finding.text = tr("As read or opened, %1 was %2h, not %3h. The buffer holds the right one; a Write "
                           "puts it into the module.")
-                           .arg(QString::fromLatin1(code.name), hexByte(loaded.at(code.span.at)),
-                                hexByte(buffer.at(code.span.at)));
+                           .arg(QString::fromLatin1(code.name), hexByte(char(loaded.byte(device, at))),
+                                hexByte(char(current.byte(device, at))));
         decoded_.findings.prepend(finding);
     }
 }
@@ -273,7 +305,8 @@ void ModulePanel::fitColumns()
 
 bool ModulePanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->tw_fields && event->type() == QEvent::Resize)
+    // Fitted while hidden, the columns would be a few pixels wide.
+    if (watched == ui->tw_fields && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         fitColumns();
     return QWidget::eventFilter(watched, event);
 }
@@ -322,7 +355,11 @@ void ModulePanel::announceSelection()
     if (selecting_ || !model_ || place < 0 || place >= decoded_.fields.size())
         return;
     const sff::Field &field = decoded_.fields[place];
-    emit bytesSelected(field.offset - model_->region().firstByte(), field.length);
+    const sff::Region region = sff::Region::holding(field.device, field.offset, sff::Page{field.page});
+    if (document_)
+        document_->choose(region);
+    if (region == model_->region())
+        emit bytesSelected(field.offset - region.firstByte(), qMin(field.length, region.firstByte() + sff::kHalfSize - field.offset));
 }
 
 void ModulePanel::selectByte(int index)
@@ -331,8 +368,9 @@ void ModulePanel::selectByte(int index)
         return;
     const sff::Region region = model_->region();
     const int offset = region.firstByte() + index;
+    const int page = region.isPaged() ? region.page.number : sff::kNoPage;
     for (int i = 0; i < decoded_.fields.size(); ++i) {
-        if (!decoded_.fields[i].covers(region.device, offset))
+        if (!decoded_.fields[i].covers(region.device, offset) || (region.upper && decoded_.fields[i].page != page))
             continue;
         QTreeWidgetItem *item = itemOfKey(decoded_.fields[i].key);
         selecting_ = true;
@@ -360,8 +398,17 @@ void ModulePanel::applyFix(const sff::Finding &finding)
 
 void ModulePanel::applyEdits(const QVector<sff::ByteEdit> &edits)
 {
+    if (document_) {
+        EditHistory::recordOn(document_, tr("Fix"), [&] { document_->applyEdits(edits); });
+        return;
+    }
     if (!model_)
         return;
+    EditHistory::recordOn(model_, tr("Fix"), [&] { applyBufferEdits(edits); });
+}
+
+void ModulePanel::applyBufferEdits(const QVector<sff::ByteEdit> &edits)
+{
     const sff::Region region = model_->region();
     const int first = region.firstByte();
     const int columns = model_->columnCount();

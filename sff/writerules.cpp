@@ -43,6 +43,17 @@ bool holdsDiagnosticsSettings(const Region &region, Family family)
     return family == Family::Sfp && region == kRegionA2Low;
 }
 
+int firstKeptDifference(const Region &region, Family family, const QByteArray &written, const QByteArray &readBack)
+{
+    for (const Span &span : keptSpans(region, family))
+        for (int offset = span.offset; offset < span.end(); ++offset) {
+            const int i = offset - region.firstByte();
+            if (i < written.size() && i < readBack.size() && written.at(i) != readBack.at(i))
+                return offset;
+        }
+    return -1;
+}
+
 int spanBytes(const QVector<Span> &spans)
 {
     int count = 0;

@@ -11,6 +11,8 @@
 
 #include "family.h"
 
+#include <QByteArray>
+
 #include <QVector>
 
 namespace sff {
@@ -20,6 +22,9 @@ QVector<Span> keptSpans(const Region &region, Family family);
 // The region holds the diagnostics' thresholds and calibration, which a write
 // changes only when the user says so (A2 Low of an SFP module).
 bool holdsDiagnosticsSettings(const Region &region, Family family);
+// The device offset of the first byte a module keeps that reads back other
+// than written (each side the region's bytes from its first on), or -1.
+int firstKeptDifference(const Region &region, Family family, const QByteArray &written, const QByteArray &readBack);
 // How many bytes the spans hold.
 int spanBytes(const QVector<Span> &spans);
 

@@ -1,5 +1,7 @@
 #include "windowdriver.h"
 
+#include "documenttab.h"
+#include "hexgridview.h"
 #include "isolatedsettings.h"
 #include "samplemodule.h"
 
@@ -90,7 +92,7 @@ WindowDriver::WindowDriver(MainWindow &mainWindow)
 
 QTableView *WindowDriver::view(int tab) const
 {
-    return qobject_cast<QTableView *>(buffers->widget(tab));
+    return static_cast<DocumentTab *>(buffers->widget(tab))->view();
 }
 
 TableViewModel *WindowDriver::model(int tab) const

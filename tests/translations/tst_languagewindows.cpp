@@ -122,9 +122,9 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 
             QCOMPARE(QLocale().language(), QLocale::Russian);
-            QCOMPARE(labels(), QStringList({"Буфер &1", "Буфер &2", "Буфер &3", "A0 Нижняя", "A0 Верхняя",
-                                            "A2 Нижняя", "A2 Верхняя", "A2 Страница", "&Файл", "Ди&агностика", "&Настройки",
-                                            "О про&грамме", "&Журнал", "Модуль", "Монитор"}));
+            QCOMPARE(labels(), QStringList({"Буфер &1", "Буфер &2", "Буфер &3", "Модуль", "A0 Нижняя", "A0 Верхняя",
+                                            "A2 Нижняя", "A2 Верхняя", "A2 Страница", "&Файл", "&Правка", "Ди&агностика",
+                                            "&Настройки", "О про&грамме", "&Журнал", "Расшифровка", "Монитор"}));
             QCOMPARE(moduleView(), module);
             // The Module panel decodes afresh in Russian.
             auto *fields = window->findChild<QTreeWidget *>("tw_fields");
