@@ -188,7 +188,12 @@ void MainWindow::createEditMenu()
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = undoGroup.createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("action_redo"));
-    redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL + Qt::Key_Y)});
+    // Both keys that redo somewhere, each once.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)})
+        if (!redoKeys.contains(keys))
+            redoKeys.append(keys);
+    redo->setShortcuts(redoKeys);
     QAction *first = ui->menu_edit->actions().value(0);
     ui->menu_edit->insertActions(first, {undo, redo});
     if (ui->menu_edit->actions().size() == 6)

@@ -105,6 +105,21 @@ QString WindowDriver::status() const
     return window.statusBar()->currentMessage();
 }
 
+QAction *WindowDriver::action(const char *name) const
+{
+    return child<QAction>(window, name);
+}
+
+void WindowDriver::press(const QKeySequence &keys) const
+{
+    // Offscreen, a closed dialog does not give the activation back by itself.
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("the window did not become active");
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keySequence(target, keys);
+}
+
 bool WindowDriver::waitForProgrammers(int count)
 {
     QWidget *settings = topLevelWidget("SettingsDialog");
