@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -317,10 +318,7 @@ void MainWindow::restoreLayout()
 {
     const QSettings settings;
     restoreGeometry(settings.value(kWindowGeometryKey).toByteArray());
-    // At first the grid and the field editors get all they ask for (they
-    // take no more), whatever height the window is laid out at.
-    if (!ui->splitter->restoreState(settings.value(kWindowSplitterKey).toByteArray()))
-        ui->splitter->setSizes({QWIDGETSIZE_MAX / 2, 1});
+    splitterPending_ = !ui->splitter->restoreState(settings.value(kWindowSplitterKey).toByteArray());
     ui->tw_pages->setCurrentIndex(settings.value(kWindowPagesTabKey, 0).toInt());
     ui->tw_buffers->setCurrentIndex(settings.value(kWindowBufferTabKey, 0).toInt());
 }
@@ -333,6 +331,20 @@ void MainWindow::saveLayout() const
     settings.setValue(kWindowPagesTabKey, ui->tw_pages->currentIndex());
     settings.setValue(kWindowBufferTabKey, ui->tw_buffers->currentIndex());
     settings.sync();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // At first the grid and the field editors get what they ask for, once
+    // the window is laid out at its size.
+    if (!splitterPending_)
+        return;
+    splitterPending_ = false;
+    QTimer::singleShot(0, this, [this] {
+        const int top = ui->w_top->sizeHint().height();
+        ui->splitter->setSizes({top, ui->splitter->height() - ui->splitter->handleWidth() - top});
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -57,6 +57,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -144,6 +145,7 @@ private:
     QUndoGroup undoGroup;
     QByteArray copyBuffer;
     QString titleBase_;
+    bool splitterPending_ = false;
     QAction *settingsAction = nullptr;
     QAction *aboutAction = nullptr;
     QList<SFPDataMapper *> mappers;

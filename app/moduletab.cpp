@@ -17,6 +17,10 @@ ModuleTab::ModuleTab(QWidget *parent) : DocumentTab(parent), ui(new Ui::ModuleTa
     setObjectName(QStringLiteral("module"));
     QMetaType::registerEqualsComparator<sff::ModuleImage>();
     ui->tv_region->setModel(document_->grid());
+    // A wide window leaves its room beside the grid.
+    ui->moduleLayout->addStretch(1);
+    ui->lb_empty->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    ui->lw_regions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui->tb_to_buffer->setMenu(new QMenu(ui->tb_to_buffer));
     ui->tb_from_buffer->setMenu(new QMenu(ui->tb_from_buffer));
 
@@ -89,8 +93,18 @@ void ModuleTab::showRegions()
     const sff::Family family = sff::familyOf(image);
     const QSignalBlocker block(ui->lw_regions);
     ui->lw_regions->clear();
-    for (const sff::Region &region : image.regions())
-        ui->lw_regions->addItem(sff::regionTitle(region, family, sff::Words(sff::Language::Translated)));
+    int widest = 0;
+    for (const sff::Region &region : image.regions()) {
+        const QString title = sff::regionTitle(region, family, sff::Words(sff::Language::Translated));
+        ui->lw_regions->addItem(title);
+        widest = qMax(widest, ui->lw_regions->fontMetrics().horizontalAdvance(title));
+    }
+    // Every title whole, and the buttons below as wide.
+    const int width = qMax(qMax(ui->tb_from_buffer->sizeHint().width(), ui->tb_to_buffer->sizeHint().width()),
+                           widest + 2 * ui->lw_regions->frameWidth() + 12);
+    for (QWidget *column : {static_cast<QWidget *>(ui->lw_regions), static_cast<QWidget *>(ui->tb_to_buffer),
+                            static_cast<QWidget *>(ui->tb_from_buffer)})
+        column->setFixedWidth(width);
     const bool empty = image.isEmpty();
     ui->lb_empty->setVisible(empty);
     ui->tv_region->setEnabled(!empty);

@@ -35,10 +35,10 @@ void HexGridView::fitSections()
 {
     // Two digits and the editor's frame, whatever the font.
     const QFontMetrics metrics(font());
-    const int cell = metrics.horizontalAdvance(QStringLiteral("DDD")) + 6;
+    const int cell = metrics.horizontalAdvance(QStringLiteral("0F")) + 10;
     horizontalHeader()->setDefaultSectionSize(cell);
     verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
-    verticalHeader()->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("DDDh")) + 8);
+    verticalHeader()->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("F0h")) + 16);
     updateGeometry();
 }
 
@@ -46,10 +46,10 @@ QSize HexGridView::sizeHint() const
 {
     const int columns = model() ? model()->columnCount() : 16;
     const int rows = model() ? model()->rowCount() : 8;
-    const int width = verticalHeader()->sizeHint().width() + columns * horizontalHeader()->defaultSectionSize();
+    const int width = verticalHeader()->width() + columns * horizontalHeader()->defaultSectionSize();
     const int height = horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize();
     const int frame = 2 * frameWidth();
-    return {width + frame + verticalScrollBar()->sizeHint().width(), height + frame};
+    return {width + frame, height + frame};
 }
 
 QSize HexGridView::minimumSizeHint() const

@@ -73,7 +73,7 @@ ModulePanel::ModulePanel(QWidget *parent) : QWidget(parent), ui(new Ui::ModulePa
             ui->sb_channel->valueChanged(ui->sb_channel->value());  // back to the channel's own
     });
     connect(ui->pb_tune, &QPushButton::clicked, this,
-            [this] { applyEdits(tuning().tuneTo(ui->sb_channel->value())); });
+            [this] { applyEdits(tuning().tuneTo(ui->sb_channel->value()), tr("Tuning")); });
 }
 
 ModulePanel::~ModulePanel()
@@ -393,18 +393,19 @@ QTreeWidgetItem *ModulePanel::itemOfKey(const QString &key) const
 
 void ModulePanel::applyFix(const sff::Finding &finding)
 {
-    applyEdits(finding.fix);
+    applyEdits(finding.fix, tr("Fix"));
 }
 
-void ModulePanel::applyEdits(const QVector<sff::ByteEdit> &edits)
+void ModulePanel::applyEdits(const QVector<sff::ByteEdit> &edits, const QString &what)
 {
+    // One step of the buffer's (or the module's) undo history.
     if (document_) {
-        EditHistory::recordOn(document_, tr("Fix"), [&] { document_->applyEdits(edits); });
+        EditHistory::recordOn(document_, what, [&] { document_->applyEdits(edits); });
         return;
     }
     if (!model_)
         return;
-    EditHistory::recordOn(model_, tr("Fix"), [&] { applyBufferEdits(edits); });
+    EditHistory::recordOn(model_, what, [&] { applyBufferEdits(edits); });
 }
 
 void ModulePanel::applyBufferEdits(const QVector<sff::ByteEdit> &edits)

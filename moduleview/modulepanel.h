@@ -72,7 +72,7 @@ private:
     void announceSelection();
     void applyFix(const sff::Finding &finding);
     // Edits of the buffer's own bytes, through the model.
-    void applyEdits(const QVector<sff::ByteEdit> &edits);
+    void applyEdits(const QVector<sff::ByteEdit> &edits, const QString &what);
     void applyBufferEdits(const QVector<sff::ByteEdit> &edits);
     // A tunable module's page 02h in the buffer, and the tuning row for it.
     sff::Tuning tuning() const;

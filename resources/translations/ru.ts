@@ -716,6 +716,10 @@
         <source>Fix</source>
         <translation>Исправление</translation>
     </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Настройка канала</translation>
+    </message>
 </context>
 <context>
     <name>ModuleTab</name>

@@ -195,6 +195,15 @@ private slots:
         TableViewModel *model = ui->model(1);
         QVERIFY(model->index(1, 4).data(TableViewModel::kMarkedRole).toBool());
         QVERIFY(!model->index(1, 5).data(TableViewModel::kMarkedRole).toBool());
+
+        // Against the module in the socket, read whole for it.
+        source->setCurrentIndex(source->findText("The module in the socket"));
+        const int transfers = ui->watch->ended;
+        dialog->findChild<QPushButton *>("pb_compare")->click();
+        QTRY_COMPARE(ui->watch->ended, transfers + 1);
+        QTRY_COMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->headerItem()->text(3), QString("Module"));
+        QCOMPARE(list->topLevelItem(0)->text(3), QString("56"));  // the module's own "V"
         dialog->close();
         QVERIFY(!model->index(1, 4).data(TableViewModel::kMarkedRole).toBool());
     }
