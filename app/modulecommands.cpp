@@ -114,13 +114,11 @@ void MainWindow::moduleJobFinished(WholeModuleJob::Outcome outcome)
         appendPlain(tr("Read the module: %1\n").arg(titles(image.regions(), sff::familyOf(image))));
         break;
     }
-    case ModuleJobUse::Write: {
-        sff::ModuleImage known = moduleJob.image();
+    case ModuleJobUse::Write:
         moduleTab->history()->markClean();
-        moduleTab->setModuleBytes(moduleTab->document()->image());
-        appendPlain(tr("Succesfull write of %1\n").arg(titles(moduleJob.done(), sff::familyOf(known))));
+        moduleTab->setModuleBytes(moduleJob.image());
+        appendPlain(tr("Successful write of %1\n").arg(titles(moduleJob.done(), sff::familyOf(moduleJob.image()))));
         break;
-    }
     case ModuleJobUse::Compare:
         showComparison(moduleJob.image(), tr("Module"), true);
         break;

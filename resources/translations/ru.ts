@@ -644,7 +644,7 @@
 </translation>
     </message>
     <message>
-        <source>Succesfull write of %1
+        <source>Successful write of %1
 </source>
         <translation>Запись выполнена успешно: %1
 </translation>

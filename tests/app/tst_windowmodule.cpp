@@ -130,6 +130,14 @@ private slots:
         ui->writeButton->click();
         QCOMPARE(ui->watch->shown, transfers);
         QVERIFY(ui->log->toPlainText().endsWith("Nothing to write: the module holds every table and page as they are here\n"));
+
+        // A byte the module does not keep fails the verify, and the tab stays changed.
+        choose("A0 Low");
+        setByte(21, 'B');
+        sim->module->flipStoredBit(0x50, 21, 0x04);
+        QVERIFY(ui->transfer(ui->writeButton));
+        QCOMPARE(answers->boxTexts.last(), QString("Verify failed: A0 Low byte 21 read back differs from what was written"));
+        QVERIFY(ui->buffers->tabText(3).endsWith('*'));
     }
 
     void aRegionGoesIntoABufferAndBack()
