@@ -80,47 +80,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(
         &settingsDialog, &SettingsDialog::programmerWarning, this,
         [this](const QString &text) { QMessageBox::warning(this, tr("Warning"), text); }, Qt::QueuedConnection);
-    connect(&moduleJob, &WholeModuleJob::started, &progressDialog, &QDialog::exec, Qt::QueuedConnection);
-    connect(&moduleJob, &WholeModuleJob::progress, this, [this](int done, int total, const QString &title) {
-        progressDialog.setProgress(done, total);
-        progressDialog.setLabel(moduleJobUse == ModuleJobUse::Write ? tr("Writing %1...").arg(title)
-                                                                    : tr("Reading %1...").arg(title));
-    });
-    connect(&moduleJob, &WholeModuleJob::log, this, &MainWindow::logModuleRegion, Qt::QueuedConnection);
-    connect(&moduleJob, &WholeModuleJob::finished, this, &MainWindow::moduleJobFinished);
+    connectModuleJob();
 
     ui->sb_page->hide();
     connect(ui->sb_page, QOverload<int>::of(&QSpinBox::valueChanged), this, &MainWindow::applySelectedRegion);
     connect(ui->sb_addr_start, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStart);
     connect(ui->sb_addr_stop, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStop);
 
-    for (int number = 1; number <= kBufferCount; ++number) {
-        auto *buffer = new BufferTab(number);
-        buffers.append(buffer);
-        ui->tw_buffers->addTab(buffer, tr("Buffer &%1").arg(number));
-    }
-    moduleTab = new ModuleTab;
-    moduleTab->setBuffers(buffers);
-    ui->tw_buffers->addTab(moduleTab, moduleTab->name());
-    connect(moduleTab, &ModuleTab::bufferFilled, ui->tw_buffers, &QTabWidget::setCurrentWidget);
-    connect(moduleTab->document(), &ModuleDocument::chosenChanged, this, [this] {
-        if (moduleIsCurrent()) {
-            showRegion(moduleTab->document()->chosen());
-            bindMappers();
-            showRangeAndChecksum();
-        }
-    });
-    for (int i = 0; i < ui->tw_buffers->count(); ++i) {
-        auto *tab = static_cast<DocumentTab *>(ui->tw_buffers->widget(i));
-        tab->view()->installEventFilter(this);
-        connect(tab->model(), &TableViewModel::checksumChanged, this, [this, tab](const QString &checksum) {
-            if (tab == currentTab())
-                ui->le_checksum->setText(checksum);
-        });
-        connect(tab->model(), &TableViewModel::error, this, &MainWindow::error);
-        connect(tab, &DocumentTab::captionChanged, this, &MainWindow::updateTitle);
-        undoGroup.addStack(tab->history());
-    }
+    createDocuments();
     createEditMenu();
     connectEditMenu();
     bindMappers();
@@ -177,6 +144,37 @@ MainWindow::~MainWindow()
 void MainWindow::initSettings()
 {
     settingsDialog.initialize();
+}
+
+void MainWindow::createDocuments()
+{
+    for (int number = 1; number <= kBufferCount; ++number) {
+        auto *buffer = new BufferTab(number);
+        buffers.append(buffer);
+        ui->tw_buffers->addTab(buffer, tr("Buffer &%1").arg(number));
+    }
+    moduleTab = new ModuleTab;
+    moduleTab->setBuffers(buffers);
+    ui->tw_buffers->addTab(moduleTab, moduleTab->name());
+    connect(moduleTab, &ModuleTab::bufferFilled, ui->tw_buffers, &QTabWidget::setCurrentWidget);
+    connect(moduleTab->document(), &ModuleDocument::chosenChanged, this, [this] {
+        if (moduleIsCurrent()) {
+            showRegion(moduleTab->document()->chosen());
+            bindMappers();
+            showRangeAndChecksum();
+        }
+    });
+    for (int i = 0; i < ui->tw_buffers->count(); ++i) {
+        auto *tab = static_cast<DocumentTab *>(ui->tw_buffers->widget(i));
+        tab->view()->installEventFilter(this);
+        connect(tab->model(), &TableViewModel::checksumChanged, this, [this, tab](const QString &checksum) {
+            if (tab == currentTab())
+                ui->le_checksum->setText(checksum);
+        });
+        connect(tab->model(), &TableViewModel::error, this, &MainWindow::error);
+        connect(tab, &DocumentTab::captionChanged, this, &MainWindow::updateTitle);
+        undoGroup.addStack(tab->history());
+    }
 }
 
 void MainWindow::createEditMenu()

@@ -90,6 +90,8 @@ private:
     void showRegion(const sff::Region &region);
     void applySelectedRegion();
     void bindMappers();
+    // The three buffers and the Module tab.
+    void createDocuments();
     void createEditMenu();
     void connectEditMenu();
     void updateTitle();
@@ -122,6 +124,7 @@ private:
     sff::Family bufferFamily() const;
 
     // modulecommands.cpp
+    void connectModuleJob();
     void readModule();
     void writeModule();
     void startModuleJob(const QString &label);

@@ -29,6 +29,19 @@ QString titles(const QList<sff::Region> &regions, sff::Family family)
 
 }  // namespace
 
+void MainWindow::connectModuleJob()
+{
+    connect(&moduleJob, &WholeModuleJob::started, &progressDialog, &QDialog::exec, Qt::QueuedConnection);
+    connect(&moduleJob, &WholeModuleJob::progress, this, [this](int done, int total, const QString &title) {
+        progressDialog.setProgress(done, total);
+        progressDialog.setLabel(moduleJobUse == ModuleJobUse::Write ? tr("Writing %1...").arg(title)
+                                                                    : tr("Reading %1...").arg(title));
+    });
+    connect(&moduleJob, &WholeModuleJob::log, this, &MainWindow::logModuleRegion, Qt::QueuedConnection);
+    connect(&moduleJob, &WholeModuleJob::finished, this, &MainWindow::moduleJobFinished);
+
+}
+
 void MainWindow::readModule()
 {
     waitForPreviousJob();
