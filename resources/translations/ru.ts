@@ -418,6 +418,14 @@
         <translation>Расшифровка</translation>
     </message>
     <message>
+        <source>Re&amp;ad table</source>
+        <translation>&amp;Вычитать таблицу</translation>
+    </message>
+    <message>
+        <source>&amp;Write table</source>
+        <translation>Зап&amp;исать таблицу</translation>
+    </message>
+    <message>
         <source>D&amp;iagnostics</source>
         <translation>Ди&amp;агностика</translation>
     </message>
@@ -490,7 +498,7 @@
         <translation>Вычитать таблицу текущего буфера из модуля</translation>
     </message>
     <message>
-        <source>Read m&amp;odule</source>
+        <source>Read mod&amp;ule</source>
         <translation>Вычитать мод&amp;уль</translation>
     </message>
     <message>
@@ -502,7 +510,7 @@
         <translation>Записать текущий буфер в модуль</translation>
     </message>
     <message>
-        <source>Write mo&amp;dule</source>
+        <source>Write modu&amp;le</source>
         <translation>Записать моду&amp;ль</translation>
     </message>
     <message>
@@ -527,7 +535,7 @@
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation>&amp;Сравнить с...</translation>
+        <translation>Ср&amp;авнить с...</translation>
     </message>
     <message>
         <source>Mark and list the bytes in which the current buffer differs from another buffer, a file or the module</source>
