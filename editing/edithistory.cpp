@@ -43,6 +43,12 @@ EditHistory::EditHistory(QObject *document, Capture capture, Restore restore)
     });
 }
 
+EditHistory::~EditHistory()
+{
+    // The stack empties itself as it goes: no step of this history is left to follow.
+    disconnect(this, &QUndoStack::indexChanged, this, nullptr);
+}
+
 EditHistory *EditHistory::of(const QObject *document)
 {
     return document ? document->findChild<EditHistory *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;

@@ -26,6 +26,7 @@ public:
     using Restore = std::function<void(const Snapshot &)>;
 
     EditHistory(QObject *document, Capture capture, Restore restore);
+    ~EditHistory() override;
 
     static EditHistory *of(const QObject *document);
 
