@@ -1,35 +1,34 @@
-// Construction of the main window, buffer and table selection, the file
-// commands, the Copy and Paste keys, language change and the two dialogs.
-// The transfer commands and the log are in transfercommands.cpp.
+// Construction of the main window, buffer and table selection, the Edit menu
+// and undo, the title, the layout kept between runs, language change and the
+// dialogs.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include "aboutdialog.h"
 #include "familytraits.h"
+#include "buffertab.h"
+#include "edithistory.h"
 #include "fieldmappers.h"
-#include "imagefile.h"
-#include "memorymap.h"
+#include "hexgridview.h"
+#include "moduledocument.h"
 #include "modulepages.h"
 #include "passwordlist.h"
+#include "moduletab.h"
+#include "recentfiles.h"
 #include "seriesdialog.h"
+#include "settingskeys.h"
 #include "sfpdatamapper.h"
-#include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDatabase>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
-#include <QStatusBar>
-#include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -38,18 +37,20 @@ constexpr int kBufferCount = 3;
 // entries of the paged families (sff::selectorEntries()).
 constexpr int kSelectorA2Page = 4;
 constexpr int kSelectorFamilies = 5;
-constexpr int kSectionSize = 18;
-const char kLastOpenedDir[] = "gui/last_opened_dir";
-const char kLastSavedDir[] = "gui/last_saved_dir";
-const QString kImageSuffix = QStringLiteral(".bin");
 
 }  // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    titleBase_ = windowTitle();
+    setAcceptDrops(true);
     // The dump's columns line up only in a fixed-width font.
     ui->te_log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The grid and the field editors keep their height; the pages below take the rest.
+    ui->splitter->setStretchFactor(0, 0);
+    ui->splitter->setStretchFactor(1, 1);
+    ui->w_top->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     connect(&sfpThread, &QThread::started, &progressDialog, &QDialog::exec);
     connect(&sfpThread, &QThread::finished, &progressDialog, &QDialog::accept);
@@ -66,29 +67,33 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     menuBar()->addAction(aboutAction);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
-    connect(ui->action_close, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // Quitting goes through close, which asks about unsaved buffers.
+    connect(ui->action_close, &QAction::triggered, this, &QWidget::close);
 
     connect(&sfpThread, &SFPThread::error, this, &MainWindow::error);
     connect(&sfpThread, &SFPThread::canceled, this, &MainWindow::reportCanceled);
     SFPThread::registerMetaTypes();
     connect(&sfpThread, &SFPThread::log, this, &MainWindow::log, Qt::QueuedConnection);
 
-    connect(&settingsDialog, &SettingsDialog::serialNumberChanged, &sfpThread, &SFPThread::setSerialNumber);
-    connect(&settingsDialog, &SettingsDialog::passwordChanged, &sfpThread, &SFPThread::setWritePassword);
-    connect(&settingsDialog, &SettingsDialog::passwordCandidatesChanged, &sfpThread,
-            &SFPThread::setPasswordCandidates);
-    sfpThread.setPasswordRecall(&PasswordStore::remembered);
-    connect(&sfpThread, &SFPThread::passwordAccepted, this,
-            [this](const QString &name, const QString &vendor, const QString &partNumber) {
-                PasswordStore::remember(vendor, partNumber, name);
-                appendPlain(tr("The module took the password \"%1\"\n").arg(name));
-            });
+    for (SFPThread *worker : {&sfpThread, moduleJob.worker()}) {
+        connect(&settingsDialog, &SettingsDialog::serialNumberChanged, worker, &SFPThread::setSerialNumber);
+        connect(&settingsDialog, &SettingsDialog::passwordChanged, worker, &SFPThread::setWritePassword);
+        connect(&settingsDialog, &SettingsDialog::passwordCandidatesChanged, worker,
+                &SFPThread::setPasswordCandidates);
+        worker->setPasswordRecall(&PasswordStore::remembered);
+        connect(worker, &SFPThread::passwordAccepted, this,
+                [this](const QString &name, const QString &vendor, const QString &partNumber) {
+                    PasswordStore::remember(vendor, partNumber, name);
+                    appendPlain(tr("The module took the password \"%1\"\n").arg(name));
+                });
+        connect(&settingsDialog, &SettingsDialog::verifyChanged, worker, &SFPThread::setVerify);
+        connect(&settingsDialog, &SettingsDialog::transferModeChanged, worker, &SFPThread::setTransferMode);
+    }
     connect(&sfpThread, &SFPThread::writeNotKept, this, [this] { writeNotKept = true; });
-    connect(&settingsDialog, &SettingsDialog::verifyChanged, &sfpThread, &SFPThread::setVerify);
-    connect(&settingsDialog, &SettingsDialog::transferModeChanged, &sfpThread, &SFPThread::setTransferMode);
     connect(
         &settingsDialog, &SettingsDialog::programmerWarning, this,
         [this](const QString &text) { QMessageBox::warning(this, tr("Warning"), text); }, Qt::QueuedConnection);
+    connectModuleJob();
 
     for (const sff::SelectorEntry &entry : sff::selectorEntries())
         ui->cb_table->addItem(sff::Words(sff::Language::Translated)(entry.title));
@@ -99,8 +104,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(ui->sb_addr_start, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStart);
     connect(ui->sb_addr_stop, QOverload<int>::of(&QSpinBox::valueChanged), &sfpThread, &SFPThread::setAddressStop);
 
-    for (int number = 1; number <= kBufferCount; ++number)
-        addBuffer(number);
+    createDocuments();
+    createEditMenu();
+    connectEditMenu();
     bindMappers();
 
     // The Module panel and the diagnostics monitor, beside the log.
@@ -108,6 +114,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
                                   ui->action_monitor, &sfpThread, this);
     connect(&settingsDialog, &SettingsDialog::serialNumberChanged, ui->diagnostics_monitor,
             &DiagnosticsMonitor::setSerialNumber);
+
+    recentFiles = new RecentFiles(ui->menu_recent, this);
+    connect(recentFiles, &RecentFiles::chosen, this, &MainWindow::openFile);
+    connect(ui->action_open_module, &QAction::triggered, this, [this] {
+        ui->tw_buffers->setCurrentWidget(moduleTab);
+        on_tb_open_clicked();
+    });
+    connect(ui->action_save_module, &QAction::triggered, this, [this] { saveDocument(moduleTab); });
+    connect(ui->action_read_module, &QAction::triggered, this, &MainWindow::readModule);
+    connect(ui->action_write_module, &QAction::triggered, this, &MainWindow::writeModule);
 
     // The series dialog works with the settings' programmer and password;
     // while it runs, Read, Write and the monitor keep off the programmer.
@@ -118,16 +134,23 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             &SeriesDialog::setPasswordCandidates);
     connect(&settingsDialog, &SettingsDialog::verifyChanged, seriesDialog, &SeriesDialog::setVerify);
     connect(&settingsDialog, &SettingsDialog::transferModeChanged, seriesDialog, &SeriesDialog::setTransferMode);
+    connect(seriesDialog, &SeriesDialog::templateFromBufferWanted, this,
+            [this] { seriesDialog->setTemplateImage(currentImage(), currentTab()->name()); });
     connect(ui->action_series, &QAction::triggered, this, &MainWindow::showSeries);
     connect(ui->tb_series, &QToolButton::clicked, this, &MainWindow::showSeries);
     connect(seriesDialog, &SeriesDialog::runningChanged, this, [this](bool running) {
-        ui->tb_sfp_read->setEnabled(!running);
-        ui->tb_sfp_write->setEnabled(!running);
+        for (QWidget *command : {static_cast<QWidget *>(ui->tb_sfp_read), static_cast<QWidget *>(ui->tb_sfp_write)})
+            command->setEnabled(!running);
+        for (QAction *command : {ui->action_read_module, ui->action_write_module})
+            command->setEnabled(!running);
         if (running)
             modulePages->holdMonitor();
         else
             modulePages->releaseMonitor();
     });
+
+    restoreLayout();
+    updateTitle();
 }
 
 MainWindow::~MainWindow()
@@ -142,33 +165,80 @@ void MainWindow::initSettings()
     settingsDialog.initialize();
 }
 
-void MainWindow::addBuffer(int number)
+void MainWindow::createDocuments()
 {
-    auto *view = new QTableView;
-    view->installEventFilter(this);
-
-    auto *model = new TableViewModel(this);
-    connect(model, &TableViewModel::checksumChanged, ui->le_checksum, &QLineEdit::setText);
-    connect(model, &TableViewModel::error, this, &MainWindow::error);
-    view->setModel(model);
-    // The view owns its delegate, so it goes with the window.
-    view->setItemDelegate(new TableViewCellDelegate(view));
-
-    view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    for (QHeaderView *header : {view->horizontalHeader(), view->verticalHeader()}) {
-        header->setSectionResizeMode(QHeaderView::Stretch);
-        header->resizeSections(QHeaderView::ResizeToContents);
+    for (int number = 1; number <= kBufferCount; ++number) {
+        auto *buffer = new BufferTab(number);
+        buffers.append(buffer);
+        ui->tw_buffers->addTab(buffer, tr("Buffer &%1").arg(number));
     }
-    for (QHeaderView *header : {view->horizontalHeader(), view->verticalHeader()})
-        header->setDefaultSectionSize(kSectionSize);
+    moduleTab = new ModuleTab;
+    moduleTab->setBuffers(buffers);
+    ui->tw_buffers->addTab(moduleTab, moduleTab->name());
+    connect(moduleTab, &ModuleTab::bufferFilled, ui->tw_buffers, &QTabWidget::setCurrentWidget);
+    connect(moduleTab->document(), &ModuleDocument::chosenChanged, this, [this] {
+        if (moduleIsCurrent()) {
+            showRegion(moduleTab->document()->chosen());
+            bindMappers();
+            showRangeAndChecksum();
+        }
+    });
+    for (int i = 0; i < ui->tw_buffers->count(); ++i) {
+        auto *tab = static_cast<DocumentTab *>(ui->tw_buffers->widget(i));
+        tab->view()->installEventFilter(this);
+        connect(tab->model(), &TableViewModel::checksumChanged, this, [this, tab](const QString &checksum) {
+            if (tab == currentTab())
+                ui->le_checksum->setText(checksum);
+        });
+        connect(tab->model(), &TableViewModel::error, this, &MainWindow::error);
+        connect(tab, &DocumentTab::captionChanged, this, &MainWindow::updateTitle);
+        undoGroup.addStack(tab->history());
+    }
+}
 
-    ui->tw_buffers->addTab(view, tr("Buffer &%1").arg(number));
+void MainWindow::createEditMenu()
+{
+    // Made anew on a change of language: the actions keep the words they were made with.
+    delete findChild<QAction *>(QStringLiteral("action_undo"));
+    delete findChild<QAction *>(QStringLiteral("action_redo"));
+    QAction *undo = undoGroup.createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("action_undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = undoGroup.createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("action_redo"));
+    // Both keys that redo somewhere, each once.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)})
+        if (!redoKeys.contains(keys))
+            redoKeys.append(keys);
+    redo->setShortcuts(redoKeys);
+    QAction *first = ui->menu_edit->actions().value(0);
+    ui->menu_edit->insertActions(first, {undo, redo});
+    if (ui->menu_edit->actions().size() == 6)
+        ui->menu_edit->insertSeparator(first);
+}
+
+void MainWindow::connectEditMenu()
+{
+    connect(ui->action_copy, &QAction::triggered, this, &MainWindow::copyTable);
+    connect(ui->action_paste, &QAction::triggered, this, &MainWindow::pasteTable);
+    connect(ui->action_compare, &QAction::triggered, this, &MainWindow::showCompare);
+}
+
+DocumentTab *MainWindow::currentTab() const
+{
+    return qobject_cast<DocumentTab *>(ui->tw_buffers->currentWidget());
 }
 
 TableViewModel *MainWindow::currentModel() const
 {
-    auto *view = qobject_cast<QTableView *>(ui->tw_buffers->currentWidget());
-    return view ? qobject_cast<TableViewModel *>(view->model()) : nullptr;
+    DocumentTab *tab = currentTab();
+    return tab ? tab->model() : nullptr;
+}
+
+bool MainWindow::moduleIsCurrent() const
+{
+    return moduleTab && currentTab() == moduleTab;
 }
 
 void MainWindow::bindMappers()
@@ -180,13 +250,19 @@ void MainWindow::bindMappers()
 
 void MainWindow::on_tw_buffers_currentChanged()
 {
-    TableViewModel *model = currentModel();
-    if (!model)
+    DocumentTab *tab = currentTab();
+    if (!tab)
         return;
+    clearMarks();
+    // The Module tab chooses its region in its own list.
+    ui->cb_table->setEnabled(!moduleIsCurrent());
+    ui->sb_page->setEnabled(!moduleIsCurrent());
+    undoGroup.setActiveStack(tab->history());
     bindMappers();
-    showRegion(model->region());
+    showRegion(tab->model()->region());
     showRangeAndChecksum();
     showFamily();
+    updateTitle();
 }
 
 sff::Region MainWindow::selectedRegion() const
@@ -254,8 +330,8 @@ void MainWindow::on_cb_table_currentIndexChanged(int index)
 void MainWindow::applySelectedRegion()
 {
     TableViewModel *model = currentModel();
-    if (!model)
-        return;  // while the form is being set up
+    if (!model || moduleIsCurrent())
+        return;  // while the form is being set up, or the selector only shows the Module tab's region
     const sff::Region region = selectedRegion();
     model->setRegion(region);
     sfpThread.setAddress(region.device);
@@ -265,58 +341,71 @@ void MainWindow::applySelectedRegion()
     ui->sb_addr_stop->setValue(model->addressStop());
 }
 
-void MainWindow::on_tb_new_clicked()
+void MainWindow::setTitleBase(const QString &base)
 {
-    currentModel()->clear();
+    titleBase_ = base;
+    updateTitle();
 }
 
-void MainWindow::on_tb_open_clicked()
+void MainWindow::updateTitle()
+{
+    for (int i = 0; i < ui->tw_buffers->count(); ++i) {
+        auto *tab = static_cast<DocumentTab *>(ui->tw_buffers->widget(i));
+        QString text = i < buffers.size() ? tr("Buffer &%1").arg(i + 1) : tab->name();
+        ui->tw_buffers->setTabText(i, tab->isModified() ? text + QLatin1Char('*') : text);
+        ui->tw_buffers->setTabToolTip(i, tab->fileName());
+    }
+    DocumentTab *tab = currentTab();
+    if (!tab)
+        return;
+    QString caption = tab->caption();
+    if (caption.endsWith(QLatin1Char('*')))
+        caption.chop(1);
+    setWindowTitle(tr("%1[*] - %2").arg(caption, titleBase_));
+    setWindowModified(tab->isModified());
+}
+
+void MainWindow::restoreLayout()
+{
+    const QSettings settings;
+    restoreGeometry(settings.value(kWindowGeometryKey).toByteArray());
+    splitterPending_ = !ui->splitter->restoreState(settings.value(kWindowSplitterKey).toByteArray());
+    ui->tw_pages->setCurrentIndex(settings.value(kWindowPagesTabKey, 0).toInt());
+    ui->tw_buffers->setCurrentIndex(settings.value(kWindowBufferTabKey, 0).toInt());
+}
+
+void MainWindow::saveLayout() const
 {
     QSettings settings;
-    const QString start = settings.value(kLastOpenedDir, QDir::currentPath()).toString();
-    const QString name = QFileDialog::getOpenFileName(this, tr("Open File"), start, tr("Binary (*.bin *)"));
-    TextDump::Options options;
-    if (name.isEmpty() || !askDumpDevice(name, &options.i2cdumpDevice) || !currentModel()->load(name, options))
-        return;
-    statusBar()->showMessage(tr("Load file: %1").arg(name), kStatusMs);
-    settings.setValue(kLastOpenedDir, QFileInfo(name).absoluteDir().path());
+    settings.setValue(kWindowGeometryKey, saveGeometry());
+    settings.setValue(kWindowSplitterKey, ui->splitter->saveState());
+    settings.setValue(kWindowPagesTabKey, ui->tw_pages->currentIndex());
+    settings.setValue(kWindowBufferTabKey, ui->tw_buffers->currentIndex());
     settings.sync();
 }
 
-bool MainWindow::askDumpDevice(const QString &fileName, quint8 *device)
+void MainWindow::showEvent(QShowEvent *event)
 {
-    QByteArray data;
-    QString problem;
-    if (!ImageFile::readBytes(fileName, &data, &problem) || !TextDump::isI2cdump(data))
-        return true;  // not an i2cdump; the load says what is wrong with it
-    QMessageBox box(QMessageBox::Question, tr("Open File"),
-                    tr("%1 is a dump of i2cdump, which does not say which device it was read from. Which is it?")
-                        .arg(QFileInfo(fileName).fileName()),
-                    QMessageBox::Cancel, this);
-    QPushButton *a0 = box.addButton(tr("A0h (identification)"), QMessageBox::AcceptRole);
-    QPushButton *a2 = box.addButton(tr("A2h (diagnostics)"), QMessageBox::AcceptRole);
-    box.setDefaultButton(a0);
-    box.exec();
-    if (box.clickedButton() != a0 && box.clickedButton() != a2)
-        return false;
-    *device = box.clickedButton() == a2 ? sff::kDeviceA2 : sff::kDeviceA0;
-    return true;
+    QMainWindow::showEvent(event);
+    // At first the grid and the field editors get what they ask for, once
+    // the window is laid out at its size.
+    if (!splitterPending_)
+        return;
+    splitterPending_ = false;
+    QTimer::singleShot(0, this, [this] {
+        const int top = ui->w_top->sizeHint().height();
+        ui->splitter->setSizes({top, ui->splitter->height() - ui->splitter->handleWidth() - top});
+    });
 }
 
-void MainWindow::on_tb_save_clicked()
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    QSettings settings;
-    const QString start = settings.value(kLastSavedDir, QDir::currentPath()).toString();
-    QString name = QFileDialog::getSaveFileName(this, tr("Save File"), start, tr("Binary (*.bin)"));
-    if (name.isEmpty())
+    if (!askToSaveAll()) {
+        event->ignore();
         return;
-    if (!name.endsWith(kImageSuffix))
-        name += kImageSuffix;
-    if (!currentModel()->save(name))
-        return;
-    statusBar()->showMessage(tr("Save file: %1").arg(name), kStatusMs);
-    settings.setValue(kLastSavedDir, QFileInfo(name).absoluteDir().path());
-    settings.sync();
+    }
+    saveLayout();
+    QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -326,11 +415,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // Copy and Paste take the whole table, whatever cells are selected,
         // and never touch the system clipboard.
         if (key->matches(QKeySequence::Copy)) {
-            copyBuffer = currentModel()->buffer();
+            copyTable();
             return true;
         }
         if (key->matches(QKeySequence::Paste)) {
-            currentModel()->pasteBuffer(copyBuffer);
+            pasteTable();
             return true;
         }
     }
@@ -356,10 +445,10 @@ void MainWindow::retranslateWindow()
         bindMappers();
         showRangeAndChecksum();
     }
-    for (int i = 0; i < ui->tw_buffers->count(); ++i)
-        ui->tw_buffers->setTabText(i, tr("Buffer &%1").arg(i + 1));
+    updateTitle();
     settingsAction->setText(tr("S&ettings"));
     aboutAction->setText(tr("A&bout"));
+    createEditMenu();
 }
 
 void MainWindow::showSettings()

@@ -1,6 +1,9 @@
 #include "modulepages.h"
 
 #include "diagnosticsmonitor.h"
+#include "documenttab.h"
+#include "hexgridview.h"
+#include "moduletab.h"
 #include "modulepanel.h"
 #include "tableviewmodel.h"
 
@@ -16,7 +19,7 @@ ModulePages::ModulePages(QTabWidget *buffers, QTabWidget *pages, ModulePanel *pa
 {
     connect(buffers_, &QTabWidget::currentChanged, this, &ModulePages::followCurrentBuffer);
     for (int i = 0; i < buffers_->count(); ++i) {
-        auto *view = qobject_cast<QTableView *>(buffers_->widget(i));
+        QTableView *view = static_cast<DocumentTab *>(buffers_->widget(i))->view();
         connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this, view](const QModelIndex &current) {
                     if (view == currentView() && !selectingCells_ && current.isValid())
@@ -56,13 +59,19 @@ void ModulePages::releaseMonitor()
 
 QTableView *ModulePages::currentView() const
 {
-    return qobject_cast<QTableView *>(buffers_->currentWidget());
+    auto *tab = qobject_cast<DocumentTab *>(buffers_->currentWidget());
+    return tab ? tab->view() : nullptr;
 }
 
 void ModulePages::followCurrentBuffer()
 {
-    QTableView *view = currentView();
-    panel_->setModel(view ? qobject_cast<TableViewModel *>(view->model()) : nullptr);
+    // The Module tab is decoded whole.
+    if (auto *module = qobject_cast<ModuleTab *>(buffers_->currentWidget()))
+        panel_->setDocument(module->document());
+    else if (auto *tab = qobject_cast<DocumentTab *>(buffers_->currentWidget()))
+        panel_->setModel(tab->model());
+    else
+        panel_->setModel(nullptr);
 }
 
 void ModulePages::selectCells(int first, int count)

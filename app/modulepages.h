@@ -19,7 +19,7 @@ class ModulePages : public QObject
     Q_OBJECT
 
 public:
-    // `buffers` holds one QTableView per buffer; `pages` the panel and the monitor.
+    // `buffers` holds the buffers and the Module tab; `pages` the panel and the monitor.
     ModulePages(QTabWidget *buffers, QTabWidget *pages, ModulePanel *panel, DiagnosticsMonitor *monitor,
                 QAction *monitorCommand, QThread *windowWorker, QObject *parent);
 

@@ -24,3 +24,9 @@ void ProgressDialog::setLabel(QString label)
 {
     ui->label->setText(label);
 }
+
+void ProgressDialog::setProgress(int done, int total)
+{
+    ui->progressBar_2->setRange(0, total);
+    ui->progressBar_2->setValue(done);
+}

@@ -20,6 +20,8 @@ public:
 public slots:
     void reject() override;
     void setLabel(QString label);
+    // Done of total; a total of 0 shows the work as busy, without a count.
+    void setProgress(int done, int total);
 
 signals:
     void canceled();

@@ -2,6 +2,7 @@
 #include "ui_seriesdialog.h"
 
 #include "passwordlist.h"
+#include "loadedimage.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -50,6 +51,8 @@ SeriesDialog::SeriesDialog(QWidget *parent) : QDialog(parent), ui(new Ui::Series
     connect(ui->pb_stop, &QPushButton::clicked, this, &SeriesDialog::stop);
     connect(ui->pb_close, &QPushButton::clicked, this, &QDialog::close);
     connect(ui->pb_template, &QPushButton::clicked, this, &SeriesDialog::chooseTemplate);
+    connect(ui->pb_template_buffer, &QPushButton::clicked, this, &SeriesDialog::templateFromBufferWanted);
+    connect(ui->le_template, &QLineEdit::textEdited, this, [this] { templateFromWindow_ = false; });
     connect(ui->pb_journal, &QPushButton::clicked, this, &SeriesDialog::chooseJournal);
     connect(ui->cb_verify, &QCheckBox::clicked, this, [this] { verifyTouched_ = true; });
 
@@ -113,8 +116,7 @@ void SeriesDialog::start()
     SeriesPlan plan;
     QString problem;
     const bool ready =
-        SeriesTemplate::load(ui->le_template->text(), &plan.image, &problem)
-        && SerialPattern::make(ui->le_prefix->text(), ui->le_first->text(), ui->le_last->text(), &plan.serials,
+        loadTemplate(&plan.image, &problem) && SerialPattern::make(ui->le_prefix->text(), ui->le_first->text(), ui->le_last->text(), &plan.serials,
                                &problem);
     if (ready) {
         plan.programmer = programmer_;
@@ -138,6 +140,26 @@ void SeriesDialog::start()
         addJournalLine(fields);
     setRunning(true);
     showCounts();
+}
+
+void SeriesDialog::setTemplateImage(const sff::ModuleImage &image, const QString &title)
+{
+    templateFromWindow_ = true;
+    windowTemplate_ = image;
+    windowTemplateTitle_ = title;
+    ui->le_template->setText(tr("%1 of the window").arg(title));
+}
+
+bool SeriesDialog::loadTemplate(SeriesTemplate *loaded, QString *problem) const
+{
+    if (!templateFromWindow_)
+        return SeriesTemplate::load(ui->le_template->text(), loaded, problem);
+    *loaded = SeriesTemplate::fromImage(LoadedImage(windowTemplate_, LoadedImage::Format::Raw));
+    if (loaded->isEmpty()) {
+        *problem = tr("%1 holds no A0 Low, which a series writes into every module").arg(windowTemplateTitle_);
+        return false;
+    }
+    return true;
 }
 
 void SeriesDialog::stop()
@@ -271,7 +293,8 @@ void SeriesDialog::loadFields()
 void SeriesDialog::saveFields() const
 {
     QSettings settings;
-    settings.setValue(kTemplateKey, ui->le_template->text());
+    if (!templateFromWindow_)
+        settings.setValue(kTemplateKey, ui->le_template->text());
     settings.setValue(kPrefixKey, ui->le_prefix->text());
     settings.setValue(kFirstKey, ui->le_first->text());
     settings.setValue(kLastKey, ui->le_last->text());
@@ -285,8 +308,10 @@ void SeriesDialog::chooseTemplate()
 {
     const QString name = QFileDialog::getOpenFileName(this, tr("Template"), QFileInfo(ui->le_template->text()).path(),
                                                       tr("Module images (*.bin *.txt *)"));
-    if (!name.isEmpty())
+    if (!name.isEmpty()) {
+        templateFromWindow_ = false;
         ui->le_template->setText(name);
+    }
 }
 
 void SeriesDialog::chooseJournal()

@@ -40,8 +40,13 @@ public slots:
     void start();
     void stop();
 
+    // The template from the window instead of a file: `title` names it.
+    void setTemplateImage(const sff::ModuleImage &image, const QString &title);
+
 signals:
     void runningChanged(bool running);
+    // From buffer was pressed: the window answers with setTemplateImage().
+    void templateFromBufferWanted();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -62,6 +67,7 @@ private:
     void saveFields() const;
     void chooseTemplate();
     void chooseJournal();
+    bool loadTemplate(SeriesTemplate *loaded, QString *problem) const;
 
     Ui::SeriesDialog *ui;
     SeriesRun series_;
@@ -73,4 +79,8 @@ private:
     // The status again in the language in use, after a change of language.
     std::function<QString()> statusText_;
     QString nextSerial_;
+    // Set while the template is the window's buffer rather than a file.
+    bool templateFromWindow_ = false;
+    sff::ModuleImage windowTemplate_;
+    QString windowTemplateTitle_;
 };

@@ -15,7 +15,7 @@ void setApplicationIcon()
 
 void showMainWindowAfterLogo(MainWindow &window)
 {
-    window.setWindowTitle(QStringLiteral("%1 v%2").arg(window.windowTitle(), QCoreApplication::applicationVersion()));
+    window.setTitleBase(QStringLiteral("%1 v%2").arg(window.titleBase(), QCoreApplication::applicationVersion()));
     auto *logo = new LogoWindow;  // deletes itself
     QObject::connect(logo, &QObject::destroyed, &window, &QWidget::show);
     logo->show();

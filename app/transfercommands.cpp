@@ -4,17 +4,18 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "documenttab.h"
+#include "edithistory.h"
 #include "family.h"
 #include "identification.h"
+#include "hexgridview.h"
 #include "memorymap.h"
 #include "modulepages.h"
-#include "writerules.h"
-#include "tableviewcelldelegate.h"
 #include "tableviewmodel.h"
+#include "writerules.h"
 
 #include <QMessageBox>
 #include <QStatusBar>
-#include <QTableView>
 
 namespace {
 
@@ -29,6 +30,8 @@ QString MainWindow::hexText(unsigned value, int width)
 
 void MainWindow::waitForWorker()
 {
+    if (moduleJob.isRunning())
+        moduleJob.cancel();
     if (sfpThread.isRunning()) {
         sfpThread.requestInterruption();
         sfpThread.quit();
@@ -46,17 +49,19 @@ void MainWindow::waitForPreviousJob()
 
 void MainWindow::on_tb_sfp_read_clicked()
 {
+    if (moduleIsCurrent())
+        return readModule();
     waitForPreviousJob();
     startJob(SFPThread::kModeRead);
 }
 
 void MainWindow::on_tb_sfp_write_clicked()
 {
+    if (moduleIsCurrent())
+        return writeModule();
     waitForPreviousJob();
     // A value typed into a cell but not yet confirmed belongs to the table.
-    if (auto *view = qobject_cast<QTableView *>(ui->tw_buffers->currentWidget()))
-        if (auto *delegate = qobject_cast<TableViewCellDelegate *>(view->itemDelegate()))
-            emit delegate->forceApply();
+    currentTab()->view()->commitEditor();
 
     if (sff::holdsDiagnosticsSettings(currentModel()->region(), bufferFamily())) {
         const auto answer = QMessageBox::warning(
@@ -84,6 +89,7 @@ void MainWindow::startJob(int mode)
 {
     ui->te_log->moveCursor(QTextCursor::End);
     progressDialog.setLabel(mode == SFPThread::kModeRead ? tr("Reading...") : tr("Writing..."));
+    progressDialog.setProgress(0, 0);
     const sff::Region region = currentModel()->region();
     if (region.device == sff::kDeviceA2)
         mode |= SFPThread::kModeA2Table;
@@ -100,6 +106,10 @@ void MainWindow::startJob(int mode)
 
 void MainWindow::cancelTransfer()
 {
+    if (moduleJob.isRunning()) {
+        moduleJob.cancel();
+        return;
+    }
     if (!sfpThread.isRunning()) {
         progressDialog.accept();
         return;
@@ -124,12 +134,15 @@ void MainWindow::appendPlain(const QString &text)
 void MainWindow::log(SFPThread::LogType log_type, QString msg, QByteArray data, ushort checksum)
 {
     appendPlain(msg);
-    appendHexDump(log_type, data);
+    appendHexDump(log_type, data, ui->sb_addr_start->value(), currentModel()->buffer());
     appendPlain(tr("Checksum: 0x%1\n").arg(hexText(checksum, 4)));
 
+    DocumentTab *tab = currentTab();
     switch (log_type) {
     case SFPThread::kLogReaded:
-        currentModel()->pasteBuffer(data);
+        tab->history()->record(tr("Read"), [&] { currentModel()->pasteBuffer(data); });
+        tab->history()->markClean();
+        tab->setFileName(QString());
         // SFP modules, the tool's first family, are read as they always were.
         if (bufferFamily() != sff::Family::Sfp)
             appendPlain(tr("Module family: %1\n")
@@ -140,6 +153,8 @@ void MainWindow::log(SFPThread::LogType log_type, QString msg, QByteArray data, 
             showRegion(sff::kRegionA0Low);
         break;
     case SFPThread::kLogWrited:
+        // The module holds the buffer now.
+        tab->history()->markClean();
         break;
     case SFPThread::kLogVerify:
         judgeVerify(data, checksum);
@@ -148,10 +163,10 @@ void MainWindow::log(SFPThread::LogType log_type, QString msg, QByteArray data, 
     appendPlain(QStringLiteral("\n"));
 }
 
-void MainWindow::appendHexDump(SFPThread::LogType log_type, const QByteArray &data)
+void MainWindow::appendHexDump(SFPThread::LogType log_type, const QByteArray &data, int firstAddress,
+                               const QByteArray &buffer)
 {
-    const QByteArray &buffer = currentModel()->buffer();
-    int address = ui->sb_addr_start->value();
+    int address = firstAddress;
     for (int i = 0; i < data.size(); ++i) {
         if (i % kBytesPerRow == 0) {
             appendPlain(QStringLiteral("%1| ").arg(hexText(address, 2)));
@@ -186,7 +201,6 @@ void MainWindow::judgeVerify(const QByteArray &data, ushort)
     const QByteArray written = currentModel()->buffer().left(SFPThread::kTableSize);
     quint16 expected = 0;
     quint16 readBack = 0;
-    int firstDifference = -1;
     for (const sff::Span &span : sff::keptSpans(region, bufferFamily())) {
         for (int offset = span.offset; offset < span.end(); ++offset) {
             const int i = offset - region.firstByte();
@@ -194,10 +208,9 @@ void MainWindow::judgeVerify(const QByteArray &data, ushort)
                 continue;
             expected += quint8(written[i]);
             readBack += quint8(data[i]);
-            if (data[i] != written[i] && firstDifference < 0)
-                firstDifference = offset;
         }
     }
+    const int firstDifference = sff::firstKeptDifference(region, bufferFamily(), written, data);
     if (readBack != expected) {
         appendPlain(tr("Checksum doesn't match\n"));
         appendPlain(tr("Checksum expect: 0x%1\n").arg(hexText(expected, 4)));

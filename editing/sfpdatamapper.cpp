@@ -29,7 +29,7 @@ void SFPDataMapper::modelReset()
     // The fields are an SFP module's: the same bytes of a QSFP module's
     // lower page are its flags and monitors, which no editor, and no check
     // code, may touch.
-    const bool sfp = watched_
+    const bool sfp = watched_ && watched_->table() == table_
                      && sff::familyOf(sff::ModuleImage::fromRegion(watched_->region(), watched_->buffer()))
                             == sff::Family::Sfp;
     model_ = sfp ? watched_ : nullptr;
@@ -41,9 +41,16 @@ bool SFPDataMapper::contains(int pos) const
     return offset_ <= pos && pos <= offset_ + length_;
 }
 
+bool SFPDataMapper::holdsTable() const
+{
+    // A model that has moved to another table keeps the mapper until it is
+    // bound again: its bytes are not this mapper's to follow.
+    return model_ && model_->table() == table_;
+}
+
 void SFPDataMapper::modelDataChanged(const QModelIndex &index, const QModelIndex &)
 {
-    if (!index.isValid())
+    if (!index.isValid() || !holdsTable())
         return;
     // A change of several cells is judged by its first cell.
     const int pos = index.row() * index.model()->columnCount() + index.column();

@@ -36,6 +36,7 @@ public slots:
     void modelReset();
 
 protected:
+    bool holdsTable() const;
     // Announces the field's cells as changed and updates the table checksum,
     // so the view, this mapper and the covering check code all follow.
     void notifyWritten();

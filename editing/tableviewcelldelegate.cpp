@@ -1,6 +1,7 @@
 #include "tableviewcelldelegate.h"
 
 #include "spinboxuppercase.h"
+#include "tableviewmodel.h"
 
 namespace {
 
@@ -16,6 +17,17 @@ int byteFromText(const QVariant &text)
 TableViewCellDelegate::TableViewCellDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
 {
+}
+
+void TableViewCellDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    // A byte a compare found different.
+    if (index.data(TableViewModel::kMarkedRole).toBool()) {
+        option->backgroundBrush = QColor(0xff, 0xd6, 0xd6);
+        option->palette.setColor(QPalette::Text, QColor(0xa3, 0x16, 0x1a));
+        option->font.setBold(true);
+    }
 }
 
 QWidget *TableViewCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,

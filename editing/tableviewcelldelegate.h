@@ -16,6 +16,9 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
 signals:
     // Every open editor commits its value and closes; emitted before the
     // buffer is taken for a write, so a typed but unconfirmed byte counts.

@@ -32,9 +32,11 @@ int TableViewModel::columnCount(const QModelIndex &) const
 
 QVariant TableViewModel::data(const QModelIndex &index, int role) const
 {
+    const int pos = index.row() * columnCount() + index.column();
+    if (role == kMarkedRole)
+        return marked_.contains(pos);
     if (role != Qt::DisplayRole)
         return QVariant();
-    const int pos = index.row() * columnCount() + index.column();
     if (pos < 0 || pos >= buffer_.size())
         return QVariant();
     return hex(quint8(buffer_.at(pos)), 2);
@@ -103,6 +105,21 @@ void TableViewModel::clear()
     loaded_.clear();
     beginResetModel();
     buffer_.fill('\0');
+    updateChecksum();
+    endResetModel();
+}
+
+void TableViewModel::setMarked(const QVector<int> &bytes)
+{
+    marked_ = bytes;
+    emit dataChanged(index(0, 0), index(kRows - 1, kColumns - 1), {kMarkedRole});
+}
+
+void TableViewModel::restore(const QByteArray &bytes, const QByteArray &loaded)
+{
+    beginResetModel();
+    buffer_ = bytes;
+    loaded_ = loaded;
     updateChecksum();
     endResetModel();
 }

@@ -10,6 +10,7 @@
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 class TableViewModel : public QAbstractTableModel
 {
@@ -23,6 +24,9 @@ public:
         kTableA2Low = sff::kTableA2Low,
         kTableA2High = sff::kTableA2High
     };
+
+    // True for a byte shown marked.
+    static constexpr int kMarkedRole = Qt::UserRole + 1;
 
     static constexpr int kRows = 8;
     static constexpr int kColumns = 16;
@@ -60,6 +64,12 @@ public:
     void setBuffer(const QByteArray &data);
     void pasteBuffer(const QByteArray &data);
     void clear();
+    // Puts back the bytes and the loaded bytes of an earlier state.
+    void restore(const QByteArray &bytes, const QByteArray &loaded);
+
+    // Bytes (0..127) shown marked, as where a compare found differences.
+    void setMarked(const QVector<int> &bytes);
+    const QVector<int> &marked() const { return marked_; }
 
     // Stores the 8-bit sum of bytes begin .. end - 1 at byte end, silently.
     void writeChecksum(int begin, int end);
@@ -81,4 +91,5 @@ private:
     int addressStart_ = 0;
     QByteArray buffer_;
     QByteArray loaded_;
+    QVector<int> marked_;
 };

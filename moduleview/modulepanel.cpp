@@ -2,7 +2,9 @@
 #include "ui_modulepanel.h"
 
 #include "checkcodes.h"
+#include "edithistory.h"
 #include "memorymap.h"
+#include "moduledocument.h"
 #include "statuslook.h"
 #include "tableviewmodel.h"
 #include "tuning.h"
@@ -76,7 +78,7 @@ ModulePanel::ModulePanel(QWidget *parent) : QWidget(parent), ui(new Ui::ModulePa
             ui->sb_channel->valueChanged(ui->sb_channel->value());  // back to the channel's own
     });
     connect(ui->pb_tune, &QPushButton::clicked, this,
-            [this] { applyEdits(tuning().tuneTo(ui->sb_channel->value())); });
+            [this] { applyEdits(tuning().tuneTo(ui->sb_channel->value()), tr("Tuning")); });
 }
 
 ModulePanel::~ModulePanel()
@@ -86,11 +88,26 @@ ModulePanel::~ModulePanel()
 
 void ModulePanel::setModel(TableViewModel *model)
 {
-    if (model == model_)
+    follow(model, nullptr);
+}
+
+void ModulePanel::setDocument(ModuleDocument *document)
+{
+    follow(document ? document->grid() : nullptr, document);
+}
+
+void ModulePanel::follow(TableViewModel *model, ModuleDocument *document)
+{
+    if (model == model_ && document == document_)
         return;
     if (model_)
         disconnect(model_, nullptr, &refreshTimer_, nullptr);
+    if (document_)
+        disconnect(document_, nullptr, &refreshTimer_, nullptr);
     model_ = model;
+    document_ = document;
+    if (document_)
+        connect(document_, &ModuleDocument::changed, &refreshTimer_, [this] { refreshTimer_.start(); });
     if (model_) {
         // The table checksum follows every change of the bytes and of the table.
         const auto schedule = [this] { refreshTimer_.start(); };
@@ -104,7 +121,10 @@ void ModulePanel::setModel(TableViewModel *model)
 void ModulePanel::refresh()
 {
     refreshTimer_.stop();
-    decoded_ = model_ ? sff::decodeRegion(model_->region(), model_->buffer()) : sff::Decoded();
+    if (document_)
+        decoded_ = sff::decode(document_->image());
+    else
+        decoded_ = model_ ? sff::decodeRegion(model_->region(), model_->buffer()) : sff::Decoded();
     familyLabel_->setText(tr("Module family: %1")
                               .arg(sff::familyTitle(decoded_.family, sff::Words(sff::Language::Translated))));
     addCheckCodesAsLoaded();
@@ -113,11 +133,23 @@ void ModulePanel::refresh()
     showTuning();
 }
 
+sff::ModuleImage ModulePanel::image() const
+{
+    if (document_)
+        return document_->image();
+    return model_ ? sff::ModuleImage::fromRegion(model_->region(), model_->buffer()) : sff::ModuleImage();
+}
+
+sff::ModuleImage ModulePanel::loadedImage() const
+{
+    if (document_)
+        return document_->loaded();
+    return model_ ? sff::ModuleImage::fromRegion(model_->region(), model_->loaded()) : sff::ModuleImage();
+}
+
 sff::Tuning ModulePanel::tuning() const
 {
-    if (!model_)
-        return sff::Tuning();
-    return sff::Tuning::of(sff::ModuleImage::fromRegion(model_->region(), model_->buffer()));
+    return sff::Tuning::of(image());
 }
 
 void ModulePanel::showTuning()
@@ -136,15 +168,16 @@ void ModulePanel::addCheckCodesAsLoaded()
 {
     // The buffer's check codes are kept right, so a module (or file) whose
     // codes were wrong would look sound: say what it held.
-    if (!model_)
+    if (!model_ && !document_)
         return;
-    const sff::Region region = model_->region();
-    const QByteArray &loaded = model_->loaded();
-    const QByteArray &buffer = model_->buffer();
+    const sff::ModuleImage loaded = loadedImage();
+    const sff::ModuleImage current = image();
     for (const sff::NamedCheckCode &code : sff::checkCodesOf(decoded_.family)) {
-        const int at = code.span.at - region.firstByte();
-        const sff::Region holding = sff::Region::holding(code.span.device, code.span.at, sff::Page{code.span.page});
-        if (region != holding || at >= qMin(loaded.size(), buffer.size()) || loaded.at(at) == buffer.at(at))
+        const quint8 device = code.span.device;
+        const int at = code.span.at;
+        const sff::Page page{code.span.page};
+        if (!loaded.holds(device, at, 1, page) || !current.holds(device, at, 1, page)
+            || loaded.byte(device, at, page) == current.byte(device, at, page))
             continue;
         sff::Finding finding;
         finding.key = QStringLiteral("loaded_") + QString::fromLatin1(code.name).toLower();
@@ -153,7 +186,8 @@ void ModulePanel::addCheckCodesAsLoaded()
         finding.offset = code.span.at;
         finding.text = tr("As read or opened, %1 was %2h, not %3h. The buffer holds the right one; a Write "
                           "puts it into the module.")
-                           .arg(QString::fromLatin1(code.name), hexByte(loaded.at(at)), hexByte(buffer.at(at)));
+                           .arg(QString::fromLatin1(code.name), hexByte(char(loaded.byte(device, at, page))),
+                                hexByte(char(current.byte(device, at, page))));
         decoded_.findings.prepend(finding);
     }
 }
@@ -276,8 +310,7 @@ void ModulePanel::fitColumns()
 
 bool ModulePanel::eventFilter(QObject *watched, QEvent *event)
 {
-    // Widths measured while the list is hidden are a few pixels: measure
-    // again when it is shown.
+    // Fitted while hidden, the columns would be a few pixels wide.
     if (watched == ui->tw_fields && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         fitColumns();
     return QWidget::eventFilter(watched, event);
@@ -327,7 +360,11 @@ void ModulePanel::announceSelection()
     if (selecting_ || !model_ || place < 0 || place >= decoded_.fields.size())
         return;
     const sff::Field &field = decoded_.fields[place];
-    emit bytesSelected(field.offset - model_->region().firstByte(), field.length);
+    const sff::Region region = sff::Region::holding(field.device, field.offset, sff::Page{field.page});
+    if (document_)
+        document_->choose(region);
+    if (region == model_->region())
+        emit bytesSelected(field.offset - region.firstByte(), qMin(field.length, region.firstByte() + sff::kHalfSize - field.offset));
 }
 
 void ModulePanel::selectByte(int index)
@@ -336,8 +373,9 @@ void ModulePanel::selectByte(int index)
         return;
     const sff::Region region = model_->region();
     const int offset = region.firstByte() + index;
+    const int page = region.isPaged() ? region.page.number : sff::kNoPage;
     for (int i = 0; i < decoded_.fields.size(); ++i) {
-        if (!decoded_.fields[i].covers(region.device, offset))
+        if (!decoded_.fields[i].covers(region.device, offset) || (region.upper && decoded_.fields[i].page != page))
             continue;
         QTreeWidgetItem *item = itemOfKey(decoded_.fields[i].key);
         selecting_ = true;
@@ -360,13 +398,23 @@ QTreeWidgetItem *ModulePanel::itemOfKey(const QString &key) const
 
 void ModulePanel::applyFix(const sff::Finding &finding)
 {
-    applyEdits(finding.fix);
+    applyEdits(finding.fix, tr("Fix"));
 }
 
-void ModulePanel::applyEdits(const QVector<sff::ByteEdit> &edits)
+void ModulePanel::applyEdits(const QVector<sff::ByteEdit> &edits, const QString &what)
 {
+    // One step of the buffer's (or the module's) undo history.
+    if (document_) {
+        EditHistory::recordOn(document_, what, [&] { document_->applyEdits(edits); });
+        return;
+    }
     if (!model_)
         return;
+    EditHistory::recordOn(model_, what, [&] { applyBufferEdits(edits); });
+}
+
+void ModulePanel::applyBufferEdits(const QVector<sff::ByteEdit> &edits)
+{
     const sff::Region region = model_->region();
     const int first = region.firstByte();
     const int columns = model_->columnCount();

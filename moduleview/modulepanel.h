@@ -1,6 +1,6 @@
 #pragma once
-// The Module panel: the decode of one buffer for the table it stands for,
-// with what a host would make of it on top. Each finding with a mechanical
+// The Module panel: the decode of one buffer for the table it stands for, or
+// of a whole module image at once, with what a host would make of it on top. Each finding with a mechanical
 // fix has a button that makes the fix as an edit of the buffer. Fields with
 // a warning or an error carry an icon and a colour, and say why.
 //
@@ -19,6 +19,7 @@ namespace Ui {
 class ModulePanel;
 }
 class QLabel;
+class ModuleDocument;
 class QTreeWidgetItem;
 
 class ModulePanel : public QWidget
@@ -35,6 +36,9 @@ public:
     // The buffer to follow; nullptr shows nothing.
     void setModel(TableViewModel *model);
     TableViewModel *model() const { return model_; }
+    // A whole module to follow: identification, diagnostics and pages
+    // together. Selecting a field chooses its region in the document.
+    void setDocument(ModuleDocument *document);
 
     // As much as the log asks for: the panel scrolls rather than take room
     // from the grid above it.
@@ -44,7 +48,8 @@ public:
     bool hasHeightForWidth() const override { return false; }
 
 public slots:
-    // Selects the field that holds this byte of the buffer (0..127).
+    // Selects the field that holds this byte of the buffer (0..127), or of
+    // the document's chosen region.
     void selectByte(int index);
 
 signals:
@@ -68,15 +73,21 @@ private:
     void announceSelection();
     void applyFix(const sff::Finding &finding);
     // Edits of the buffer's own bytes, through the model.
-    void applyEdits(const QVector<sff::ByteEdit> &edits);
+    void applyEdits(const QVector<sff::ByteEdit> &edits, const QString &what);
+    void applyBufferEdits(const QVector<sff::ByteEdit> &edits);
     // A tunable module's page 02h in the buffer, and the tuning row for it.
     sff::Tuning tuning() const;
     void showTuning();
     QTreeWidgetItem *itemOfKey(const QString &key) const;
+    // What is decoded, and the same as it was read or opened.
+    sff::ModuleImage image() const;
+    sff::ModuleImage loadedImage() const;
+    void follow(TableViewModel *model, ModuleDocument *document);
 
     Ui::ModulePanel *ui;
     QLabel *familyLabel_ = nullptr;
     QPointer<TableViewModel> model_;
+    QPointer<ModuleDocument> document_;
     QTimer refreshTimer_;
     sff::Decoded decoded_;
     bool selecting_ = false;

@@ -14,6 +14,13 @@ inline constexpr char kVerifyKey[] = "gui/verify";
 // 0 Fast, 1 Compatible: the worker's transfer modes.
 inline constexpr char kTransferKey[] = "gui/transfer";
 
+// The main window as the operator left it, and the files last opened or saved.
+inline constexpr char kWindowGeometryKey[] = "gui/window_geometry";
+inline constexpr char kWindowSplitterKey[] = "gui/window_splitter";
+inline constexpr char kWindowPagesTabKey[] = "gui/window_pages_tab";
+inline constexpr char kWindowBufferTabKey[] = "gui/window_buffer_tab";
+inline constexpr char kRecentFilesKey[] = "gui/recent_files";
+
 inline constexpr char kDefaultCustomPassword[] = "A7 3E 19 C4";
 inline constexpr int kDefaultConnection = 0;
 inline constexpr int kDefaultLanguage = 0;

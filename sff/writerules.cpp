@@ -58,6 +58,17 @@ WriteTiming writeTimingOf(Family family)
     return familyTraits(family).writeTiming;
 }
 
+int firstKeptDifference(const Region &region, Family family, const QByteArray &written, const QByteArray &readBack)
+{
+    for (const Span &span : keptSpans(region, family))
+        for (int offset = span.offset; offset < span.end(); ++offset) {
+            const int i = offset - region.firstByte();
+            if (i < written.size() && i < readBack.size() && written.at(i) != readBack.at(i))
+                return offset;
+        }
+    return -1;
+}
+
 int spanBytes(const QVector<Span> &spans)
 {
     int count = 0;

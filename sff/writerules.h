@@ -14,6 +14,8 @@
 
 #include "familytraits.h"
 
+#include <QByteArray>
+
 #include <QVector>
 
 namespace sff {
@@ -28,6 +30,9 @@ bool holdsDiagnosticsSettings(const Region &region, Family family);
 PasswordEntry passwordEntryOf(Family family);
 WriteTiming writeTimingOf(Family family);
 
+// The device offset of the first byte a module keeps that reads back other
+// than written (each side the region's bytes from its first on), or -1.
+int firstKeptDifference(const Region &region, Family family, const QByteArray &written, const QByteArray &readBack);
 // How many bytes the spans hold.
 int spanBytes(const QVector<Span> &spans);
 

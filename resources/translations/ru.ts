@@ -23,6 +23,48 @@
     </message>
 </context>
 <context>
+    <name>BufferTab</name>
+    <message>
+        <source>Buffer %1</source>
+        <translation>Буфер %1</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Vexa Modulant - Compare</source>
+        <translation>Vexa Modulant - Сравнение</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with:</source>
+        <translation>&amp;Сравнить с:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>С&amp;равнить</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Байт</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same bytes.</source>
+        <translation>%1 и %2 содержат одинаковые байты.</translation>
+    </message>
+    <message>
+        <source>Bytes that differ: %1</source>
+        <translation>Различающихся байтов: %1</translation>
+    </message>
+</context>
+<context>
     <name>DiagnosticsMonitor</name>
     <message>
         <source>no thresholds</source>
@@ -79,6 +121,20 @@
     <message>
         <source>Reading the diagnostics of the %1 module once a second.</source>
         <translation>Диагностика модуля %1 читается раз в секунду.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentTab</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
     </message>
 </context>
 <context>
@@ -366,6 +422,18 @@
         <translation>Модуль</translation>
     </message>
     <message>
+        <source>Decoded</source>
+        <translation>Расшифровка</translation>
+    </message>
+    <message>
+        <source>Re&amp;ad table</source>
+        <translation>&amp;Вычитать таблицу</translation>
+    </message>
+    <message>
+        <source>&amp;Write table</source>
+        <translation>Зап&amp;исать таблицу</translation>
+    </message>
+    <message>
         <source>D&amp;iagnostics</source>
         <translation>Ди&amp;агностика</translation>
     </message>
@@ -433,6 +501,198 @@
         <source>Verify failed: %1</source>
         <translation>Проверка не пройдена: %1</translation>
     </message>
+    <message>
+        <source>Recent &amp;files</source>
+        <translation>&amp;Недавние файлы</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>Open &amp;module...</source>
+        <translation>Открыть &amp;модуль...</translation>
+    </message>
+    <message>
+        <source>Open a file of a whole module into the Module tab</source>
+        <translation>Открыть файл всего модуля на вкладке «Модуль»</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve module...</source>
+        <translation>Сохранить мо&amp;дуль...</translation>
+    </message>
+    <message>
+        <source>Save the Module tab as a file</source>
+        <translation>Сохранить вкладку «Модуль» в файл</translation>
+    </message>
+    <message>
+        <source>Read the current buffer&apos;s table from the module</source>
+        <translation>Вычитать таблицу текущего буфера из модуля</translation>
+    </message>
+    <message>
+        <source>Read mod&amp;ule</source>
+        <translation>Вычитать мод&amp;уль</translation>
+    </message>
+    <message>
+        <source>Read every table and page of the module into the Module tab</source>
+        <translation>Вычитать все таблицы и страницы модуля на вкладку «Модуль»</translation>
+    </message>
+    <message>
+        <source>Write the current buffer into the module</source>
+        <translation>Записать текущий буфер в модуль</translation>
+    </message>
+    <message>
+        <source>Write modu&amp;le</source>
+        <translation>Записать моду&amp;ль</translation>
+    </message>
+    <message>
+        <source>Write the tables and pages of the Module tab that differ from the module</source>
+        <translation>Записать таблицы и страницы вкладки «Модуль», которые отличаются от модуля</translation>
+    </message>
+    <message>
+        <source>&amp;Copy table</source>
+        <translation>&amp;Копировать таблицу</translation>
+    </message>
+    <message>
+        <source>Copy the whole table of the current buffer</source>
+        <translation>Скопировать всю таблицу текущего буфера</translation>
+    </message>
+    <message>
+        <source>&amp;Paste table</source>
+        <translation>В&amp;ставить таблицу</translation>
+    </message>
+    <message>
+        <source>Paste the copied table into the current buffer</source>
+        <translation>Вставить скопированную таблицу в текущий буфер</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation>Ср&amp;авнить с...</translation>
+    </message>
+    <message>
+        <source>Mark and list the bytes in which the current buffer differs from another buffer, a file or the module</source>
+        <translation>Отметить и перечислить байты, которыми текущий буфер отличается от другого буфера, файла или модуля</translation>
+    </message>
+    <message>
+        <source>A file...</source>
+        <translation>Файл...</translation>
+    </message>
+    <message>
+        <source>The module in the socket</source>
+        <translation>Модуль в разъёме</translation>
+    </message>
+    <message>
+        <source>Vexa Modulant - Compare %1</source>
+        <translation>Vexa Modulant - Сравнение: %1</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Сравнить с файлом</translation>
+    </message>
+    <message>
+        <source>%1 holds none of the tables of %2.</source>
+        <translation>В %1 нет ни одной таблицы из %2.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Несохранённые изменения</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Save them?</source>
+        <translation>В «%1» есть несохранённые изменения. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>Open Module</source>
+        <translation>Открыть модуль</translation>
+    </message>
+    <message>
+        <source>Module images (*.txt *.bin *)</source>
+        <translation>Образы модуля (*.txt *.bin *)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открытие</translation>
+    </message>
+    <message>
+        <source>Save Module</source>
+        <translation>Сохранить модуль</translation>
+    </message>
+    <message>
+        <source>Module images (*.txt *.bin)</source>
+        <translation>Образы модуля (*.txt *.bin)</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставка</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Запись: %1...</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Чтение: %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Nothing to write: the module holds every table and page as they are here</source>
+        <translation>Записывать нечего: все таблицы и страницы в модуле такие же, как здесь</translation>
+    </message>
+    <message>
+        <source>Attention! The write changes %1, which holds the diagnostics&apos; thresholds and calibration; a wrong value there may lead to incorrect operation of DDMI and other module parameters. The write covers %2. Are you sure that you want to continue recording?</source>
+        <translation>Внимание! Запись изменяет %1 — там пороги и калибровка диагностики; неверное значение может нарушить работу DDMI и других параметров модуля. Будут записаны: %2. Вы уверены, что хотите продолжить запись?</translation>
+    </message>
+    <message>
+        <source>Canceled write
+</source>
+        <translation>Запись отменена
+</translation>
+    </message>
+    <message>
+        <source>Canceled read
+</source>
+        <translation>Чтение отменено
+</translation>
+    </message>
+    <message>
+        <source>The module has no diagnostics (A2h): only its A0h tables were read.</source>
+        <translation>У модуля нет диагностики (A2h): вычитаны только таблицы A0h.</translation>
+    </message>
+    <message>
+        <source>Read module</source>
+        <translation>Чтение модуля</translation>
+    </message>
+    <message>
+        <source>Read the module: %1
+</source>
+        <translation>Модуль вычитан: %1
+</translation>
+    </message>
+    <message>
+        <source>Successful write of %1
+</source>
+        <translation>Запись выполнена успешно: %1
+</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Чтение</translation>
+    </message>
 </context>
 <context>
     <name>ModulePanel</name>
@@ -496,6 +756,14 @@
         <source>Module family: %1</source>
         <translation>Семейство модуля: %1</translation>
     </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Настройка канала</translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation>Исправление</translation>
+    </message>
 </context>
 <context>
     <name>PasswordListEditor</name>
@@ -549,6 +817,45 @@
     <message>
         <source>SFF-8472 default</source>
         <translation>Заводской SFF-8472</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleTab</name>
+    <message>
+        <source>The tables and pages of the module; the grid shows the selected one</source>
+        <translation>Таблицы и страницы модуля; в сетке — выбранная</translation>
+    </message>
+    <message>
+        <source>Copy the selected table or page into a buffer</source>
+        <translation>Скопировать выбранную таблицу или страницу в буфер</translation>
+    </message>
+    <message>
+        <source>To &amp;buffer</source>
+        <translation>В &amp;буфер</translation>
+    </message>
+    <message>
+        <source>Put a buffer&apos;s table into the module image, at the table the buffer stands for</source>
+        <translation>Поместить таблицу буфера в образ модуля, на место той таблицы, которую представляет буфер</translation>
+    </message>
+    <message>
+        <source>From bu&amp;ffer</source>
+        <translation>Из бу&amp;фера</translation>
+    </message>
+    <message>
+        <source>No module yet: Read module (Ctrl+Shift+R) or Open module (Ctrl+Shift+O).</source>
+        <translation>Модуля пока нет: вычитайте модуль (Ctrl+Shift+R) или откройте файл модуля (Ctrl+Shift+O).</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Copy from the module</source>
+        <translation>Копирование из модуля</translation>
+    </message>
+    <message>
+        <source>Take from %1</source>
+        <translation>Перенос из «%1»</translation>
     </message>
 </context>
 <context>
@@ -3274,6 +3581,21 @@ The exit status is 1 when the module reports a tuning fault (a TEC fault, or a c
     </message>
 </context>
 <context>
+    <name>WholeModuleJob</name>
+    <message>
+        <source>Couldn&apos;t write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось вычитать %1: %2</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 byte %2 read back differs from what was written</source>
+        <translation>Проверка не пройдена: %1, байт %2 — прочитанное отличается от записанного</translation>
+    </message>
+</context>
+<context>
     <name>WriteCommand</name>
     <message>
         <source>Do not read the tables back.</source>
@@ -3671,6 +3993,22 @@ The series ends after --count modules (without waiting for the last to be pulled
     <message>
         <source>Programmer %1, with the password list, as in the Settings</source>
         <translation>Программатор %1, со списком паролей, как в настройках</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s current buffer, or its Module tab, into every module</source>
+        <translation>Записывать в каждый модуль текущий буфер окна или его вкладку «Модуль»</translation>
+    </message>
+    <message>
+        <source>From b&amp;uffer</source>
+        <translation>Из &amp;буфера</translation>
+    </message>
+    <message>
+        <source>%1 of the window</source>
+        <translation>%1 окна</translation>
+    </message>
+    <message>
+        <source>%1 holds no A0 Low, which a series writes into every module</source>
+        <translation>В «%1» нет A0 Нижней, которую серия записывает в каждый модуль</translation>
     </message>
 </context>
 <context>

@@ -65,7 +65,7 @@ private slots:
     void buffersAndTablesFollowEachOther()
     {
         openWindow();
-        QCOMPARE(ui->buffers->count(), 3);
+        QCOMPARE(ui->buffers->count(), 4);  // three buffers and the Module tab
         QCOMPARE(ui->checksum->text(), QString("0000"));
         QCOMPARE(ui->addressStart->text() + ui->addressStop->text(), QString("07F"));
 
@@ -260,7 +260,9 @@ private slots:
         QTest::keyClick(ui->view(1), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(ui->model(1)->buffer().left(95), ui->model(0)->buffer().left(95));  // 95 is A2's check code
         QCOMPARE(ui->table->currentText(), QString("A2 Low"));
+        answers->button = QMessageBox::Discard;
         ui->newButton->click();
+        QCOMPARE(answers->boxTexts, QStringList{"Buffer 2 has changes that are not saved. Save them?"});
         QCOMPARE(ui->currentModel()->buffer(), QByteArray(128, '\0'));
         QCOMPARE(ui->currentModel()->table(), 2);
         QCOMPARE(ui->checksum->text(), QString("0000"));

@@ -52,7 +52,7 @@ private slots:
         MainWindow window;
         showMainWindowAfterLogo(window);
         window.initSettings();
-        QCOMPARE(window.windowTitle(), QString("Vexa Modulant v0.18"));
+        QCOMPARE(window.windowTitle(), QString("Buffer 1[*] - Vexa Modulant v0.18"));
 
         QWidget *logo = topLevelWidget("LogoWindow");
         QVERIFY(logo && logo->isVisible());

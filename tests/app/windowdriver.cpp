@@ -1,5 +1,7 @@
 #include "windowdriver.h"
 
+#include "documenttab.h"
+#include "hexgridview.h"
 #include "isolatedsettings.h"
 #include "samplemodule.h"
 
@@ -90,7 +92,7 @@ WindowDriver::WindowDriver(MainWindow &mainWindow)
 
 QTableView *WindowDriver::view(int tab) const
 {
-    return qobject_cast<QTableView *>(buffers->widget(tab));
+    return static_cast<DocumentTab *>(buffers->widget(tab))->view();
 }
 
 TableViewModel *WindowDriver::model(int tab) const
@@ -101,6 +103,21 @@ TableViewModel *WindowDriver::model(int tab) const
 QString WindowDriver::status() const
 {
     return window.statusBar()->currentMessage();
+}
+
+QAction *WindowDriver::action(const char *name) const
+{
+    return child<QAction>(window, name);
+}
+
+void WindowDriver::press(const QKeySequence &keys) const
+{
+    // Offscreen, a closed dialog does not give the activation back by itself.
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("the window did not become active");
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keySequence(target, keys);
 }
 
 bool WindowDriver::waitForProgrammers(int count)

@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "tableviewmodel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -82,6 +83,9 @@ public:
     TableViewModel *model(int tab) const;
     TableViewModel *currentModel() const { return model(buffers->currentIndex()); }
     QString status() const;
+    QAction *action(const char *name) const;
+    // Presses keys as the operator does: through the window's shortcuts.
+    void press(const QKeySequence &keys) const;
     // Waits until discovery has listed `count` programmers and selected one.
     bool waitForProgrammers(int count);
     // Clicks a transfer button and waits until the transfer has ended.

@@ -122,11 +122,11 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 
             QCOMPARE(QLocale().language(), QLocale::Russian);
-            QCOMPARE(labels(), QStringList({"Буфер &1", "Буфер &2", "Буфер &3", "A0 Нижняя", "A0 Верхняя",
+            QCOMPARE(labels(), QStringList({"Буфер &1", "Буфер &2", "Буфер &3", "Модуль", "A0 Нижняя", "A0 Верхняя",
                                             "A2 Нижняя", "A2 Верхняя", "A2 Страница", "QSFP Нижняя страница",
                                             "QSFP Верхняя страница", "CMIS Нижняя страница", "CMIS Страница",
-                                            "CMIS Банк и страница", "&Файл", "Ди&агностика", "&Настройки",
-                                            "О про&грамме", "&Журнал", "Модуль", "Монитор"}));
+                                            "CMIS Банк и страница", "&Файл", "&Правка", "Ди&агностика", "&Настройки",
+                                            "О про&грамме", "&Журнал", "Расшифровка", "Монитор"}));
             QCOMPARE(moduleView(), module);
             // The Module panel decodes afresh in Russian.
             auto *fields = window->findChild<QTreeWidget *>("tw_fields");

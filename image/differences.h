@@ -14,6 +14,13 @@ class Differences
     Q_DECLARE_TR_FUNCTIONS(Differences)
 
 public:
+    struct Byte {
+        sff::Address address;
+        int flatOffset;
+        quint8 first;
+        quint8 second;
+    };
+
     // Compares the bytes of `spans` (device offsets) of a region, each side
     // given as the region's bytes from its first on.
     void compare(const sff::Region &region, const QByteArray &first, const QByteArray &second,
@@ -30,13 +37,10 @@ public:
     // and byte, the two values under the given titles, and the field.
     QString listing(const QString &firstTitle, const QString &secondTitle) const;
 
-private:
-    struct Byte {
-        sff::Address address;
-        int flatOffset;
-        quint8 first;
-        quint8 second;
-    };
+    const QList<Byte> &bytes() const { return bytes_; }
+    // "A0h 70", "A2h page 01h 130".
     static QString where(const sff::Address &address);
+
+private:
     QList<Byte> bytes_;
 };
