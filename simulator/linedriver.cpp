@@ -33,6 +33,12 @@ void LineDriver::setStretchLimit(std::chrono::nanoseconds limit)
     stretchLimit = limit.count();
 }
 
+void LineDriver::setBlindToStretching(bool isBlind)
+{
+    Lock lock(mutex);
+    blind = isBlind;
+}
+
 void LineDriver::setSclStuckLow(bool stuck)
 {
     Lock lock(mutex);
@@ -56,6 +62,12 @@ std::vector<I2cTransaction> LineDriver::transactions() const
 {
     Lock lock(mutex);
     return socket.recorder().transactions();
+}
+
+WireTrace LineDriver::trace() const
+{
+    Lock lock(mutex);
+    return socket.trace();
 }
 
 int LineDriver::startConditions() const
@@ -108,6 +120,8 @@ void LineDriver::releaseScl()
 {
     sclOut = true;
     settle();
+    if (blind)
+        return;
     for (Time waited = 0; !sclLevel(); waited += halfBit) {
         if (waited >= stretchLimit) {
             givenUp = true;
@@ -127,6 +141,7 @@ bool LineDriver::clockBit(bool sda)
         return true;
     const bool sampled = sdaLevel();
     clock += halfBit;
+    settle();  // a module that held SCL may let it rise before it is pulled down again
     sclOut = false;
     settle();
     return sampled;

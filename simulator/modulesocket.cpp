@@ -21,6 +21,8 @@ void ModuleSocket::settle(bool masterSda, bool masterScl, Time now)
         const bool sdaLevel = sda(masterSda);
         if (sclLevel != lastScl) {
             lastScl = sclLevel;
+            if (recording)
+                wire.note(now, lastSda, lastScl);
             if (sclLevel) {
                 if (recording && recorded.sclRose(sdaLevel))
                     heard(BusEvent::Address);
@@ -33,6 +35,8 @@ void ModuleSocket::settle(bool masterSda, bool masterScl, Time now)
         }
         if (sdaLevel != lastSda) {
             lastSda = sdaLevel;
+            if (recording)
+                wire.note(now, lastSda, lastScl);
             if (sclLevel && !sdaLevel) {
                 if (recording) {
                     recorded.startCondition();

@@ -1,12 +1,14 @@
 #pragma once
 // The socket of a simulated programmer: the two open-drain lines between its
-// master and the module plugged in, wired-AND, with a bus recorder watching
-// them as a logic analyzer would and a hook on what they do. Every simulated
+// master and the module plugged in, wired-AND, with a bus recorder and a
+// wire trace watching them as a logic analyzer would and a hook on what
+// they do. Every simulated
 // programmer drives its master's levels into one; it is not thread-safe on
 // its own, its owner locks.
 
 #include "busrecorder.h"
 #include "simulatedmodule.h"
+#include "wiretrace.h"
 
 #include <functional>
 #include <memory>
@@ -33,7 +35,12 @@ public:
     void settle(bool masterSda, bool masterScl, Time now);
 
     const BusRecorder &recorder() const { return recorded; }
-    void clearRecord() { recorded.clear(); }
+    const WireTrace &trace() const { return wire; }
+    void clearRecord()
+    {
+        recorded.clear();
+        wire.clear();
+    }
     bool isRecording() const { return recording; }
     void setRecording(bool on) { recording = on; }
     // Runs only while recording.
@@ -42,6 +49,7 @@ public:
 private:
     std::shared_ptr<SimulatedModule> plugged;
     BusRecorder recorded;
+    WireTrace wire;
     bool recording = true;
     std::function<void(const BusEvent &)> busHook;
     bool lastScl = true;

@@ -138,9 +138,9 @@ FT_STATUS SimulatedBackend::close(void *device)
     return programmerOf(device)->close();
 }
 
-FT_STATUS SimulatedBackend::deviceType(void *, FT_DEVICE *type)
+FT_STATUS SimulatedBackend::deviceType(void *device, FT_DEVICE *type)
 {
-    *type = FT_DEVICE_232R;
+    *type = programmerOf(device)->chipType();
     return FT_OK;
 }
 

@@ -44,6 +44,9 @@ public:
     // Transfers after the next `transfers` fail with ENODEV; the device
     // node goes away.
     void unplugAfter(int transfers);
+    // Transfers of more messages do only the first `messages` and report
+    // that count, as some drivers do.
+    void stopAfterMessages(int messages);
 
     // Each transfer's messages, e.g. "W1 R128" or "W9".
     std::vector<std::string> transfers() const;
@@ -71,6 +74,7 @@ private:
     int readLimit = 0;
     int readLimitError = 0;
     int transfersLeft = -1;
+    int messageLimit = 0;
     bool unplugged = false;
     int openCount = 0;
     int openCalls = 0;

@@ -1,11 +1,22 @@
 #include "simulatedprogrammer.h"
 
-#include "sampleclock.h"
-
 #include <algorithm>
 #include <cstdio>
 
 namespace {
+
+// Samples per second for each unit of baud rate.
+int bitBangMultiplier(FT_DEVICE type)
+{
+    switch (type) {
+    case FT_DEVICE_2232H:
+    case FT_DEVICE_4232H:
+    case FT_DEVICE_232H:
+        return 80;
+    default:
+        return 16;
+    }
+}
 
 std::string hex(unsigned value)
 {
@@ -37,6 +48,24 @@ void SimulatedProgrammer::failCall(Call call, FT_STATUS status, int successes)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     failures[call] = {status, successes};
+}
+
+void SimulatedProgrammer::setChipType(FT_DEVICE type)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    chip = type;
+}
+
+FT_DEVICE SimulatedProgrammer::chipType() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return chip;
+}
+
+void SimulatedProgrammer::shortenReads(int missing)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    readsShortBy = missing;
 }
 
 void SimulatedProgrammer::clearFailures()
@@ -76,6 +105,12 @@ SimulatedProgrammer::Record SimulatedProgrammer::record() const
     copy.transactions = socket.recorder().transactions();
     copy.startConditions = socket.recorder().startConditions();
     return copy;
+}
+
+WireTrace SimulatedProgrammer::trace() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return socket.trace();
 }
 
 void SimulatedProgrammer::clearRecord()
@@ -186,7 +221,7 @@ FT_STATUS SimulatedProgrammer::setBaudRate(std::uint32_t baudRate)
     FT_STATUS status = configure(Call::SetBaudRate, "FT_SetBaudRate(" + std::to_string(baudRate) + ")");
     if (status == FT_OK && baudRate > 0) {
         std::lock_guard<std::recursive_mutex> lock(mutex);
-        samplePeriod = static_cast<Time>(1e9 / sampleclock::samplesPerSecond(FT_DEVICE_232R, baudRate));
+        samplePeriod = static_cast<Time>(1e9 / (static_cast<double>(bitBangMultiplier(chip)) * baudRate));
     }
     return status;
 }
@@ -232,7 +267,8 @@ FT_STATUS SimulatedProgrammer::read(std::uint8_t *data, std::uint32_t count, std
     spendUsbTransfers(count);
     if (FT_STATUS status = injectedFailure(Call::Read))
         return status;
-    const std::uint32_t available = std::min<std::uint32_t>(count, static_cast<std::uint32_t>(readBack.size()));
+    const std::uint32_t wanted = count - std::min<std::uint32_t>(count, static_cast<std::uint32_t>(readsShortBy));
+    const std::uint32_t available = std::min<std::uint32_t>(wanted, static_cast<std::uint32_t>(readBack.size()));
     std::copy_n(readBack.begin(), available, data);
     readBack.erase(readBack.begin(), readBack.begin() + available);
     *returned = available;

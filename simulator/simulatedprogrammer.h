@@ -9,7 +9,7 @@
 // watches the lines and keeps every transaction for tests.
 //
 // The board lives in simulated time, which runs with the samples written (at
-// the FT232R's bit-bang clock, 16 times the baud rate) and with the USB
+// the chip's bit-bang clock, see setChipType()) and with the USB
 // traffic: every read-back and every pin read costs a USB transfer of 3 ms,
 // as on a real FT232R with its latency timer. A module's write cycle and
 // clock stretching are measured in that time, so that a test never depends
@@ -63,8 +63,17 @@ public:
     // Plugs a module in, or takes it out with nullptr.
     void setModule(std::shared_ptr<SimulatedModule> module);
 
+    // The chip generation (FT232R unless set). Its bit-bang clock is a
+    // multiple of the baud rate: 16 on the R, X and 2232C/D chips, 80 on
+    // the H chips, the highest rate reported for them.
+    void setChipType(FT_DEVICE type);
+    FT_DEVICE chipType() const;
+
     // Faults: `call` fails with `status` from its (successes + 1)-th use on.
     void failCall(Call call, FT_STATUS status, int successes = 0);
+    // Every FT_Read hands over `missing` samples fewer than asked for and
+    // reports success, as a driver that lost them might.
+    void shortenReads(int missing);
     void clearFailures();
     void setSclStuckLow(bool stuck);
     // Runs at the start of every FT_Write with its sample count, on the
@@ -82,6 +91,7 @@ public:
 
     // What happened, while recording (on by default).
     Record record() const;
+    WireTrace trace() const;
     void clearRecord();
     void setRecording(bool on);
     bool isOpen() const;
@@ -124,6 +134,8 @@ private:
     };
     std::map<Call, Failure> failures;
     bool sclStuckLow = false;
+    int readsShortBy = 0;
+    FT_DEVICE chip = FT_DEVICE_232R;
     std::function<void(int)> writeHook;
     std::function<void()> openHook;
 
