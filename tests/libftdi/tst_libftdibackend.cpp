@@ -241,6 +241,34 @@ private slots:
         QCOMPARE(fake->write(nullptr, samples.data(), int(samples.size())), FakeLibFtdiApi::kTimedOut);
     }
 
+    // A chip that stops sending samples, or takes only part of a write,
+    // fails the flush within the read timeout and leaves nothing under way.
+    void stalledOrShortTransferFailsTheFlush_data()
+    {
+        QTest::addColumn<bool>("stalled");
+        QTest::addColumn<int>("shortWrite");
+        QTest::newRow("chip stops sampling") << true << 0;
+        QTest::newRow("short write") << false << 100;
+    }
+
+    void stalledOrShortTransferFailsTheFlush()
+    {
+        QFETCH(bool, stalled);
+        QFETCH(int, shortWrite);
+        fake->devices = {{"A1"}};
+        BitBangPort port;
+        QVERIFY(port.open("A1", BitBangPort::Speed::Fast));
+        QVERIFY(port.flush());
+        fake->stalled = stalled;
+        fake->results["shortWrite"] = shortWrite;
+        const FakeLibFtdiApi::Clock::time_point start = fake->clock;
+        port.queueSamples(1000);
+        QVERIFY(!port.flush());
+        QVERIFY(!fake->hung);
+        QVERIFY(fake->pending.empty());
+        QVERIFY(fake->clock - start <= std::chrono::milliseconds(600));
+    }
+
     void readGathersSamplesUntilTheTimeout_data()
     {
         QTest::addColumn<ReadCase>("test");
