@@ -124,6 +124,17 @@ private slots:
         QCOMPARE(addressed, wordAddresses);
     }
 
+    // The kernel counts the messages done: an adapter that did only the
+    // word address of a combined read is read with single messages instead.
+    void combinedTransferCutShortIsNoRead()
+    {
+        adapter->stopAfterMessages(1);
+        QVERIFY(!bus->open("i2c-3"));
+        std::vector<std::uint8_t> data;
+        QVERIFY(!bus->read(0x50, 16, 8, Attempts{}, data));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(data.data()), 8), stored(0x50, 16, 8));
+    }
+
     void busyModuleIsPolledByTime_data()
     {
         QTest::addColumn<int>("pollMs");
