@@ -8,7 +8,9 @@
 // ends that with a stop and addresses it afresh for reading; a page write
 // checks every acknowledge only once the page's stop is sent. A batch that a
 // module spoilt by holding the clock is thrown away: the bus is freed and the
-// operation is done again per flush, as is the rest of the transfer.
+// operation is done again per flush, as is the rest of the transfer; a
+// module that holds the clock within the bytes the master sends makes it
+// wait at every clock.
 
 #include "i2cmaster.h"
 #include "modulebus.h"
@@ -50,6 +52,7 @@ private:
 
     BitBangPort port;
     I2cMaster master;
+    const I2cMaster::Exchange initialExchange;
     BitBangPort::Speed speed;
     // Where batched results land; members, so that they outlive any batch.
     std::vector<std::uint8_t> acknowledges;

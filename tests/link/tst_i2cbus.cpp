@@ -121,6 +121,8 @@ private slots:
         QVERIFY(std::all_of(s.begin() + 56, s.end(), [](auto b) { return b == 0x14; }));
     }
 
+    // SDA counts only while SCL is high: an acknowledge whose clock the
+    // module holds is taken once it lets go, and none is taken if it never does.
     void clockStretchAtTheAcknowledge_data()
     {
         QTest::addColumn<int>("stretchMs");
@@ -134,7 +136,7 @@ private slots:
         QFETCH(int, stretchMs);
         QFETCH(int, timedOut);
         sim->module->setClockStretch(std::chrono::milliseconds(stretchMs), 1);
-        QCOMPARE(master->selectWrite(0x50), 0);  // the acknowledge was seen before the wait
+        QCOMPARE(int(master->selectWrite(0x50)), timedOut);
         QCOMPARE(int(master->sclTimedOut), timedOut);
         QVERIFY(!sim->programmer->record().pinReads.empty());
     }
