@@ -77,6 +77,12 @@ public:
     // Microseconds on the programmer's clock.
     virtual std::int64_t nowUs() const = 0;
 
+    // Whether the programmer notices a module holding SCL low and waits for
+    // it. One that does not clocks on regardless, so that such a module
+    // takes shifted bits and sends shifted bytes: what it stores must be
+    // read back.
+    virtual bool seesClockStretching() const { return true; }
+
     void setStopCheck(StopCheck check) { stopCheck = std::move(check); }
 
 protected:

@@ -3,7 +3,8 @@
 // packets, behind the libusb seam of the CH341A bus. Each board executes the
 // I2C stream commands of every packet (see ch341aprotocol.h) as line events
 // on its module through a LineDriver, and queues the answers for the next
-// bulk read. A bulk transfer costs 1 ms of the board's clock (full-speed USB
+// bulk read. Like the chip, it never reads SCL back: a module holding the
+// clock low misses the clocks the chip gives meanwhile. A bulk transfer costs 1 ms of the board's clock (full-speed USB
 // frames) besides the bits at the speed set (20 kHz until set).
 //
 // The boards know the USB side of the chip too: a kernel driver that may
@@ -24,8 +25,6 @@ class SimulatedCh341a
 public:
     using Time = LineDriver::Time;
     static constexpr Time kUsbTransferNs = 1000000;
-    // How long the chip waits while a module holds SCL low.
-    static constexpr Time kStretchLimitNs = 200000000;
     static constexpr int kTimedOut = -7;  // LIBUSB_ERROR_TIMEOUT
 
     SimulatedCh341a(Ch341aUsb::Device device, std::shared_ptr<SimulatedModule> module);

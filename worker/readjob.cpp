@@ -14,7 +14,8 @@ void SFPThread::readJob(const Job &job)
 void SFPThread::readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts)
 {
     startBudget(bus);
-    const QString record = tr("Time %1, Read(%2) from 0x%3\n").arg(recordTime(), job.serialNumber, hexAddress(job.address));
+    const QString record = tr("Time %1, Read(%2) from 0x%3\n").arg(recordTime(), job.serialNumber, hexAddress(job.address))
+                           + (kind == kLogReaded ? blindnessNote(bus) : QString());
 
     const int count = qMax(0, job.addrEnd - job.addrStart);
     std::vector<std::uint8_t> bytes;
@@ -35,4 +36,12 @@ void SFPThread::readRange(ModuleBus &bus, const Job &job, LogType kind, const At
         if (countsInChecksum(job, i))
             checksum = static_cast<quint16>(checksum + static_cast<quint8>(data[i]));
     emit log(kind, record, data, checksum);
+}
+
+QString SFPThread::blindnessNote(const ModuleBus &bus)
+{
+    if (bus.seesClockStretching())
+        return QString();
+    return tr("This programmer cannot see a module hold the clock low: with such a module the bytes come out "
+              "shifted.\n");
 }

@@ -101,6 +101,10 @@ private:
     void probeJob(const Job &job);
     bool enterPassword(ModuleBus &bus, const Job &job);
     bool writePages(ModuleBus &bus, const Job &job, quint16 &checksum);
+    // Reads the table back after a write and fails the job if the module
+    // keeps other bytes.
+    void checkWritten(ModuleBus &bus, const Job &job);
+    static QString blindnessNote(const ModuleBus &bus);
     void readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts);
     // Closes the bus and reports why a job ended early.
     void fail(ModuleBus &bus, const Job &job, LogType kind, const BusFailure &failure, const QString &refusal);

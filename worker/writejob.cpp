@@ -41,16 +41,21 @@ void SFPThread::writeJob(const Job &job)
         return;
     startBudget(*bus);  // the budget covers the password and all pages
 
+    // A programmer blind to clock stretching may have sent a stretching
+    // module shifted bits: what it kept is read back even without a verify.
+    const bool readBack = !job.verify && !bus->seesClockStretching();
     const QString record = tr("Time %1, Write(%2) to 0x%3%4\n")
                                .arg(recordTime(), job.serialNumber, hexAddress(job.address),
-                                    job.writePassword.isEmpty() ? QString() : tr(", with password"));
+                                    job.writePassword.isEmpty() ? QString() : tr(", with password"))
+                           + blindnessNote(*bus)
+                           + (readBack ? tr("The table is read back to check what the module kept.\n") : QString());
     quint16 checksum = 0;
     if (!enterPassword(*bus, job) || !writePages(*bus, job, checksum))
         return;
     // The module may still be busy with the last page. The verify waits for
     // it in its selections; without one the write is done only once the
     // module answers again, which it would not after failing to keep it.
-    if (!job.verify) {
+    if (!job.verify && !readBack) {
         if (const BusFailure failure = bus->waitReady(job.address, writeCycleAttempts())) {
             fail(*bus, job, kLogWrited, failure, refusal(job));
             return;
@@ -60,8 +65,29 @@ void SFPThread::writeJob(const Job &job)
 
     if (job.verify)
         readRange(*bus, job, kLogVerify, writeCycleAttempts());
+    else if (readBack)
+        checkWritten(*bus, job);
     else
         bus->close();
+}
+
+void SFPThread::checkWritten(ModuleBus &bus, const Job &job)
+{
+    startBudget(bus);
+    std::vector<std::uint8_t> bytes;
+    if (const BusFailure failure =
+            bus.read(job.address, static_cast<quint8>(job.addrStart), kTableSize, writeCycleAttempts(), bytes)) {
+        fail(bus, job, kLogVerify, failure, refusal(job));
+        return;
+    }
+    bus.close();
+    for (int i = 0; i < kTableSize; ++i) {
+        if (countsInChecksum(job, i) && bytes[static_cast<size_t>(i)] != static_cast<quint8>(job.writeData.at(i))) {
+            emit error(tr("Write failed: the module holds other bytes than written, the first at 0x%1")
+                           .arg(hexAddress(static_cast<quint8>(job.addrStart + i))));
+            return;
+        }
+    }
 }
 
 bool SFPThread::enterPassword(ModuleBus &bus, const Job &job)

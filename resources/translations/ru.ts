@@ -1313,6 +1313,22 @@
         <source>Write failed: the module refused byte 0x%1 in page %2</source>
         <translation>Ошибка записи: модуль не принял байт 0x%1 в странице %2</translation>
     </message>
+    <message>
+        <source>The table is read back to check what the module kept.
+</source>
+        <translation>Таблица считывается обратно, чтобы проверить, что сохранил модуль.
+</translation>
+    </message>
+    <message>
+        <source>Write failed: the module holds other bytes than written, the first at 0x%1</source>
+        <translation>Ошибка записи: в модуле другие байты, чем записано, первый по адресу 0x%1</translation>
+    </message>
+    <message>
+        <source>This programmer cannot see a module hold the clock low: with such a module the bytes come out shifted.
+</source>
+        <translation>Этот программатор не видит, что модуль удерживает линию тактов (SCL) в низком уровне: с таким модулем байты получаются сдвинутыми.
+</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
