@@ -132,17 +132,13 @@ bool SFPThread::writePages(ModuleBus &bus, const Job &job, quint16 &checksum)
 
 bool SFPThread::mayHaveStored(const BusFailure &failure)
 {
-    // A module stores nothing of a page whose address it refused, nor of one
-    // whose word address or first data byte it refused. Of any other failure
-    // the bytes may have got through before it.
+    // A module stores nothing of a page whose address it refused. A refused
+    // byte proves nothing: the page's bytes went out, and a module that
+    // held the clock may have taken them shifted and kept them.
     switch (failure.kind) {
-    case BusFailure::None:
-        return true;
     case BusFailure::RefusedSelection:
     case BusFailure::NoProgrammer:
         return false;
-    case BusFailure::RefusedByte:
-        return failure.index > 1;
     default:
         return true;
     }
