@@ -36,6 +36,7 @@ bool BitBangPort::open(const char *serialNumber, Speed speed)
     const std::uint32_t baudRate =
         speed == Speed::Fast ? sampleclock::fastBaudRate(type) : sampleclock::kCompatibleBaudRate;
     sampleClock = sampleclock::samplesPerSecond(type, baudRate);
+    packetSamples = speed == Speed::Fast ? sampleclock::samplesPerPacket(type) : 0;
 
     const std::uint8_t outputMask = static_cast<std::uint8_t>((sdaOutput << sdaBit) | (sclOutput << sclBit));
     if (const char *failedStep = configure(outputMask, baudRate)) {
@@ -102,6 +103,8 @@ bool BitBangPort::fail(const char *call)
 
 bool BitBangPort::flush()
 {
+    if (packetSamples > 0 && outCount % packetSamples != 0)
+        queueSamples(packetSamples - outCount % packetSamples);
     const int count = outCount;
     // The samples go with the write, whether it works or not: keeping them
     // would let the queue grow without bound.

@@ -11,7 +11,8 @@ I2cMaster::Exchange masterExchange(FtdiModuleBus::Exchange exchange)
 }  // namespace
 
 FtdiModuleBus::FtdiModuleBus(Exchange exchange)
-    : master(port, masterExchange(exchange))
+    : master(port, masterExchange(exchange),
+             exchange == Exchange::Fast ? I2cMaster::kFastTiming : I2cMaster::kToolTiming)
     , initialExchange(masterExchange(exchange))
     , speed(exchange == Exchange::Fast ? BitBangPort::Speed::Fast : BitBangPort::Speed::Compatible)
 {

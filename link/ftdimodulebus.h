@@ -1,7 +1,8 @@
 #pragma once
 // An FTDI chip in synchronous bit-bang mode as the module's bus: the I2C
-// master over the bit-bang port, in the fast (batched, about 1 MHz) or the
-// compatible (per-flush, 9600 baud) exchange.
+// master over the bit-bang port, in the fast exchange (batched, standard-mode
+// I2C at a 500 kHz sample clock) or the compatible one (per flush, the
+// original tool's samples at 9600 baud).
 //
 // The operations keep the order of bus events and of stop checks of the
 // original tool: a read addresses the module for writing the word address,

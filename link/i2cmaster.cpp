@@ -7,6 +7,7 @@ constexpr int kRecoveryPulses = 9;
 }  // namespace
 
 const I2cMaster::Timing I2cMaster::kToolTiming = {8, 8, 8, 16, 8, 8, 16, 16, 16, 8, 8};
+const I2cMaster::Timing I2cMaster::kFastTiming = {3, 2, 2, 3, 2, 0, 2, 3, 4, 0, 0};
 
 void I2cMaster::reset(Exchange exchange)
 {
@@ -241,6 +242,7 @@ void I2cMaster::recoverBus()
     }
     // SDA falling, then rising, while SCL is high: a start condition that
     // resets every device's state, then a stop that leaves the bus idle.
+    sdaRun(1, runs.busFree);
     sdaRun(0, runs.startHold);
     sdaRun(1, runs.busFree);
     flushQueue();

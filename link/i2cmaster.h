@@ -50,6 +50,13 @@ public:
     };
     // The runs of the original tool: the compatible exchange keeps them.
     static const Timing kToolTiming;
+    // Standard-mode I2C with one and a half times every minimum at the fast
+    // exchange's sample clock of 500 kHz (2 us a sample): SCL low 8 us
+    // (tLOW 4.7 us), high 6 us (tHIGH 4.0), a start held 6 us (tHD;STA 4.0),
+    // a stop set up 6 us (tSU;STO 4.0), the bus free 8 us (tBUF 4.7), data
+    // set up 4 us (250 ns): a bit in 7 samples, SCL at 71 kHz, as near to
+    // 100 kHz as those margins allow.
+    static const Timing kFastTiming;
 
     static constexpr std::int64_t kClockStretchLimitUs = 100000;
 

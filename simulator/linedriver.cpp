@@ -42,7 +42,16 @@ void LineDriver::setBlindToStretching(bool isBlind)
 void LineDriver::setSclStuckLow(bool stuck)
 {
     Lock lock(mutex);
-    sclStuck = stuck;
+    ModuleSocket::Faults faults = socket.faults();
+    faults.sclStuckLow = stuck;
+    socket.setFaults(faults);
+    settle();
+}
+
+void LineDriver::setLineFaults(const ModuleSocket::Faults &faults)
+{
+    Lock lock(mutex);
+    socket.setFaults(faults);
     settle();
 }
 
@@ -103,17 +112,17 @@ void LineDriver::advance(Time nanoseconds)
 
 bool LineDriver::sdaLevel() const
 {
-    return socket.sda(sdaOut);
+    return socket.sda(ModuleSocket::openDrain(sdaOut), ModuleSocket::openDrain(sclOut), clock);
 }
 
 bool LineDriver::sclLevel() const
 {
-    return socket.scl(sclOut && !sclStuck, clock);
+    return socket.scl(ModuleSocket::openDrain(sdaOut), ModuleSocket::openDrain(sclOut), clock);
 }
 
 void LineDriver::settle()
 {
-    socket.settle(sdaOut, sclOut && !sclStuck, clock);
+    socket.settle(ModuleSocket::openDrain(sdaOut), ModuleSocket::openDrain(sclOut), clock);
 }
 
 void LineDriver::releaseScl()

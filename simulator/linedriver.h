@@ -35,6 +35,7 @@ public:
     // holding SCL meanwhile misses those clocks.
     void setBlindToStretching(bool blind);
     void setSclStuckLow(bool stuck);
+    void setLineFaults(const ModuleSocket::Faults &faults);
 
     // A start, or a repeated start within a transaction.
     void start();
@@ -76,7 +77,6 @@ private:
     Time clock = 0;
     Time halfBit = 5000;
     Time stretchLimit = 100000000;
-    bool sclStuck = false;
     bool blind = false;
     bool givenUp = false;
     bool inTransaction = false;

@@ -95,6 +95,7 @@ FT_STATUS SimulatedBackend::purge(void *device, std::uint32_t mask)
 
 FT_STATUS SimulatedBackend::setLatencyTimer(void *device, std::uint8_t milliseconds)
 {
+    programmerOf(device)->setLatencyTimer(milliseconds);
     return programmerOf(device)->configure(SimulatedProgrammer::Call::SetLatencyTimer,
                                            "FT_SetLatencyTimer(" + std::to_string(milliseconds) + ")");
 }

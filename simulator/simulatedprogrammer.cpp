@@ -54,6 +54,15 @@ void SimulatedProgrammer::setChipType(FT_DEVICE type)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     chip = type;
+    usb = FtdiUsb(type);
+    usb.setLatencyTimer(latencyMs);
+}
+
+void SimulatedProgrammer::setLatencyTimer(int milliseconds)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    latencyMs = milliseconds;
+    usb.setLatencyTimer(milliseconds);
 }
 
 FT_DEVICE SimulatedProgrammer::chipType() const
@@ -77,7 +86,17 @@ void SimulatedProgrammer::clearFailures()
 void SimulatedProgrammer::setSclStuckLow(bool stuck)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
-    sclStuckLow = stuck;
+    ModuleSocket::Faults faults = socket.faults();
+    faults.sclStuckLow = stuck;
+    socket.setFaults(faults);
+    settle();
+}
+
+void SimulatedProgrammer::setLineFaults(const ModuleSocket::Faults &faults)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    socket.setFaults(faults);
+    settle();
 }
 
 void SimulatedProgrammer::setWriteHook(std::function<void(int)> hook)
@@ -146,12 +165,11 @@ void SimulatedProgrammer::advance(std::chrono::nanoseconds duration)
     settle();  // a module may let go of SCL meanwhile
 }
 
-void SimulatedProgrammer::spendUsbTransfers(std::uint32_t bytes)
+void SimulatedProgrammer::controlRequest()
 {
-    const int transfers = static_cast<int>(std::max<std::uint32_t>(1, (bytes + kUsbTransferSize - 1) / kUsbTransferSize));
-    clock += transfers * kUsbTransferNs;
+    clock = usb.controlDone(clock);
     if (recording)
-        log.usbTransfers += transfers;
+        ++log.usbTransfers;
 }
 
 bool SimulatedProgrammer::isOpen() const
@@ -187,6 +205,7 @@ FT_STATUS SimulatedProgrammer::open()
         return status;
     if (opened)
         return FT_DEVICE_NOT_OPENED;  // already in use, as the driver reports it
+    controlRequest();  // the device is reset
     opened = true;
     outputMask = 0;
     bitMode = 0;
@@ -199,6 +218,7 @@ FT_STATUS SimulatedProgrammer::setBitMode(std::uint8_t mask, std::uint8_t mode)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_SetBitMode(" + hex(mask) + ", " + std::to_string(mode) + ")");
+    controlRequest();
     if (FT_STATUS status = injectedFailure(Call::SetBitMode))
         return status;
     outputMask = mode == FT_BITMODE_RESET ? 0 : mask;
@@ -211,16 +231,22 @@ FT_STATUS SimulatedProgrammer::configure(Call call, const std::string &descripti
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note(description);
-    if (call == Call::Purge)
+    if (call == Call::Purge) {
         readBack.clear();
+        controlRequest();  // one for each direction
+        controlRequest();
+    } else if (call == Call::SetLatencyTimer) {
+        controlRequest();
+    }
     return injectedFailure(call);
 }
 
 FT_STATUS SimulatedProgrammer::setBaudRate(std::uint32_t baudRate)
 {
     FT_STATUS status = configure(Call::SetBaudRate, "FT_SetBaudRate(" + std::to_string(baudRate) + ")");
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    controlRequest();
     if (status == FT_OK && baudRate > 0) {
-        std::lock_guard<std::recursive_mutex> lock(mutex);
         samplePeriod = static_cast<Time>(1e9 / (static_cast<double>(bitBangMultiplier(chip)) * baudRate));
     }
     return status;
@@ -240,8 +266,12 @@ FT_STATUS SimulatedProgrammer::write(const std::uint8_t *data, std::uint32_t cou
     *written = 0;
     if (FT_STATUS status = injectedFailure(Call::Write))
         return status;
-    if (recording)
+    if (recording) {
         log.flushSizes.push_back(static_cast<int>(count));
+        ++log.usbTransfers;
+    }
+    clock = usb.nextFrame(clock);
+    const Time spacing = usb.sampleSpacing(samplePeriod);
     for (std::uint32_t i = 0; i < count; ++i) {
         settle();
         if (bitMode == FT_BITMODE_SYNC_BITBANG) {
@@ -253,7 +283,7 @@ FT_STATUS SimulatedProgrammer::write(const std::uint8_t *data, std::uint32_t cou
         if (recording)
             log.samplesWritten.push_back(data[i]);
         drive(data[i]);
-        clock += samplePeriod;
+        clock += spacing;
     }
     *written = count;
     return FT_OK;
@@ -264,7 +294,8 @@ FT_STATUS SimulatedProgrammer::read(std::uint8_t *data, std::uint32_t count, std
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_Read(" + std::to_string(count) + ")");
     *returned = 0;
-    spendUsbTransfers(count);
+    clock += usb.readBackDelay(static_cast<int>(count));
+    settle();  // a module may let go of SCL meanwhile
     if (FT_STATUS status = injectedFailure(Call::Read))
         return status;
     const std::uint32_t wanted = count - std::min<std::uint32_t>(count, static_cast<std::uint32_t>(readsShortBy));
@@ -279,7 +310,7 @@ FT_STATUS SimulatedProgrammer::getBitMode(std::uint8_t *result)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_GetBitMode");
-    spendUsbTransfers(1);
+    controlRequest();
     if (FT_STATUS status = injectedFailure(Call::GetBitMode))
         return status;
     settle();  // a module may have let go of SCL since the last write
@@ -307,26 +338,30 @@ void SimulatedProgrammer::drive(std::uint8_t pinState)
     settle();
 }
 
-// What the chip puts on a line: an output drives its level, an input lets
-// the pull-up have it; a shorted SCL stays low whatever is driven.
-bool SimulatedProgrammer::masterSda() const
+// What the chip does to a line: an output drives its level, an input lets
+// the pull-up have it.
+ModuleSocket::Drive SimulatedProgrammer::masterSda() const
 {
-    return !(outputMask & kSdaPin) || (driven & kSdaPin);
+    if (!(outputMask & kSdaPin))
+        return ModuleSocket::Drive::Released;
+    return (driven & kSdaPin) ? ModuleSocket::Drive::High : ModuleSocket::Drive::Low;
 }
 
-bool SimulatedProgrammer::masterScl() const
+ModuleSocket::Drive SimulatedProgrammer::masterScl() const
 {
-    return (!(outputMask & kSclPin) || (driven & kSclPin)) && !sclStuckLow;
+    if (!(outputMask & kSclPin))
+        return ModuleSocket::Drive::Released;
+    return (driven & kSclPin) ? ModuleSocket::Drive::High : ModuleSocket::Drive::Low;
 }
 
 bool SimulatedProgrammer::sdaLevel() const
 {
-    return socket.sda(masterSda());
+    return socket.sda(masterSda(), masterScl(), clock);
 }
 
 bool SimulatedProgrammer::sclLevel() const
 {
-    return socket.scl(masterScl(), clock);
+    return socket.scl(masterSda(), masterScl(), clock);
 }
 
 std::uint8_t SimulatedProgrammer::pins() const

@@ -9,15 +9,15 @@
 // watches the lines and keeps every transaction for tests.
 //
 // The board lives in simulated time, which runs with the samples written (at
-// the chip's bit-bang clock, see setChipType()) and with the USB
-// traffic: every read-back and every pin read costs a USB transfer of 3 ms,
-// as on a real FT232R with its latency timer. A module's write cycle and
-// clock stretching are measured in that time, so that a test never depends
-// on how fast the machine runs it.
+// the chip's bit-bang clock, see setChipType()) and with the USB traffic as
+// FtdiUsb models it: frames, packets and the latency timer. A module's write
+// cycle and clock stretching are measured in that time, so that a test never
+// depends on how fast the machine runs it.
 
 #include "busrecorder.h"
 #include "modulesocket.h"
 #include "d2xx.h"
+#include "ftdiusb.h"
 #include "simulatedmodule.h"
 
 #include <chrono>
@@ -45,12 +45,11 @@ public:
         std::vector<std::uint8_t> samplesRead;
         std::vector<I2cTransaction> transactions;
         int startConditions = 0;
+        // Exchanges over USB: flushes, pin reads and other control requests.
         int usbTransfers = 0;
     };
 
     using Time = SimulatedModule::Time;
-    static constexpr Time kUsbTransferNs = 3000000;
-    static constexpr std::uint32_t kUsbTransferSize = 6400;
 
     static constexpr std::uint8_t kSdaPin = 1 << 4;
     static constexpr std::uint8_t kSclPin = 1 << 2;
@@ -68,6 +67,7 @@ public:
     // the H chips, the highest rate reported for them.
     void setChipType(FT_DEVICE type);
     FT_DEVICE chipType() const;
+    void setLatencyTimer(int milliseconds);
 
     // Faults: `call` fails with `status` from its (successes + 1)-th use on.
     void failCall(Call call, FT_STATUS status, int successes = 0);
@@ -76,6 +76,7 @@ public:
     void shortenReads(int missing);
     void clearFailures();
     void setSclStuckLow(bool stuck);
+    void setLineFaults(const ModuleSocket::Faults &faults);
     // Runs at the start of every FT_Write with its sample count, on the
     // writing thread.
     void setWriteHook(std::function<void(int count)> hook);
@@ -116,11 +117,12 @@ private:
     void drive(std::uint8_t pins);
     void settle();
     std::uint8_t pins() const;
-    bool masterSda() const;
-    bool masterScl() const;
+    ModuleSocket::Drive masterSda() const;
+    ModuleSocket::Drive masterScl() const;
     bool sdaLevel() const;
     bool sclLevel() const;
-    void spendUsbTransfers(std::uint32_t bytes);
+    // A control request to the chip.
+    void controlRequest();
 
     mutable std::recursive_mutex mutex;
     const std::string serial;
@@ -133,9 +135,10 @@ private:
         int successesLeft;
     };
     std::map<Call, Failure> failures;
-    bool sclStuckLow = false;
     int readsShortBy = 0;
     FT_DEVICE chip = FT_DEVICE_232R;
+    FtdiUsb usb;
+    int latencyMs = 16;
     std::function<void(int)> writeHook;
     std::function<void()> openHook;
 

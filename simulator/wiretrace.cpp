@@ -15,7 +15,7 @@ void keepShortest(std::int64_t &shortest, std::int64_t interval)
 void WireTrace::note(std::int64_t at, bool sda, bool scl)
 {
     if (levels.empty())
-        levels.push_back({at, true, true});  // a trace starts on an idle bus
+        levels.push_back({at - 1000, true, true});  // a trace starts on an idle bus
     if (levels.back().sda == sda && levels.back().scl == scl)
         return;
     levels.push_back({at, sda, scl});
@@ -90,5 +90,8 @@ QByteArray WireTrace::vcd() const
         text += (l.scl ? "1c\n" : "0c\n");
         text += (l.sda ? "1d\n" : "0d\n");
     }
+    // The last levels last a while, so that an analyser takes them in.
+    if (!levels.empty())
+        text += '#' + QByteArray::number(static_cast<qint64>(levels.back().at - origin + 1000)) + '\n';
     return text;
 }

@@ -27,7 +27,7 @@ public:
     // it answered: is a module in the socket?
     enum Mode { kModeRead = 1, kModeWrite = 2, kModeA2Table = 4, kModeProbe = 8 };
 
-    // Fast: FTDI programmers batch their samples at about 1 MHz.
+    // Fast: FTDI programmers batch their samples, at standard-mode I2C speed.
     // Compatible: the exchange of the original tool, a flush per bit at 9600
     // baud. Other kinds of programmer work one way only.
     enum TransferMode { kTransferFast = 0, kTransferCompatible = 1 };

@@ -186,7 +186,7 @@ private slots:
         QTest::addColumn<int>("speed");
         QTest::addColumn<long>("libftdiRate");
         QTest::newRow("compatible") << int(BitBangPort::Speed::Compatible) << 2400L;
-        QTest::newRow("fast") << int(BitBangPort::Speed::Fast) << 15625L;
+        QTest::newRow("fast") << int(BitBangPort::Speed::Fast) << 7813L;
     }
 
     void settingsReachLibftdiInItsOwnUnits()
@@ -232,7 +232,7 @@ private slots:
                 port.queueSamples(1);
             }
             QVERIFY2(port.flush(), port.failure().c_str());
-            QCOMPARE(port.inCount, count);
+            QVERIFY(port.inCount >= count);  // filled up to a whole packet
             QCOMPARE(std::memcmp(port.inBuffer.data(), port.outBuffer.data(), size_t(count)), 0);
         }
         port.close();

@@ -2,6 +2,7 @@
 // module: the bits on the wire, acknowledges, clock stretching, and the
 // batched exchange's results and recovery.
 
+#include "ftdimodulebus.h"
 #include "i2cmaster.h"
 #include "simulatorfixture.h"
 
@@ -160,6 +161,47 @@ private slots:
         QCOMPARE(master->sclTimedOut, 0);
     }
 
+    // The fast exchange on the wire, on every chip generation: standard-mode
+    // I2C with each minimum one and a half times over, SCL below 100 kHz,
+    // SDA moving while SCL is high only for the starts and stops of the
+    // transactions, and a table read in at most 16,000 samples.
+    void fastExchangeKeepsStandardModeTiming_data()
+    {
+        QTest::addColumn<int>("chip");
+        QTest::newRow("FT232R") << int(FT_DEVICE_232R);
+        QTest::newRow("FT-X") << int(FT_DEVICE_X_SERIES);
+        QTest::newRow("FT2232D") << int(FT_DEVICE_2232C);
+        QTest::newRow("FT2232H") << int(FT_DEVICE_2232H);
+        QTest::newRow("FT4232H") << int(FT_DEVICE_4232H);
+        QTest::newRow("FT232H") << int(FT_DEVICE_232H);
+    }
+
+    void fastExchangeKeepsStandardModeTiming()
+    {
+        QFETCH(int, chip);
+        port->close();
+        sim->programmer->setChipType(FT_DEVICE(chip));
+        sim->module->setWriteCycle(0us);
+        FtdiModuleBus bus(FtdiModuleBus::Exchange::Fast);
+        QVERIFY(!bus.open(SimulatorFixture::kSerial));
+        sim->programmer->clearRecord();
+        std::vector<std::uint8_t> data;
+        QVERIFY(!bus.read(0x50, 0, 128, Attempts{}, data));
+        QVERIFY(sim->programmer->record().samplesWritten.size() <= 16000);
+        QVERIFY(!bus.writePage(0x50, 8, {1, 2, 3, 4, 5, 6, 7, 8}, Attempts{}));
+        bus.close();
+        QCOMPARE(sim->memory(0x50, 8, 16), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08", 8));
+
+        const I2cTiming t = sim->programmer->trace().timing();
+        const auto holds = [](std::int64_t ns, double minimumUs) { return ns >= 1.5 * minimumUs * 1000; };
+        QVERIFY2(holds(t.low, 4.7) && holds(t.high, 4.0), qPrintable(QString("%1 %2").arg(t.low).arg(t.high)));
+        QVERIFY(holds(t.startHold, 4.0) && holds(t.stopSetup, 4.0) && holds(t.busFree, 4.7));
+        QVERIFY(holds(t.dataSetup, 0.25) && t.clockPeriod >= 10000);
+        QCOMPARE(t.startSetup, -1);  // no repeated start
+        QCOMPARE(t.starts, 3);
+        QCOMPARE(t.stops, 3);
+    }
+
     // Batched, the bytes of a read arrive at the sync; a module that held
     // the clock meanwhile spoils the batch, and the bus can be freed from a
     // module left in the middle of sending.
@@ -181,7 +223,7 @@ private slots:
             QCOMPARE(int(bytes[i]), int(sim->module->memory(0x50)[0x10 + i]));
 
         // It holds SCL after the next acknowledge, while it fetches a byte.
-        sim->module->setClockStretch(50us, 1);
+        sim->module->setClockStretch(100us, 1);
         master->readByte(true, &bytes[0]);
         master->readByte(true, &bytes[1]);
         master->sync();

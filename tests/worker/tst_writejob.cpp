@@ -159,9 +159,10 @@ private slots:
         if (cycleMs <= SFPThread::kWriteCycleWaitMs) {
             QCOMPARE(job->order, QStringList({"log", "log"}));
             QCOMPARE(job->logs[1].data, data);
-            // Polled about once per exchange with the programmer (3 ms for
-            // the FTDI chip, 2 ms for the others), never thousands of times.
-            const int pollMs = ftdi() ? 3 : 2;
+            // Polled about once per exchange with the programmer (a USB
+            // frame for the FTDI chip, 2 ms for the others), never thousands
+            // of times.
+            const int pollMs = ftdi() ? 1 : 2;
             QVERIFY2(selections < 17 * (cycleMs / pollMs + 3), qPrintable(QString::number(selections)));
         } else {
             QCOMPARE(job->errors, QStringList{"Couldn't write to: " + sim->identity()});
