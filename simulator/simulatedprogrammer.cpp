@@ -172,6 +172,37 @@ void SimulatedProgrammer::controlRequest()
         ++log.usbTransfers;
 }
 
+bool SimulatedProgrammer::wasUsed() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return !log.calls.empty();
+}
+
+std::vector<I2cTransaction> SimulatedProgrammer::transactions() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return socket.recorder().transactions();
+}
+
+int SimulatedProgrammer::startConditions() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return socket.recorder().startConditions();
+}
+
+void SimulatedProgrammer::denyAccess(bool denied)
+{
+    if (denied)
+        failCall(Call::OpenEx, FT_DEVICE_NOT_OPENED);
+    else
+        clearFailures();
+}
+
+void SimulatedProgrammer::unplugAfter(int exchanges)
+{
+    failCall(Call::Write, FT_IO_ERROR, exchanges);
+}
+
 bool SimulatedProgrammer::isOpen() const
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);

@@ -16,6 +16,7 @@
 
 #include "busrecorder.h"
 #include "modulesocket.h"
+#include "simulatedboard.h"
 #include "d2xx.h"
 #include "ftdiusb.h"
 #include "simulatedmodule.h"
@@ -29,7 +30,7 @@
 #include <string>
 #include <vector>
 
-class SimulatedProgrammer
+class SimulatedProgrammer : public SimulatedBoard
 {
 public:
     enum class Call {
@@ -59,8 +60,7 @@ public:
 
     const std::string &serialNumber() const { return serial; }
     std::shared_ptr<SimulatedModule> module() const;
-    // Plugs a module in, or takes it out with nullptr.
-    void setModule(std::shared_ptr<SimulatedModule> module);
+    void setModule(std::shared_ptr<SimulatedModule> module) override;
 
     // The chip generation (FT232R unless set). Its bit-bang clock is a
     // multiple of the baud rate: 16 on the R, X and 2232C/D chips, 80 on
@@ -76,30 +76,36 @@ public:
     void shortenReads(int missing);
     void clearFailures();
     void setSclStuckLow(bool stuck);
-    void setLineFaults(const ModuleSocket::Faults &faults);
+    void setLineFaults(const ModuleSocket::Faults &faults) override;
     // Runs at the start of every FT_Write with its sample count, on the
     // writing thread.
     void setWriteHook(std::function<void(int count)> hook);
     // Runs at the start of every FT_OpenEx, before the programmer is
     // locked: a socket operator plugs and pulls modules there.
-    void setOpenHook(std::function<void()> hook);
+    void setOpenHook(std::function<void()> hook) override;
 
     // What the lines just did, as seen while recording. Tests act at a known
     // point of a transfer through it, whatever the exchange with the chip;
     // the hook runs on the writing thread and may call advance().
     using BusEvent = ::BusEvent;
-    void setBusHook(std::function<void(const BusEvent &)> hook);
+    void setBusHook(std::function<void(const BusEvent &)> hook) override;
 
     // What happened, while recording (on by default).
     Record record() const;
     WireTrace trace() const;
-    void clearRecord();
+    void clearRecord() override;
     void setRecording(bool on);
-    bool isOpen() const;
+    bool isOpen() const override;
+    bool wasUsed() const override;
+    std::vector<I2cTransaction> transactions() const override;
+    int startConditions() const override;
+    // Opening fails with FT_DEVICE_NOT_OPENED; unplugged, writes fail with FT_IO_ERROR.
+    void denyAccess(bool denied) override;
+    void unplugAfter(int exchanges) override;
 
     // Simulated time, in nanoseconds since the board was made.
     Time now() const;
-    void advance(std::chrono::nanoseconds duration);
+    void advance(std::chrono::nanoseconds duration) override;
 
     // D2XX operations, called by the simulated backend.
     FT_STATUS open();

@@ -202,8 +202,7 @@ private slots:
     }
 
     // A flush longer than the chip's two buffers hold completes on every
-    // chip, while a write that nobody reads back for stalls the model chip
-    // as it would the real one.
+    // chip: the read-back drains it while the samples go out.
     void longFlushesNeverStallTheChip_data()
     {
         QTest::addColumn<int>("product");
@@ -236,9 +235,6 @@ private slots:
             QCOMPARE(std::memcmp(port.inBuffer.data(), port.outBuffer.data(), size_t(count)), 0);
         }
         port.close();
-
-        Bytes samples(10000, 0x14);
-        QCOMPARE(fake->write(nullptr, samples.data(), int(samples.size())), FakeLibFtdiApi::kTimedOut);
     }
 
     // A chip that stops sending samples, or takes only part of a write,

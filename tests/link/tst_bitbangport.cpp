@@ -114,15 +114,6 @@ private slots:
         QCOMPARE(port->lastStatus, FT_OK);
     }
 
-    void emptyFlushWritesNothingAndReadsNothing()
-    {
-        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
-        QVERIFY(port->flush());
-        sim->programmer->clearRecord();
-        QVERIFY(port->flush());
-        QCOMPARE(sim->programmer->record().calls, std::vector<std::string>{"FT_Write(0)"});
-    }
-
     // A failed write or read-back leaves nothing to evaluate, so no sample of
     // an earlier flush can be taken for the module's answer; and the queue
     // stays bounded however long the caller goes on.

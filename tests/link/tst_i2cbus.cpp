@@ -1,6 +1,6 @@
 // The I2C master over the bit-bang port, against the simulated programmer and
-// module: the bits on the wire, acknowledges, clock stretching, and the
-// batched exchange's results and recovery.
+// module: the bits and runs on the wire in both exchanges. The worker tests
+// drive it through every acknowledge, refusal, stretch and recovery.
 
 #include "ftdimodulebus.h"
 #include "i2cmaster.h"
@@ -12,7 +12,6 @@
 #include <memory>
 
 using namespace std::chrono_literals;
-using Exchange = I2cMaster::Exchange;
 
 namespace {
 
@@ -40,23 +39,16 @@ class TestI2cBus : public QObject
     std::unique_ptr<BitBangPort> port;
     std::unique_ptr<I2cMaster> master;
 
-    void openWith(Exchange exchange)
-    {
-        port->close();
-        master = std::make_unique<I2cMaster>(*port, exchange);
-        QVERIFY(port->open(SimulatorFixture::kSerial, exchange == Exchange::Batched ? BitBangPort::Speed::Fast
-                                                                                   : BitBangPort::Speed::Compatible));
-        QVERIFY(port->flush());  // the idle samples
-        sim->programmer->clearRecord();
-    }
-
 private slots:
     void init()
     {
         sim = std::make_unique<SimulatorFixture>();
         sim->fillPattern(0x50, 3);
         port = std::make_unique<BitBangPort>();
-        openWith(Exchange::PerFlush);
+        master = std::make_unique<I2cMaster>(*port, I2cMaster::Exchange::PerFlush);
+        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
+        QVERIFY(port->flush());  // the idle samples
+        sim->programmer->clearRecord();
     }
 
     void cleanup()
@@ -84,30 +76,6 @@ private slots:
         QVERIFY(record.transactions.back().read);
     }
 
-    void onlyThePresentDevicesAcknowledge_data()
-    {
-        QTest::addColumn<int>("exchange");
-        QTest::newRow("per flush") << int(Exchange::PerFlush);
-        QTest::newRow("batched") << int(Exchange::Batched);
-    }
-
-    void onlyThePresentDevicesAcknowledge()
-    {
-        QFETCH(int, exchange);
-        openWith(Exchange(exchange));
-        QCOMPARE(master->selectWrite(0x51), 0);
-        master->stop();
-        QCOMPARE(master->selectWrite(0x52), 1);
-        master->stop();
-        sim->programmer->setModule(nullptr);
-        QCOMPARE(master->selectWrite(0x50), 1);
-        master->stop();
-        QCOMPARE(master->selectRead(0x50), 1);
-        master->stop();
-        master->sync();
-        QVERIFY(!master->failed() && !master->stretched());
-    }
-
     void stopLeavesTheBusIdleAfterAClockPulse()
     {
         master->selectWrite(0x50);
@@ -120,45 +88,6 @@ private slots:
         QCOMPARE(s[47], std::uint8_t(0x14));  // SDA rises: the stop condition
         QVERIFY(std::all_of(s.begin() + 48, s.begin() + 56, [](auto b) { return b == 0x10; }));
         QVERIFY(std::all_of(s.begin() + 56, s.end(), [](auto b) { return b == 0x14; }));
-    }
-
-    // SDA counts only while SCL is high: an acknowledge whose clock the
-    // module holds is taken once it lets go, and none is taken if it never does.
-    void clockStretchAtTheAcknowledge_data()
-    {
-        QTest::addColumn<int>("stretchMs");
-        QTest::addColumn<int>("timedOut");
-        QTest::newRow("waited out") << 20 << 0;
-        QTest::newRow("over the limit") << 150 << 1;
-    }
-
-    void clockStretchAtTheAcknowledge()
-    {
-        QFETCH(int, stretchMs);
-        QFETCH(int, timedOut);
-        sim->module->setClockStretch(std::chrono::milliseconds(stretchMs), 1);
-        QCOMPARE(int(master->selectWrite(0x50)), timedOut);
-        QCOMPARE(int(master->sclTimedOut), timedOut);
-        QVERIFY(!sim->programmer->record().pinReads.empty());
-    }
-
-    void stretchedDataBitIsTakenFromThePinsReadInTheWait()
-    {
-        QCOMPARE(master->selectWrite(0x50), 0);
-        master->writeByte(0, nullptr);
-        master->stop();
-        QCOMPARE(master->selectRead(0x50), 0);
-        // After the first byte's acknowledge the module holds SCL while it
-        // fetches the second, so that byte's first sampling point sees SCL low.
-        sim->module->setClockStretch(20ms, 1);
-        std::uint8_t first = 0, second = 0;
-        master->readByte(true, &first);
-        QCOMPARE(int(first), int(sim->module->memory(0x50)[0]));
-        QVERIFY(sim->programmer->record().pinReads.empty());
-        master->readByte(false, &second);
-        QCOMPARE(int(second), int(sim->module->memory(0x50)[1]));
-        QVERIFY(!sim->programmer->record().pinReads.empty());
-        QCOMPARE(master->sclTimedOut, 0);
     }
 
     // The fast exchange on the wire, on every chip generation: standard-mode
@@ -200,44 +129,6 @@ private slots:
         QCOMPARE(t.startSetup, -1);  // no repeated start
         QCOMPARE(t.starts, 3);
         QCOMPARE(t.stops, 3);
-    }
-
-    // Batched, the bytes of a read arrive at the sync; a module that held
-    // the clock meanwhile spoils the batch, and the bus can be freed from a
-    // module left in the middle of sending.
-    void batchedReadAndRecoveryFromAStretch()
-    {
-        openWith(Exchange::Batched);
-        QCOMPARE(master->selectWrite(0x50), 0);
-        std::uint8_t wordAck = 1;
-        master->writeByte(0x10, &wordAck);
-        master->stop();
-        QCOMPARE(master->selectRead(0x50), 0);
-        QCOMPARE(wordAck, 0);
-        std::uint8_t bytes[3] = {};
-        for (int i = 0; i < 3; ++i)
-            master->readByte(true, &bytes[i]);
-        master->sync();
-        QVERIFY(!master->stretched());
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(int(bytes[i]), int(sim->module->memory(0x50)[0x10 + i]));
-
-        // It holds SCL after the next acknowledge, while it fetches a byte.
-        sim->module->setClockStretch(100us, 1);
-        master->readByte(true, &bytes[0]);
-        master->readByte(true, &bytes[1]);
-        master->sync();
-        QVERIFY(master->stretched());
-
-        // The module still sends (the read was acknowledged): recovery clocks
-        // it out and stops, after which it answers afresh.
-        master->clearStretched();
-        master->recoverBus();
-        QCOMPARE(master->selectWrite(0x50), 0);
-        master->stop();
-        master->sync();
-        QVERIFY(!master->failed());
-        QVERIFY(sim->programmer->record().transactions.back().stopped);
     }
 };
 

@@ -21,18 +21,6 @@ struct Outcome {
     QStringList signalsEmitted;
 };
 
-// What a logic analyser tells apart on the lines.
-QStringList described(const std::vector<I2cTransaction> &transactions)
-{
-    QStringList lines;
-    for (const I2cTransaction &t : transactions) {
-        QString line = QString("%1%2%3").arg(t.device, 2, 16).arg(t.read ? 'R' : 'W').arg(t.selected ? '+' : '-');
-        for (size_t i = 0; i < t.bytes.size(); ++i)
-            line += QString(" %1%2").arg(t.bytes[i], 2, 16, QChar('0')).arg(t.acknowledged[i] ? '+' : '-');
-        lines << line + (t.stopped ? " P" : "");
-    }
-    return lines;
-}
 
 using Setup = std::function<void(SimulatorFixture &, SFPThread &)>;
 
@@ -58,7 +46,7 @@ Outcome runJob(int transferMode, int mode, const Setup &setup)
     JobRunner job(worker);
     job.run();
 
-    Outcome outcome{described(sim.programmer->record().transactions), job.order};
+    Outcome outcome{SimulatorFixture::described(sim.programmer->record().transactions), job.order};
     for (const LogReport &log : job.logs)
         outcome.signalsEmitted << QString(log.record).replace(QRegularExpression("\\d\\d:\\d\\d:\\d\\d"), "time")
                                << log.data.toHex() << QString::number(log.checksum);

@@ -57,7 +57,7 @@ private slots:
     {
         job.reset();
         worker.reset();
-        QVERIFY(!sim->programmerOpen());  // every job releases the programmer
+        QVERIFY(!sim->board().isOpen());  // every job releases the programmer
         sim.reset();
     }
 
@@ -78,7 +78,7 @@ private slots:
         readTable(0x50, 10, 8);
         QCOMPARE(job->logs[0].data, QByteArray());
         QCOMPARE(job->logs[0].checksum, quint16(0));
-        QVERIFY(sim->transactions().back().selected);
+        QVERIFY(sim->board().transactions().back().selected);
     }
 
     void readsATableWithItsRecordAndChecksum_data()
@@ -113,7 +113,7 @@ private slots:
         QVERIFY2(QRegularExpression(pattern).match(report.record).hasMatch(), qPrintable(report.record));
         // A random read: the word address, then a start for reading; an
         // i2c-dev adapter makes it one transfer, with a repeated start.
-        const auto transactions = sim->transactions();
+        const auto transactions = sim->board().transactions();
         QCOMPARE(transactions.size(), size_t(2));
         QCOMPARE(transactions[0].byteAddress(), first);
         QVERIFY(transactions[1].read);
@@ -145,14 +145,14 @@ private slots:
         QFETCH(QStringList, errors);
         DiagnosticCapture out;
         if (opening == NoPermission)
-            sim->denyAccess();
+            sim->board().denyAccess(true);
         worker->setSerialNumber(opening == NoneSelected  ? QString()
                                 : opening == NotAttached ? ofKind({"GONE42", "i2c-9", "CH341A@9-9"})
                                                          : sim->identity());
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"error"});
         QVERIFY2(job->errors[0].startsWith(ofKind(errors)), qPrintable(job->errors[0]));
-        QCOMPARE(sim->programmerUsed(), opening == NoPermission);
+        QCOMPARE(sim->board().wasUsed(), opening == NoPermission);
         if (ftdi() && opening == NotAttached)
             QCOMPARE(out.lines(), QStringList({"FT_Open(GONE42) failed (error 2).",
                                                "Use lsmod to check if ftdi_sio (and usbserial) are present.",
@@ -189,7 +189,7 @@ private slots:
         const QString error = ofKind(errors);
         QCOMPARE(job->errors, error.isEmpty() ? QStringList() : QStringList{error});
         QCOMPARE(job->logs.size(), error.isEmpty() ? 1 : 0);
-        QCOMPARE(sim->startConditions(), starts.value(static_cast<int>(kind())));
+        QCOMPARE(sim->board().startConditions(), starts.value(static_cast<int>(kind())));
     }
 
     // A module may hold the clock low after any falling edge of SCL. FTDI
@@ -206,8 +206,6 @@ private slots:
         const QStringList waited{"", "", "shifted"};
         const QStringList refused{"", "", "i2c: the module refused the read address 0x00"};
         QTest::newRow("short stretches waited out") << 50 << 0u << false << refused;
-        QTest::newRow("35 us after every acknowledge") << 35 << SimulatedModule::kAfterAcknowledge << false << waited;
-        QTest::newRow("65 us after every acknowledge") << 65 << SimulatedModule::kAfterAcknowledge << false << waited;
         QTest::newRow("after the third bit") << 50 << SimulatedModule::afterClock(3) << false << refused;
         QTest::newRow("before the master's acknowledge") << 5000 << SimulatedModule::afterClock(8) << false << waited;
         QTest::newRow("stretches of milliseconds waited out") << 5000 << 0u << false << waited;
@@ -223,7 +221,9 @@ private slots:
         QFETCH(QStringList, errors);
         const QString error = ofKind(errors);
         sim->module->setClockStretch(std::chrono::microseconds(stretchUs), stretchUs > 100000 ? 1 : -1, clocks);
-        sim->setSclStuckLow(stuck);
+        ModuleSocket::Faults faults;
+        faults.sclStuckLow = stuck;
+        sim->board().setLineFaults(faults);
         readTable(0x50, 0, 15);
         if (error == "shifted") {
             QCOMPARE(job->order, QStringList{"log"});
@@ -250,7 +250,7 @@ private slots:
     {
         QFETCH(QList<int>, exchanges);
         DiagnosticCapture out;
-        sim->unplugAfter(exchanges.value(static_cast<int>(kind())));
+        sim->board().unplugAfter(exchanges.value(static_cast<int>(kind())));
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{"Programmer transfer failed: "
@@ -301,7 +301,7 @@ private slots:
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"canceled"});
         QCOMPARE(job->cancels, QStringList{"Canceled read\n"});
-        const I2cTransaction read = sim->transactions().back();
+        const I2cTransaction read = sim->board().transactions().back();
         QVERIFY(read.read && read.selected && read.stopped);
         // An i2c-dev adapter finishes a transfer it began.
         if (kind() != SimulatorFixture::Kind::I2cDev)
@@ -312,7 +312,7 @@ private slots:
     {
         worker->setTimeBudget(1000);
         // The budget runs out, in the programmer's time, while addressing for reading.
-        sim->atReadSelection(1, [this] { sim->advance(2s); });
+        sim->atReadSelection(1, [this] { sim->board().advance(2s); });
         readTable(0x50, 0, 127);
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{"Timeout read"});
@@ -323,7 +323,7 @@ private slots:
         for (int mode : {0, 3, 4, 7}) {
             readTable(0x50, 0, 127, mode);
             QVERIFY(job->order.isEmpty());
-            QVERIFY(!sim->programmerUsed());
+            QVERIFY(!sim->board().wasUsed());
         }
     }
 

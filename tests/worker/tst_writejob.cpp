@@ -64,28 +64,8 @@ private slots:
     {
         job.reset();
         worker.reset();
-        QVERIFY(!sim->programmerOpen());
+        QVERIFY(!sim->board().isOpen());
         sim.reset();
-    }
-
-    void pagesAndPasswordBytesMakeTheDocumentedFlushes()
-    {
-        if (!ftdi() || !compatible())
-            QSKIP("the flushes of the FTDI chip's fast exchange follow from its decisions only");
-        sim->module->setWriteCycle(0us);
-        worker->setWritePassword(QByteArray(4, 'p'));
-        write(table(5));
-        std::vector<int> expected;
-        for (int i = 0; i < 4; ++i)
-            expected.insert(expected.end(), {i == 0 ? 390 : 360, 8, 344, 8, 344, 8, 64});
-        for (int page = 0; page < 16; ++page) {
-            expected.insert(expected.end(), {360, 8, 344, 8});
-            for (int byte = 0; byte < 8; ++byte)
-                expected.insert(expected.end(), {344, 8});
-            expected.push_back(64);
-        }
-        expected.insert(expected.end(), {360, 8, 64});  // the module answers again: the last page is kept
-        QCOMPARE(sim->programmer->record().flushSizes, expected);
     }
 
     void passwordUnlocksALockedModule()
@@ -95,7 +75,7 @@ private slots:
         const QByteArray data = table(9);
         write(data);
         QCOMPARE(job->order, QStringList{"log"});
-        const auto transactions = sim->transactions();
+        const auto transactions = sim->board().transactions();
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(transactions[i].device, 0x51);
             QCOMPARE(transactions[i].byteAddress(), 0x7B + i);
@@ -115,7 +95,7 @@ private slots:
         QCOMPARE(sim->memory(0x50, 0, 128), before);
         QCOMPARE(job->logs[1].type, SFPThread::kLogVerify);
         QCOMPARE(job->logs[1].data, before);
-        QCOMPARE(sim->transactions().front().device, 0x50);  // nothing went to 0x51 first
+        QCOMPARE(sim->board().transactions().front().device, 0x50);  // nothing went to 0x51 first
         const QString pattern = QString("^Time \\d\\d:\\d\\d:\\d\\d, Write\\(%1\\) to 0x50\\n")
                                     .arg(QRegularExpression::escape(sim->identity()));
         QVERIFY(QRegularExpression(pattern).match(job->logs[0].record).hasMatch());
@@ -124,11 +104,11 @@ private slots:
     void pagesGoToTheTablesAddresses()
     {
         for (int first : {128, 200}) {  // a High table, and one wrapping past 255
-            sim->clearRecord();
+            sim->board().clearRecord();
             const QByteArray data = table(first);
             write(data, 0x50, first);
             std::vector<int> pageAddresses, expected;
-            for (const I2cTransaction &t : sim->transactions())
+            for (const I2cTransaction &t : sim->board().transactions())
                 if (t.selected && !t.data().empty())
                     pageAddresses.push_back(t.byteAddress());
             for (int page = 0; page < 16; ++page)
@@ -155,7 +135,7 @@ private slots:
         const QByteArray before = sim->memory(0x50, 0, 128);
         const QByteArray data = table(4);
         write(data);
-        const int selections = sim->startConditions();
+        const int selections = sim->board().startConditions();
         if (cycleMs <= SFPThread::kWriteCycleWaitMs) {
             QCOMPARE(job->order, QStringList({"log", "log"}));
             QCOMPARE(job->logs[1].data, data);
@@ -231,7 +211,7 @@ private slots:
         write(table(10));
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{error});
-        const I2cTransaction last = sim->transactions().back();
+        const I2cTransaction last = sim->board().transactions().back();
         QVERIFY(last.stopped);
         QCOMPARE(last.acknowledged.back(), false);
         QCOMPARE(reachedModule.count(), reached ? 1 : 0);
@@ -294,7 +274,7 @@ private slots:
     void budgetCoversTheWriteAndAgainTheVerify()
     {
         // Time passes on the programmer's clock, whatever the machine's speed.
-        sim->atStop(3, [this] { sim->advance(16s); });
+        sim->atStop(3, [this] { sim->board().advance(16s); });
         write(table(13));
         QCOMPARE(job->order, QStringList{"error"});
         QCOMPARE(job->errors, QStringList{"Timeout write"});
@@ -303,9 +283,9 @@ private slots:
         // still has a budget of its own.
         worker->setVerify(true);
         auto pages = std::make_shared<int>(0);
-        sim->setBusHook([this, pages](const SimulatorFixture::BusEvent &e) {
+        sim->board().setBusHook([this, pages](const BusEvent &e) {
             if (e.kind == e.Stop && e.transaction.selected && (++*pages == 8 || *pages == 16))
-                sim->advance(8s);
+                sim->board().advance(8s);
         });
         write(table(14));
         QCOMPARE(job->order, QStringList({"log", "log"}));
@@ -315,7 +295,7 @@ private slots:
     {
         write(QByteArray(100, '\x55'));
         QCOMPARE(job->errors, QStringList{"Nothing written: the table holds 100 bytes, 128 are needed"});
-        QVERIFY(!sim->programmerUsed());
+        QVERIFY(!sim->board().wasUsed());
     }
 };
 
