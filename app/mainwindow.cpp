@@ -9,6 +9,7 @@
 #include "fieldmappers.h"
 #include "memorymap.h"
 #include "modulepages.h"
+#include "programmercheckdialog.h"
 #include "seriesdialog.h"
 #include "sfpdatamapper.h"
 #include "tableviewcelldelegate.h"
@@ -95,6 +96,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(&settingsDialog, &SettingsDialog::transferModeChanged, seriesDialog, &SeriesDialog::setTransferMode);
     connect(ui->action_series, &QAction::triggered, this, &MainWindow::showSeries);
     connect(ui->tb_series, &QToolButton::clicked, this, &MainWindow::showSeries);
+    // The programmer check, with the settings' programmer, keeps the
+    // monitor off the programmer while it runs; a series keeps it off.
+    auto *checkDialog = new ProgrammerCheckDialog(this);
+    connect(&settingsDialog, &SettingsDialog::serialNumberChanged, checkDialog, &ProgrammerCheckDialog::setProgrammer);
+    connect(ui->action_check_programmer, &QAction::triggered, this, [this, checkDialog] {
+        modulePages->holdMonitor();
+        checkDialog->check();
+        checkDialog->exec();
+        modulePages->releaseMonitor();
+    });
+    connect(seriesDialog, &SeriesDialog::runningChanged, ui->action_check_programmer, &QAction::setDisabled);
     connect(seriesDialog, &SeriesDialog::runningChanged, this, [this](bool running) {
         ui->tb_sfp_read->setEnabled(!running);
         ui->tb_sfp_write->setEnabled(!running);

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "checkcommand.h"
+
 std::vector<std::unique_ptr<Command>> makeCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
@@ -10,5 +12,6 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(std::make_unique<DecodeCommand>());
     commands.push_back(std::make_unique<DiffCommand>());
     commands.push_back(std::make_unique<SeriesCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
     return commands;
 }

@@ -12,6 +12,7 @@ constexpr std::uint8_t kLatencyMs = 2;
 constexpr std::uint32_t kUsbTransferSize = 6400;
 constexpr std::uint32_t kTimeoutMs = 500;
 constexpr int kIdleSamples = 30;
+constexpr int kSettleSamples = 8;
 
 }  // namespace
 
@@ -135,6 +136,16 @@ bool BitBangPort::readPins(std::uint8_t &pins)
     if (lastStatus != FT_OK)
         return fail("FT_GetBitMode");
     return true;
+}
+
+bool BitBangPort::setPins(std::uint8_t &pins)
+{
+    const std::uint8_t outputMask = static_cast<std::uint8_t>((sdaOutput << sdaBit) | (sclOutput << sclBit));
+    lastStatus = FT_SetBitMode(handle, outputMask, FT_BITMODE_SYNC_BITBANG);
+    if (lastStatus != FT_OK)
+        return fail("FT_SetBitMode");
+    queueSamples(kSettleSamples);
+    return flush() && readPins(pins);
 }
 
 void BitBangPort::close()

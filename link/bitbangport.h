@@ -41,6 +41,10 @@ public:
     bool flush();
     // The present level of all eight pins.
     bool readPins(std::uint8_t &pins);
+    // Makes the SDA and SCL pins outputs or inputs as sdaOutput and
+    // sclOutput say, drives the levels set, and reads all pins back once
+    // the lines have settled.
+    bool setPins(std::uint8_t &pins);
 
     // Microseconds on the programmer's clock.
     std::int64_t nowUs() const { return d2xx::clockMicroseconds(handle); }

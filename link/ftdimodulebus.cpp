@@ -1,5 +1,7 @@
 #include "ftdimodulebus.h"
 
+#include <utility>
+
 namespace {
 
 I2cMaster::Exchange masterExchange(FtdiModuleBus::Exchange exchange)
@@ -235,6 +237,27 @@ void FtdiModuleBus::abortCleanup(bool midRead)
     master.sync();
     master.dropResults();
     port.close();
+}
+
+BusFailure FtdiModuleBus::setLines(Drive sda, Drive scl, Levels &levels)
+{
+    port.sdaOutput = sda != Drive::Released;
+    port.sclOutput = scl != Drive::Released;
+    port.sdaLevel = sda != Drive::Low;
+    port.sclLevel = scl != Drive::Low;
+    std::uint8_t pins = 0;
+    if (!port.setPins(pins))
+        return portFailure();
+    levels.sda = port.sdaOf(pins);
+    levels.scl = port.sclOf(pins);
+    return {};
+}
+
+void FtdiModuleBus::swapLines(bool swapped)
+{
+    if (swapped != linesSwapped)
+        std::swap(port.sdaBit, port.sclBit);
+    linesSwapped = swapped;
 }
 
 BusFailure FtdiModuleBus::portFailure()

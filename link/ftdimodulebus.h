@@ -16,7 +16,7 @@
 #include "i2cmaster.h"
 #include "modulebus.h"
 
-class FtdiModuleBus : public ModuleBus
+class FtdiModuleBus : public ModuleBus, public BusLines
 {
 public:
     enum class Exchange { Fast, Compatible };
@@ -34,6 +34,9 @@ public:
     BusFailure probe(std::uint8_t device, bool &answered) override;
     BusFailure waitReady(std::uint8_t device, const Attempts &attempts) override;
     std::int64_t nowUs() const override { return port.nowUs(); }
+    BusLines *lines() override { return this; }
+    BusFailure setLines(Drive sda, Drive scl, Levels &levels) override;
+    void swapLines(bool swapped) override;
 
 private:
     // Repeats an operation per flush for as long as a batch of it is spoilt.
@@ -58,4 +61,5 @@ private:
     // Where batched results land; members, so that they outlive any batch.
     std::vector<std::uint8_t> acknowledges;
     std::uint8_t scratch = 0;
+    bool linesSwapped = false;
 };

@@ -53,12 +53,33 @@ int trayModules(const QString &setting)
 
 }  // namespace
 
-SimulatorSetup simulatorFromEnvironment()
+bool simulatorFaults(const QString &names, ModuleSocket::Faults &faults)
 {
-    return simulatorFor(qEnvironmentVariable(kSimulatorVariable), qEnvironmentVariable(kSimulatorModulesVariable));
+    for (const QString &name : names.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString fault = name.trimmed();
+        if (fault == QLatin1String("no-pull-up"))
+            faults.noPullUp = true;
+        else if (fault == QLatin1String("unpowered"))
+            faults.unpowered = true;
+        else if (fault == QLatin1String("sda-stuck-low"))
+            faults.sdaStuckLow = true;
+        else if (fault == QLatin1String("scl-stuck-low"))
+            faults.sclStuckLow = true;
+        else if (fault == QLatin1String("swapped"))
+            faults.swapped = true;
+        else
+            return false;
+    }
+    return true;
 }
 
-SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
+SimulatorSetup simulatorFromEnvironment()
+{
+    return simulatorFor(qEnvironmentVariable(kSimulatorVariable), qEnvironmentVariable(kSimulatorModulesVariable),
+                        qEnvironmentVariable(kSimulatorFaultVariable));
+}
+
+SimulatorSetup simulatorFor(const QString &setting, const QString &modules, const QString &faultSetting)
 {
     SimulatorSetup setup;
     if (setting.isEmpty() || setting == QLatin1String("0"))
@@ -66,6 +87,13 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
     const int trayCount = trayModules(modules);
     if (trayCount < 0) {
         setup.error = QStringLiteral("%1: \"%2\" is not a number of modules").arg(kSimulatorModulesVariable, modules);
+        return setup;
+    }
+    ModuleSocket::Faults faults;
+    if (!simulatorFaults(faultSetting, faults)) {
+        setup.error = QStringLiteral("%1: \"%2\" names no fault; the faults are no-pull-up, unpowered, "
+                                     "sda-stuck-low, scl-stuck-low and swapped")
+                          .arg(kSimulatorFaultVariable, faultSetting);
         return setup;
     }
 
@@ -108,6 +136,8 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules)
     setup.ch341a = std::make_shared<SimulatedCh341aUsb>();
     auto board = setup.ch341a->addBoard(kSimulatedCh341aName, module, kSimulatorSerialNumber);
     board->lines().setRecording(false);
+    programmer->setLineFaults(faults);
+    board->lines().setLineFaults(faults);
 
     if (trayCount > 0) {
         auto tray = [image, path, left = trayCount]() mutable -> std::shared_ptr<SimulatedModule> {

@@ -14,6 +14,13 @@
 // imagined operator plugs N modules one after another, each a fresh copy of
 // the module above (kept in the same file, if one is named), and pulls each
 // once the tool is done with it: series programming without hardware.
+//
+// VEXA_SIMULATOR_FAULT=FAULT[,FAULT...] wires both simulated programmers'
+// sockets as a faulty board would be, for seeing the programmer check fail:
+// no-pull-up, unpowered (the module and its pull-ups without supply),
+// sda-stuck-low, scl-stuck-low, swapped (SDA and SCL exchanged).
+
+#include "modulesocket.h"
 
 #include <QString>
 
@@ -32,9 +39,13 @@ struct SimulatorSetup {
 
 inline constexpr char kSimulatorVariable[] = "VEXA_SIMULATOR";
 inline constexpr char kSimulatorModulesVariable[] = "VEXA_SIMULATOR_MODULES";
+inline constexpr char kSimulatorFaultVariable[] = "VEXA_SIMULATOR_FAULT";
 inline constexpr char kSimulatorSerialNumber[] = "VEXASIM1";
 inline constexpr char kSimulatedCh341aName[] = "VEXASIM2";
 
 SimulatorSetup simulatorFromEnvironment();
-// `modules`: the value of VEXA_SIMULATOR_MODULES.
-SimulatorSetup simulatorFor(const QString &setting, const QString &modules = QString());
+// The faults a VEXA_SIMULATOR_FAULT value names; false for a name that is none.
+bool simulatorFaults(const QString &names, ModuleSocket::Faults &faults);
+// `modules` and `faults`: the values of VEXA_SIMULATOR_MODULES and VEXA_SIMULATOR_FAULT.
+SimulatorSetup simulatorFor(const QString &setting, const QString &modules = QString(),
+                            const QString &faults = QString());

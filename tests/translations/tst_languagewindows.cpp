@@ -4,6 +4,7 @@
 #include "../settings/settingstesthelpers.h"
 #include "../app/windowdriver.h"
 #include "aboutdialog.h"
+#include "programmercheckdialog.h"
 #include "samplemodule.h"
 #include "seriesdialog.h"
 #include "simulatorfixture.h"
@@ -123,7 +124,7 @@ private slots:
 
             QCOMPARE(QLocale().language(), QLocale::Russian);
             QCOMPARE(labels(), QStringList({"Буфер &1", "Буфер &2", "Буфер &3", "A0 Нижняя", "A0 Верхняя",
-                                            "A2 Нижняя", "A2 Верхняя", "&Файл", "Ди&агностика", "&Настройки",
+                                            "A2 Нижняя", "A2 Верхняя", "&Файл", "Ди&агностика", "&Сервис", "&Настройки",
                                             "О про&грамме", "&Журнал", "Модуль", "Монитор"}));
             QCOMPARE(moduleView(), module);
             // The Module panel decodes afresh in Russian.
@@ -134,6 +135,8 @@ private slots:
             QCOMPARE(form->password->itemText(0), QString("Без пароля"));
             QCOMPARE(about.windowTitle(), QString("Vexa Modulant - О программе"));
             QCOMPARE(about.findChild<QLabel *>("l_version")->text(), QString("Версия программы:\n0.18"));
+            QCOMPARE(window->findChild<ProgrammerCheckDialog *>()->windowTitle(),
+                     QString("Vexa Modulant - Проверка программатора"));
             // The series dialog, its status included.
             auto *series = window->findChild<SeriesDialog *>();
             QCOMPARE(series->windowTitle(), QString("Vexa Modulant - Серия"));
