@@ -2,33 +2,35 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QHeaderView>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QThread>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 ProgrammerCheckDialog::ProgrammerCheckDialog(QWidget *parent)
-    : QDialog(parent), status(new QLabel(this)), steps(new QTreeWidget(this)), again(new QPushButton(this))
+    : QDialog(parent), status(new QLabel(this)), steps(new QGridLayout), again(new QPushButton(this))
 {
     status->setWordWrap(true);
-    steps->setObjectName(QStringLiteral("tw_check_steps"));
-    steps->setColumnCount(3);
-    steps->setRootIsDecorated(false);
-    steps->setWordWrap(true);
-    steps->setSelectionMode(QAbstractItemView::NoSelection);
-    steps->header()->setStretchLastSection(true);
+    steps->setObjectName(QStringLiteral("gl_check_steps"));
+    steps->setColumnStretch(3, 1);
+    steps->setAlignment(Qt::AlignTop);
+    auto *list = new QWidget;
+    list->setLayout(steps);
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(list);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(again, QDialogButtonBox::ActionRole);
     connect(again, &QPushButton::clicked, this, &ProgrammerCheckDialog::check);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(status);
-    layout->addWidget(steps);
+    layout->addWidget(scroll);
     layout->addWidget(buttons);
-    resize(760, 360);
+    resize(760, 400);
     retranslate();
 }
 
@@ -49,7 +51,7 @@ void ProgrammerCheckDialog::check()
     if (running)
         return;
     found.clear();
-    steps->clear();
+    showSteps();
     if (programmer.isEmpty()) {
         status->setText(tr("No programmer is chosen: pick one in the settings."));
         return;
@@ -62,6 +64,9 @@ void ProgrammerCheckDialog::check()
         running = nullptr;
         again->setEnabled(true);
         showSteps();
+        status->setText(ProgrammerCheck::passed(found)
+                            ? tr("%1 works: every step passed.").arg(programmer)
+                            : tr("%1: a step failed; its line says why and what to do.").arg(programmer));
         emit checked(ProgrammerCheck::passed(found));
     });
     running->start();
@@ -69,22 +74,27 @@ void ProgrammerCheckDialog::check()
 
 void ProgrammerCheckDialog::showSteps()
 {
-    steps->clear();
-    for (const CheckStep &step : found) {
-        auto *item = new QTreeWidgetItem(steps, {ProgrammerCheck::outcomeWord(step.outcome), step.title, step.finding});
-        item->setToolTip(2, step.finding);
+    while (QLayoutItem *item = steps->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (int row = 0; row < found.size(); ++row) {
+        const CheckStep &step = found[row];
+        auto *icon = new QLabel;
+        const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
         switch (step.outcome) {
-        case CheckStep::Passed: item->setIcon(0, style()->standardIcon(QStyle::SP_DialogApplyButton)); break;
-        case CheckStep::Failed: item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxCritical)); break;
-        case CheckStep::Noted: item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxInformation)); break;
+        case CheckStep::Passed: icon->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(size)); break;
+        case CheckStep::Failed: icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(size)); break;
+        case CheckStep::Noted: icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size)); break;
         case CheckStep::Skipped: break;
         }
+        auto *finding = new QLabel(step.finding);
+        finding->setWordWrap(true);
+        steps->addWidget(icon, row, 0, Qt::AlignTop);
+        steps->addWidget(new QLabel(ProgrammerCheck::outcomeWord(step.outcome)), row, 1, Qt::AlignTop);
+        steps->addWidget(new QLabel(step.title), row, 2, Qt::AlignTop);
+        steps->addWidget(finding, row, 3);
     }
-    steps->resizeColumnToContents(0);
-    steps->resizeColumnToContents(1);
-    status->setText(ProgrammerCheck::passed(found) ? tr("%1 works: every step passed.").arg(programmer)
-                                                   : tr("%1: a step failed; its line says why and what to do.")
-                                                         .arg(programmer));
 }
 
 void ProgrammerCheckDialog::done(int result)
@@ -104,6 +114,5 @@ void ProgrammerCheckDialog::changeEvent(QEvent *event)
 void ProgrammerCheckDialog::retranslate()
 {
     setWindowTitle(tr("Vexa Modulant - Check programmer"));
-    steps->setHeaderLabels({tr("Outcome"), tr("Step"), tr("What it found")});
     again->setText(tr("Check &again"));
 }

@@ -8,10 +8,10 @@
 
 #include <QDialog>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QThread;
-class QTreeWidget;
 
 class ProgrammerCheckDialog : public QDialog
 {
@@ -40,7 +40,8 @@ private:
 
     QString programmer;
     QLabel *status;
-    QTreeWidget *steps;
+    // A row a step: outcome icon, outcome, step, what it found (wrapped).
+    QGridLayout *steps;
     QPushButton *again;
     QThread *running = nullptr;
     QList<CheckStep> found;

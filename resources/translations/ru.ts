@@ -2563,18 +2563,6 @@ The series ends after --count modules (without waiting for the last to be pulled
         <translation>Vexa Modulant - Проверка программатора</translation>
     </message>
     <message>
-        <source>Outcome</source>
-        <translation>Итог</translation>
-    </message>
-    <message>
-        <source>Step</source>
-        <translation>Шаг</translation>
-    </message>
-    <message>
-        <source>What it found</source>
-        <translation>Что найдено</translation>
-    </message>
-    <message>
         <source>Check &amp;again</source>
         <translation>Проверить &amp;снова</translation>
     </message>

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTreeWidget>
+#include <QGridLayout>
 #include <QtTest>
 
 class TestProgrammerCheckDialog : public WindowTestBed
@@ -48,10 +48,12 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             if (!checked.count())
                 checked.wait(10000);
-            auto *steps = dialog->findChild<QTreeWidget *>("tw_check_steps");
-            for (int i = 0; i < steps->topLevelItemCount(); ++i)
-                shown << steps->topLevelItem(i)->text(0) + "|" + steps->topLevelItem(i)->text(1) + "|"
-                             + steps->topLevelItem(i)->text(2);
+            auto *steps = dialog->findChild<QGridLayout *>("gl_check_steps");
+            const auto text = [steps](int row, int column) {
+                return qobject_cast<QLabel *>(steps->itemAtPosition(row, column)->widget())->text();
+            };
+            for (int row = 0; row < steps->rowCount() && steps->itemAtPosition(row, 1); ++row)
+                shown << text(row, 1) + "|" + text(row, 2) + "|" + text(row, 3);
             statusShown = dialog->findChild<QLabel *>()->text();
             dialog->reject();
         });
