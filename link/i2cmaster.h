@@ -3,7 +3,7 @@
 // BitBangPort. Every bus event is a run of identical pin states; counts are
 // samples of the bit-bang clock, and a Timing says how long each run is.
 //
-// Two exchanges with the chip produce the same samples:
+// Two exchanges with the chip produce the same samples from the same runs:
 // - per flush: each acknowledge and each received bit is flushed and read
 //   back on its own, and a module holding SCL low there is waited for by
 //   reading the pins;
