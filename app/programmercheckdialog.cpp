@@ -81,12 +81,11 @@ void ProgrammerCheckDialog::showSteps()
     for (int row = 0; row < found.size(); ++row) {
         const CheckStep &step = found[row];
         auto *icon = new QLabel;
-        const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-        switch (step.outcome) {
-        case CheckStep::Passed: icon->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(size)); break;
-        case CheckStep::Failed: icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(size)); break;
-        case CheckStep::Noted: icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size)); break;
-        case CheckStep::Skipped: break;
+        if (step.outcome != CheckStep::Skipped) {
+            const QStyle::StandardPixmap shown = step.outcome == CheckStep::Passed ? QStyle::SP_DialogApplyButton
+                                                 : step.outcome == CheckStep::Failed ? QStyle::SP_MessageBoxCritical
+                                                                                     : QStyle::SP_MessageBoxInformation;
+            icon->setPixmap(style()->standardIcon(shown).pixmap(style()->pixelMetric(QStyle::PM_SmallIconSize)));
         }
         auto *finding = new QLabel(step.finding);
         finding->setWordWrap(true);

@@ -23,8 +23,10 @@ private slots:
         const int ftdi = int(SimulatorFixture::Kind::Ftdi), ch341a = int(SimulatorFixture::Kind::Ch341a);
         const QString letGo = "Lines let go", module = "Module at 0x50", read = "Read of a table";
         QTest::newRow("FTDI, sound") << ftdi << "" << "" << "";
-        QTest::newRow("FTDI, no pull-ups") << ftdi << "no-pull-up" << letGo << "Yet the module answers: there is no pull-up";
-        QTest::newRow("FTDI, unpowered") << ftdi << "unpowered" << letGo << "No module answers either: is the module powered";
+        QTest::newRow("FTDI, no pull-ups") << ftdi << "no-pull-up" << letGo
+                                           << "Low when let go: SDA and SCL. Yet the module answers: there is no pull-up";
+        QTest::newRow("FTDI, unpowered") << ftdi << "unpowered" << letGo
+                                         << "Low when let go: SDA and SCL. No module answers either: is the module powered";
         QTest::newRow("FTDI, SDA stuck") << ftdi << "sda-stuck-low" << letGo << "SDA stays low even when driven high";
         QTest::newRow("FTDI, SCL stuck") << ftdi << "scl-stuck-low" << letGo << "SCL stays low even when driven high";
         QTest::newRow("FTDI, swapped") << ftdi << "swapped" << module << "the two lines are swapped";

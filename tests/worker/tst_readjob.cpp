@@ -71,7 +71,8 @@ private slots:
             if (compatible())
                 QCOMPARE(flushes, (std::vector<int>{390, 8, 344, 8, 64, 360, 8, 24, 32, 32, 32, 32, 32, 32, 32, 48, 64}));
             else  // only the two selections and the end of the read wait for the chip, in whole USB packets
-                QVERIFY(flushes.size() == 3 && std::all_of(flushes.begin(), flushes.end(), [](int n) { return n % 62 == 0; }));
+                QVERIFY(flushes.size() == 3
+                        && std::all_of(flushes.begin(), flushes.end(), [](int n) { return n % 62 == 0; }));
         }
 
         // An empty range still addresses the module, and reads nothing.
