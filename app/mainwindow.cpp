@@ -16,6 +16,7 @@
 #include "passwordlist.h"
 #include "moduletab.h"
 #include "recentfiles.h"
+#include "programmercheckdialog.h"
 #include "seriesdialog.h"
 #include "settingskeys.h"
 #include "sfpdatamapper.h"
@@ -138,6 +139,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
             [this] { seriesDialog->setTemplateImage(currentImage(), currentTab()->name()); });
     connect(ui->action_series, &QAction::triggered, this, &MainWindow::showSeries);
     connect(ui->tb_series, &QToolButton::clicked, this, &MainWindow::showSeries);
+    // The programmer check, with the settings' programmer, keeps the
+    // monitor off the programmer while it runs; a series keeps it off.
+    auto *checkDialog = new ProgrammerCheckDialog(this);
+    connect(&settingsDialog, &SettingsDialog::serialNumberChanged, checkDialog, &ProgrammerCheckDialog::setProgrammer);
+    connect(ui->action_check_programmer, &QAction::triggered, this, [this, checkDialog] {
+        modulePages->holdMonitor();
+        checkDialog->check();
+        checkDialog->exec();
+        modulePages->releaseMonitor();
+    });
+    connect(seriesDialog, &SeriesDialog::runningChanged, ui->action_check_programmer, &QAction::setDisabled);
     connect(seriesDialog, &SeriesDialog::runningChanged, this, [this](bool running) {
         for (QWidget *command : {static_cast<QWidget *>(ui->tb_sfp_read), static_cast<QWidget *>(ui->tb_sfp_write)})
             command->setEnabled(!running);

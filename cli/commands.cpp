@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "checkcommand.h"
+
 std::vector<std::unique_ptr<Command>> makeCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
@@ -11,5 +13,6 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(std::make_unique<DiffCommand>());
     commands.push_back(std::make_unique<SeriesCommand>());
     commands.push_back(std::make_unique<TuneCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
     return commands;
 }

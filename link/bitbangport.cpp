@@ -12,6 +12,7 @@ constexpr std::uint8_t kLatencyMs = 2;
 constexpr std::uint32_t kUsbTransferSize = 6400;
 constexpr std::uint32_t kTimeoutMs = 500;
 constexpr int kIdleSamples = 30;
+constexpr int kSettleSamples = 8;
 
 }  // namespace
 
@@ -36,6 +37,7 @@ bool BitBangPort::open(const char *serialNumber, Speed speed)
     const std::uint32_t baudRate =
         speed == Speed::Fast ? sampleclock::fastBaudRate(type) : sampleclock::kCompatibleBaudRate;
     sampleClock = sampleclock::samplesPerSecond(type, baudRate);
+    packetSamples = speed == Speed::Fast ? sampleclock::samplesPerPacket(type) : 0;
 
     const std::uint8_t outputMask = static_cast<std::uint8_t>((sdaOutput << sdaBit) | (sclOutput << sclBit));
     if (const char *failedStep = configure(outputMask, baudRate)) {
@@ -102,6 +104,8 @@ bool BitBangPort::fail(const char *call)
 
 bool BitBangPort::flush()
 {
+    if (packetSamples > 0 && outCount % packetSamples != 0)
+        queueSamples(packetSamples - outCount % packetSamples);
     const int count = outCount;
     // The samples go with the write, whether it works or not: keeping them
     // would let the queue grow without bound.
@@ -132,6 +136,16 @@ bool BitBangPort::readPins(std::uint8_t &pins)
     if (lastStatus != FT_OK)
         return fail("FT_GetBitMode");
     return true;
+}
+
+bool BitBangPort::setPins(std::uint8_t &pins)
+{
+    const std::uint8_t outputMask = static_cast<std::uint8_t>((sdaOutput << sdaBit) | (sclOutput << sclBit));
+    lastStatus = FT_SetBitMode(handle, outputMask, FT_BITMODE_SYNC_BITBANG);
+    if (lastStatus != FT_OK)
+        return fail("FT_SetBitMode");
+    queueSamples(kSettleSamples);
+    return flush() && readPins(pins);
 }
 
 void BitBangPort::close()

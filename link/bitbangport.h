@@ -17,7 +17,7 @@ class BitBangPort
 {
 public:
     // Compatible: the driver settings of the original tool, 9600 baud and
-    // flushes of at most 10000 samples. Fast: a sample clock of about 1 MHz
+    // flushes of at most 10000 samples. Fast: a sample clock of 500 kHz
     // and flushes as long as a whole transfer.
     enum class Speed { Compatible, Fast };
 
@@ -37,9 +37,14 @@ public:
     void queueSamples(int count);
     // Writes the queue and reads back as many samples; empties the queue.
     // On failure nothing is read back (inCount 0) and `failure()` says why.
+    // Fast, the last state is repeated up to a whole USB packet.
     bool flush();
     // The present level of all eight pins.
     bool readPins(std::uint8_t &pins);
+    // Makes the SDA and SCL pins outputs or inputs as sdaOutput and
+    // sclOutput say, drives the levels set, and reads all pins back once
+    // the lines have settled.
+    bool setPins(std::uint8_t &pins);
 
     // Microseconds on the programmer's clock.
     std::int64_t nowUs() const { return d2xx::clockMicroseconds(handle); }
@@ -73,5 +78,8 @@ private:
     bool fail(const char *call);
 
     double sampleClock = 0;
+    // Fast: flushes are padded to whole USB packets of read-back, so that
+    // none waits for the chip's latency timer.
+    int packetSamples = 0;
     std::string lastFailure;
 };

@@ -1,5 +1,7 @@
 #include "ftdimodulebus.h"
 
+#include <utility>
+
 namespace {
 
 I2cMaster::Exchange masterExchange(FtdiModuleBus::Exchange exchange)
@@ -11,7 +13,9 @@ I2cMaster::Exchange masterExchange(FtdiModuleBus::Exchange exchange)
 }  // namespace
 
 FtdiModuleBus::FtdiModuleBus(Exchange exchange)
-    : master(port, masterExchange(exchange))
+    : master(port, masterExchange(exchange),
+             exchange == Exchange::Fast ? I2cMaster::kFastTiming : I2cMaster::kToolTiming)
+    , initialExchange(masterExchange(exchange))
     , speed(exchange == Exchange::Fast ? BitBangPort::Speed::Fast : BitBangPort::Speed::Compatible)
 {
 }
@@ -23,6 +27,7 @@ FtdiModuleBus::~FtdiModuleBus()
 
 BusFailure FtdiModuleBus::open(const std::string &serialNumber)
 {
+    master.reset(initialExchange);
     if (port.open(serialNumber.c_str(), speed))
         return {};
     return BusFailure::of(BusFailure::NoProgrammer, port.failure());
@@ -43,10 +48,21 @@ template <typename Operation>
 BusFailure FtdiModuleBus::withFallback(Operation operation)
 {
     BusFailure failure = operation();
-    while (spoilt()) {
+    // An operation that failed has closed the port; only a spoilt one that
+    // went through is done again.
+    while (!failure && spoilt()) {
         master.clearStretched();
         master.recoverBus();
-        master.setExchange(I2cMaster::Exchange::PerFlush);
+        // Per flush next, then per flush waiting at every clock, where no
+        // stretch can go unseen.
+        if (master.exchange() == I2cMaster::Exchange::Batched) {
+            master.setExchange(I2cMaster::Exchange::PerFlush);
+        } else if (!master.waitsForEveryClock()) {
+            master.setWaitForEveryClock(true);
+        } else {
+            abortCleanup(false);
+            return BusFailure::of(BusFailure::BusStuck);
+        }
         failure = operation();
     }
     return failure;
@@ -106,6 +122,8 @@ BusFailure FtdiModuleBus::readOnce(std::uint8_t device, std::uint8_t offset, int
         return failure;
     master.writeByte(offset, &acknowledges[0]);
     master.stop();
+    if (spoilt())
+        return {};
     if (BusFailure failure = checkAbort(false))
         return failure;
     // The module has just answered, so it is not busy: the plain count of
@@ -123,9 +141,13 @@ BusFailure FtdiModuleBus::readOnce(std::uint8_t device, std::uint8_t offset, int
         if (BusFailure failure = checkAbort(true))
             return failure;
         master.readByte(i != count - 1, &data[static_cast<size_t>(i)]);  // the last byte gets no acknowledge
+        if (spoilt())
+            return {};
     }
     master.stop();
     master.sync();
+    if (spoilt())
+        return {};
     return master.failed() ? portFailure() : BusFailure();
 }
 
@@ -137,11 +159,17 @@ BusFailure FtdiModuleBus::writePageOnce(std::uint8_t device, std::uint8_t offset
         return failure;
     if (BusFailure failure = select(device, false, attempts); failure || spoilt())
         return failure;
+    // Per flush, a byte the module took while holding the clock ends the
+    // page before its stop, so that the module never keeps it.
     master.writeByte(offset, &acknowledges[0]);
+    if (spoilt())
+        return {};
     if (BusFailure failure = checkAbort(false))
         return failure;
     for (size_t i = 0; i < bytes.size(); ++i) {
         master.writeByte(bytes[i], &acknowledges[i + 1]);
+        if (spoilt())
+            return {};
         if (BusFailure failure = checkAbort(false))
             return failure;
     }
@@ -209,6 +237,27 @@ void FtdiModuleBus::abortCleanup(bool midRead)
     master.sync();
     master.dropResults();
     port.close();
+}
+
+BusFailure FtdiModuleBus::setLines(Drive sda, Drive scl, Levels &levels)
+{
+    port.sdaOutput = sda != Drive::Released;
+    port.sclOutput = scl != Drive::Released;
+    port.sdaLevel = sda != Drive::Low;
+    port.sclLevel = scl != Drive::Low;
+    std::uint8_t pins = 0;
+    if (!port.setPins(pins))
+        return portFailure();
+    levels.sda = port.sdaOf(pins);
+    levels.scl = port.sclOf(pins);
+    return {};
+}
+
+void FtdiModuleBus::swapLines(bool swapped)
+{
+    if (swapped != linesSwapped)
+        std::swap(port.sdaBit, port.sclBit);
+    linesSwapped = swapped;
 }
 
 BusFailure FtdiModuleBus::portFailure()

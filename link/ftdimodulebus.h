@@ -1,19 +1,22 @@
 #pragma once
 // An FTDI chip in synchronous bit-bang mode as the module's bus: the I2C
-// master over the bit-bang port, in the fast (batched, about 1 MHz) or the
-// compatible (per-flush, 9600 baud) exchange.
+// master over the bit-bang port, in the fast exchange (batched, standard-mode
+// I2C at a 500 kHz sample clock) or the compatible one (per flush, the
+// original tool's samples at 9600 baud).
 //
 // The operations keep the order of bus events and of stop checks of the
 // original tool: a read addresses the module for writing the word address,
 // ends that with a stop and addresses it afresh for reading; a page write
 // checks every acknowledge only once the page's stop is sent. A batch that a
 // module spoilt by holding the clock is thrown away: the bus is freed and the
-// operation is done again per flush, as is the rest of the transfer.
+// operation is done again per flush, as is the rest of the transfer; a
+// module that holds the clock within the bytes the master sends makes it
+// wait at every clock.
 
 #include "i2cmaster.h"
 #include "modulebus.h"
 
-class FtdiModuleBus : public ModuleBus
+class FtdiModuleBus : public ModuleBus, public BusLines
 {
 public:
     enum class Exchange { Fast, Compatible };
@@ -31,6 +34,9 @@ public:
     BusFailure probe(std::uint8_t device, bool &answered) override;
     BusFailure waitReady(std::uint8_t device, const Attempts &attempts) override;
     std::int64_t nowUs() const override { return port.nowUs(); }
+    BusLines *lines() override { return this; }
+    BusFailure setLines(Drive sda, Drive scl, Levels &levels) override;
+    void swapLines(bool swapped) override;
 
 private:
     // Repeats an operation per flush for as long as a batch of it is spoilt.
@@ -50,8 +56,10 @@ private:
 
     BitBangPort port;
     I2cMaster master;
+    const I2cMaster::Exchange initialExchange;
     BitBangPort::Speed speed;
     // Where batched results land; members, so that they outlive any batch.
     std::vector<std::uint8_t> acknowledges;
     std::uint8_t scratch = 0;
+    bool linesSwapped = false;
 };

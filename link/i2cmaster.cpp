@@ -2,22 +2,23 @@
 
 namespace {
 
-constexpr int kShort = 8;
-constexpr int kLong = 16;
-// Read-back positions of a received data bit, from the start of its SDA run:
-// the first bit of a byte is flushed alone (8 + 16 samples) and taken just
-// after SCL rose; every later one is flushed with the previous bit's 8
-// trailing SCL-low samples in front and taken just before SCL rises.
-constexpr int kFirstBitSamples = 24;
-constexpr int kFirstBitIndex = 9;
-constexpr int kLaterBitSamples = 32;
-constexpr int kLaterBitIndex = 16;
-constexpr int kLaterBitOffset = kLaterBitIndex - kShort;
-// The acknowledge is taken inside the final SCL-high run, 5 from its end.
-constexpr int kAckFromEnd = 5;
 constexpr int kRecoveryPulses = 9;
 
 }  // namespace
+
+const I2cMaster::Timing I2cMaster::kToolTiming = {8, 8, 8, 16, 8, 8, 16, 16, 16, 8, 8};
+const I2cMaster::Timing I2cMaster::kFastTiming = {3, 2, 2, 3, 2, 0, 2, 3, 4, 0, 0};
+
+void I2cMaster::reset(Exchange exchange)
+{
+    mode = exchange;
+    everyClock = false;
+    probes.clear();
+    portFailed = false;
+    sclHeld = false;
+    sclSample = 0;
+    sclTimedOut = 0;
+}
 
 void I2cMaster::sdaRun(std::uint8_t level, int count)
 {
@@ -31,40 +32,42 @@ void I2cMaster::sclRun(std::uint8_t level, int count)
     port.queueSamples(count);
 }
 
-void I2cMaster::flushAndEvaluate()
+void I2cMaster::clockPulse(int count)
 {
-    if (!port.flush()) {
+    const int at = port.outCount;
+    sclRun(1, count);
+    if (!batched() && everyClock)
+        sampleHigh(at);
+    else
+        probes.push_back({Probe::SclHigh, at + 1, nullptr});
+}
+
+bool I2cMaster::flushQueue()
+{
+    if (portFailed || !port.flush()) {
         portFailed = true;
-        return;
+        probes.clear();
+        return false;
     }
-    ackSample = 1;
-    evaluateReadBack();
+    evaluateProbes();
+    return true;
 }
 
-void I2cMaster::evaluateReadBack()
+std::uint8_t I2cMaster::sampleHigh(int at)
 {
-    const std::uint8_t *in = port.inBuffer.data();
-    const int count = port.inCount;
-    if (sampleAck && count >= kAckFromEnd) {
-        const std::uint8_t pins = in[count - kAckFromEnd];
-        ackSample = port.sdaOf(pins);
-        sclSample = port.sclOf(pins);
+    if (!flushQueue() || at + 1 >= port.inCount)
+        return 1;
+    std::uint8_t pins = port.inBuffer[static_cast<size_t>(at + 1)];
+    sclSample = port.sclOf(pins);
+    if (!sclSample && !sclTimedOut) {
+        // A module holds the clock: the value counts once it lets go.
+        beginClockWait();
+        while (!sclSample && !sclTimedOut && !portFailed)
+            pins = pollScl();
     }
-    if (sampleBit) {
-        if (count == kFirstBitSamples) {
-            const std::uint8_t pins = in[kFirstBitIndex];
-            sclSample = port.sclOf(pins);
-            if (sclSample)
-                shiftIn(port.sdaOf(pins));
-        } else if (count == kLaterBitSamples) {
-            shiftIn(port.sdaOf(in[kLaterBitIndex]));
-        }
-    }
-}
-
-void I2cMaster::shiftIn(std::uint8_t bit)
-{
-    rxByte = static_cast<std::uint8_t>((rxByte << 1) | (bit & 1));
+    if (!sclSample)
+        return 1;
+    return port.sdaOf(pins);
 }
 
 void I2cMaster::beginClockWait()
@@ -76,109 +79,90 @@ void I2cMaster::beginClockWait()
 std::uint8_t I2cMaster::pollScl()
 {
     std::uint8_t pins = 0;
-    if (!port.readPins(pins))
+    if (portFailed || !port.readPins(pins)) {
         portFailed = true;
+        sclSample = 0;
+        return 0;
+    }
     sclSample = port.sclOf(pins);
-    if (port.nowUs() - pollStartUs >= kClockStretchLimitUs)
+    if (!sclSample && port.nowUs() - pollStartUs >= kClockStretchLimitUs)
         sclTimedOut = 1;
     return pins;
 }
 
 void I2cMaster::startCondition()
 {
-    sdaRun(0, kShort);
-    sclRun(0, kShort);
+    sdaRun(0, runs.startHold);
+    sclRun(0, runs.startLow);
 }
 
 void I2cMaster::stop()
 {
-    sdaRun(0, kLong);
-    sclRun(1, kLong);
-    sdaRun(1, kLong);
-    sclRun(0, kShort);
-    sclRun(1, kShort);
+    sdaRun(0, runs.stopLow);
+    clockPulse(runs.stopHigh);
+    sdaRun(1, runs.busFree);
+    if (runs.pulseLow > 0) {
+        sclRun(0, runs.pulseLow);
+        sclRun(1, runs.pulseHigh);
+    }
     if (!batched())
-        flushAndEvaluate();
+        flushQueue();
 }
 
 void I2cMaster::writeBit(std::uint8_t bit)
 {
-    sdaRun(bit & 1, kShort);
-    sclRun(1, kLong);
-    sclRun(0, kShort);
-    sdaRun(0, kShort);
+    sdaRun(bit & 1, runs.dataSetup);
+    clockPulse(runs.clockHigh);
+    sclRun(0, runs.dataHold);
+    if (runs.bitTail > 0)
+        sdaRun(0, runs.bitTail);
 }
 
 void I2cMaster::writeByte(std::uint8_t value, std::uint8_t *ack)
 {
     for (int bit = 7; bit >= 0; --bit)
         writeBit((value >> bit) & 1);
-    sdaRun(1, kShort);  // released for the acknowledge
+    sdaRun(1, runs.dataSetup);  // released for the acknowledge
     const int clockHigh = port.outCount;
-    sclRun(1, kLong);
+    sclRun(1, runs.clockHigh);
 
     if (batched()) {
         probes.push_back({Probe::SclHigh, clockHigh + 1, nullptr});
-        probes.push_back({Probe::Acknowledge, clockHigh + kLong - kAckFromEnd, ack});
-        sclRun(0, kShort);
+        probes.push_back({Probe::Acknowledge, clockHigh + 1, ack});
+        sclRun(0, runs.dataHold);
         return;
     }
 
-    sampleAck = 1;
-    flushAndEvaluate();
-    sampleAck = 0;
-    const std::uint8_t acknowledge = portFailed ? 1 : ackSample;
-    // The acknowledge stands even if the module then holds the clock.
-    beginClockWait();
-    while (sclSample == 0 && sclTimedOut == 0 && !portFailed)
-        pollScl();
-    sclRun(0, kShort);
-    flushAndEvaluate();
+    const std::uint8_t acknowledge = sampleHigh(clockHigh);
+    sclRun(0, runs.dataHold);
+    flushQueue();
     if (ack)
         *ack = acknowledge;
 }
 
 void I2cMaster::readByte(bool acknowledge, std::uint8_t *byte)
 {
-    if (batched()) {
-        if (byte)
-            *byte = 0;
-        for (int bit = 0; bit < 8; ++bit) {
-            const int dataStart = port.outCount;
-            sdaRun(1, kShort);
-            sclRun(1, kLong);
-            probes.push_back({Probe::SclHigh, dataStart + kShort + 1, nullptr});
-            probes.push_back({Probe::DataBit, dataStart + (bit == 0 ? kFirstBitIndex : kLaterBitOffset), byte});
-            sclRun(0, kShort);
-        }
-        writeBit(acknowledge ? 0 : 1);
-        return;
-    }
-
-    rxByte = 0;
+    std::uint8_t received = 0;
+    if (batched() && byte)
+        *byte = 0;
     for (int bit = 0; bit < 8; ++bit) {
-        sdaRun(1, kShort);
-        sclRun(1, kLong);
-        sampleBit = 1;
-        flushAndEvaluate();
-        sampleBit = 0;
-
-        // A bit whose clock a module holds low is taken from the pins once
-        // it lets go.
-        beginClockWait();
-        while (sclSample == 0 && !sclTimedOut && !portFailed) {
-            const std::uint8_t pins = pollScl();
-            if (sclSample) {
-                shiftIn(port.sdaOf(pins));
-                break;
-            }
+        sdaRun(1, runs.dataSetup);
+        const int clockHigh = port.outCount;
+        sclRun(1, runs.clockHigh);
+        if (batched()) {
+            probes.push_back({Probe::SclHigh, clockHigh + 1, nullptr});
+            probes.push_back({Probe::DataBit, clockHigh + 1, byte});
+        } else {
+            received = static_cast<std::uint8_t>((received << 1) | sampleHigh(clockHigh));
         }
-        sclRun(0, kShort);
+        sclRun(0, runs.dataHold);
     }
     writeBit(acknowledge ? 0 : 1);
-    flushAndEvaluate();
+    if (batched())
+        return;
+    flushQueue();
     if (byte)
-        *byte = rxByte;
+        *byte = received;
 }
 
 std::uint8_t I2cMaster::selectWrite(std::uint8_t address)
@@ -208,12 +192,7 @@ void I2cMaster::sync()
 {
     if (!batched() || port.outCount == 0)
         return;
-    if (!port.flush()) {
-        portFailed = true;
-        probes.clear();
-        return;
-    }
-    evaluateProbes();
+    flushQueue();
 }
 
 void I2cMaster::evaluateProbes()
@@ -221,7 +200,7 @@ void I2cMaster::evaluateProbes()
     const std::uint8_t *in = port.inBuffer.data();
     for (const Probe &probe : probes) {
         if (probe.position >= port.inCount)
-            continue;  // cannot happen: probes point into their own batch
+            continue;  // cannot happen: probes point into their own flush
         const std::uint8_t pins = in[probe.position];
         switch (probe.kind) {
         case Probe::SclHigh:
@@ -243,27 +222,29 @@ void I2cMaster::evaluateProbes()
 
 void I2cMaster::recoverBus()
 {
+    if (portFailed)
+        return;
     const Exchange previous = mode;
     mode = Exchange::PerFlush;
     probes.clear();
     // Clock the module out of whatever it was sending: with SDA released,
     // the ninth pulse at the latest is an acknowledge clock without an
     // acknowledge, after which a sending module lets go of SDA.
-    sdaRun(1, kShort);
-    for (int pulse = 0; pulse < kRecoveryPulses && !portFailed; ++pulse) {
-        sclRun(0, kShort);
-        sclRun(1, kLong);
-        if (!port.flush()) {
-            portFailed = true;
+    sdaRun(1, runs.dataSetup);
+    for (int pulse = 0; pulse < kRecoveryPulses; ++pulse) {
+        sclRun(0, runs.dataHold + runs.dataSetup);
+        const int clockHigh = port.outCount;
+        sclRun(1, runs.clockHigh);
+        if (!flushQueue())
             break;
-        }
-        if (port.inCount > 0 && port.sdaOf(port.inBuffer[static_cast<size_t>(port.inCount - 1)]))
+        if (port.sdaOf(port.inBuffer[static_cast<size_t>(clockHigh + 1)]))
             break;
     }
     // SDA falling, then rising, while SCL is high: a start condition that
     // resets every device's state, then a stop that leaves the bus idle.
-    sdaRun(0, kShort);
-    sdaRun(1, kLong);
-    flushAndEvaluate();
+    sdaRun(1, runs.busFree);
+    sdaRun(0, runs.startHold);
+    sdaRun(1, runs.busFree);
+    flushQueue();
     mode = previous;
 }

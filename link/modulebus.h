@@ -47,6 +47,25 @@ struct Attempts {
     std::int64_t pollUs = 0;
 };
 
+// The two lines themselves, where a programmer can drive and read them one
+// by one: a programmer check finds wiring faults with them.
+class BusLines
+{
+public:
+    enum class Drive { Released, Low, High };
+    struct Levels {
+        bool sda = false;
+        bool scl = false;
+    };
+
+    virtual ~BusLines() = default;
+    // Drives SDA and SCL as given (released: the pin let go, for the pull-up
+    // to raise) and reads both back once they have settled.
+    virtual BusFailure setLines(Drive sda, Drive scl, Levels &levels) = 0;
+    // Exchanges the pins that serve as SDA and SCL for what follows.
+    virtual void swapLines(bool swapped) = 0;
+};
+
 class ModuleBus
 {
 public:
@@ -76,6 +95,15 @@ public:
 
     // Microseconds on the programmer's clock.
     virtual std::int64_t nowUs() const = 0;
+
+    // Whether the programmer notices a module holding SCL low and waits for
+    // it. One that does not clocks on regardless, so that such a module
+    // takes shifted bits and sends shifted bytes: what it stores must be
+    // read back.
+    virtual bool seesClockStretching() const { return true; }
+    // The lines, for a programmer that can drive and read them one by one;
+    // null for one that knows only whole bytes.
+    virtual BusLines *lines() { return nullptr; }
 
     void setStopCheck(StopCheck check) { stopCheck = std::move(check); }
 

@@ -25,6 +25,12 @@ double samplesPerSecond(FT_DEVICE type, std::uint32_t baudRate)
     return static_cast<double>(multiplier(type)) * baudRate;
 }
 
+int samplesPerPacket(FT_DEVICE type)
+{
+    const bool highSpeed = type == FT_DEVICE_2232H || type == FT_DEVICE_4232H || type == FT_DEVICE_232H;
+    return highSpeed ? 510 : 62;
+}
+
 std::uint32_t fastBaudRate(FT_DEVICE type)
 {
     return static_cast<std::uint32_t>(kFastSampleClockHz / multiplier(type));

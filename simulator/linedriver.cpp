@@ -33,10 +33,25 @@ void LineDriver::setStretchLimit(std::chrono::nanoseconds limit)
     stretchLimit = limit.count();
 }
 
+void LineDriver::setBlindToStretching(bool isBlind)
+{
+    Lock lock(mutex);
+    blind = isBlind;
+}
+
 void LineDriver::setSclStuckLow(bool stuck)
 {
     Lock lock(mutex);
-    sclStuck = stuck;
+    ModuleSocket::Faults faults = socket.faults();
+    faults.sclStuckLow = stuck;
+    socket.setFaults(faults);
+    settle();
+}
+
+void LineDriver::setLineFaults(const ModuleSocket::Faults &faults)
+{
+    Lock lock(mutex);
+    socket.setFaults(faults);
     settle();
 }
 
@@ -56,6 +71,12 @@ std::vector<I2cTransaction> LineDriver::transactions() const
 {
     Lock lock(mutex);
     return socket.recorder().transactions();
+}
+
+WireTrace LineDriver::trace() const
+{
+    Lock lock(mutex);
+    return socket.trace();
 }
 
 int LineDriver::startConditions() const
@@ -91,23 +112,25 @@ void LineDriver::advance(Time nanoseconds)
 
 bool LineDriver::sdaLevel() const
 {
-    return socket.sda(sdaOut);
+    return socket.sda(ModuleSocket::openDrain(sdaOut), ModuleSocket::openDrain(sclOut), clock);
 }
 
 bool LineDriver::sclLevel() const
 {
-    return socket.scl(sclOut && !sclStuck, clock);
+    return socket.scl(ModuleSocket::openDrain(sdaOut), ModuleSocket::openDrain(sclOut), clock);
 }
 
 void LineDriver::settle()
 {
-    socket.settle(sdaOut, sclOut && !sclStuck, clock);
+    socket.settle(ModuleSocket::openDrain(sdaOut), ModuleSocket::openDrain(sclOut), clock);
 }
 
 void LineDriver::releaseScl()
 {
     sclOut = true;
     settle();
+    if (blind)
+        return;
     for (Time waited = 0; !sclLevel(); waited += halfBit) {
         if (waited >= stretchLimit) {
             givenUp = true;
@@ -127,6 +150,7 @@ bool LineDriver::clockBit(bool sda)
         return true;
     const bool sampled = sdaLevel();
     clock += halfBit;
+    settle();  // a module that held SCL may let it rise before it is pulled down again
     sclOut = false;
     settle();
     return sampled;

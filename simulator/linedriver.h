@@ -3,7 +3,8 @@
 // pin samples (an i2c-dev adapter, a CH341A): it clocks starts, stops and
 // bytes into the module as line events, reads the module's acknowledges and
 // data off the lines, and waits while the module holds SCL low, all in the
-// simulated time of its programmer at its bit rate. A bus recorder watches
+// simulated time of its programmer at its bit rate (or, as a CH341A does,
+// does not wait at all). A bus recorder watches
 // the lines as on the FTDI board, with the same bus events for tests.
 //
 #include "busrecorder.h"
@@ -29,7 +30,12 @@ public:
     void setBitRate(int hertz);
     // How long the master waits for SCL to rise before it gives up.
     void setStretchLimit(std::chrono::nanoseconds limit);
+    // A master that cannot read SCL back (a CH341A) never waits for it: it
+    // samples SDA and drives SCL low again on its own time, and a module
+    // holding SCL meanwhile misses those clocks.
+    void setBlindToStretching(bool blind);
     void setSclStuckLow(bool stuck);
+    void setLineFaults(const ModuleSocket::Faults &faults);
 
     // A start, or a repeated start within a transaction.
     void start();
@@ -50,6 +56,7 @@ public:
     // What the recorder saw, while recording (on by default). The hook runs
     // on the thread driving the lines and may call advance().
     std::vector<I2cTransaction> transactions() const;
+    WireTrace trace() const;
     int startConditions() const;
     void clearRecord();
     void setRecording(bool on);
@@ -70,7 +77,7 @@ private:
     Time clock = 0;
     Time halfBit = 5000;
     Time stretchLimit = 100000000;
-    bool sclStuck = false;
+    bool blind = false;
     bool givenUp = false;
     bool inTransaction = false;
 

@@ -95,6 +95,7 @@ FT_STATUS SimulatedBackend::purge(void *device, std::uint32_t mask)
 
 FT_STATUS SimulatedBackend::setLatencyTimer(void *device, std::uint8_t milliseconds)
 {
+    programmerOf(device)->setLatencyTimer(milliseconds);
     return programmerOf(device)->configure(SimulatedProgrammer::Call::SetLatencyTimer,
                                            "FT_SetLatencyTimer(" + std::to_string(milliseconds) + ")");
 }
@@ -138,9 +139,9 @@ FT_STATUS SimulatedBackend::close(void *device)
     return programmerOf(device)->close();
 }
 
-FT_STATUS SimulatedBackend::deviceType(void *, FT_DEVICE *type)
+FT_STATUS SimulatedBackend::deviceType(void *device, FT_DEVICE *type)
 {
-    *type = FT_DEVICE_232R;
+    *type = programmerOf(device)->chipType();
     return FT_OK;
 }
 

@@ -3,7 +3,8 @@
 // packets, behind the libusb seam of the CH341A bus. Each board executes the
 // I2C stream commands of every packet (see ch341aprotocol.h) as line events
 // on its module through a LineDriver, and queues the answers for the next
-// bulk read. A bulk transfer costs 1 ms of the board's clock (full-speed USB
+// bulk read. Like the chip, it never reads SCL back: a module holding the
+// clock low misses the clocks the chip gives meanwhile. A bulk transfer costs 1 ms of the board's clock (full-speed USB
 // frames) besides the bits at the speed set (20 kHz until set).
 //
 // The boards know the USB side of the chip too: a kernel driver that may
@@ -11,6 +12,7 @@
 
 #include "ch341ausb.h"
 #include "linedriver.h"
+#include "simulatedboard.h"
 
 #include <deque>
 #include <functional>
@@ -19,13 +21,11 @@
 #include <string>
 #include <vector>
 
-class SimulatedCh341a
+class SimulatedCh341a : public SimulatedBoard
 {
 public:
     using Time = LineDriver::Time;
     static constexpr Time kUsbTransferNs = 1000000;
-    // How long the chip waits while a module holds SCL low.
-    static constexpr Time kStretchLimitNs = 200000000;
     static constexpr int kTimedOut = -7;  // LIBUSB_ERROR_TIMEOUT
 
     SimulatedCh341a(Ch341aUsb::Device device, std::shared_ptr<SimulatedModule> module);
@@ -34,22 +34,31 @@ public:
     LineDriver &lines() { return driver; }
 
     // Faults.
-    void denyAccess(bool denied);
+    void denyAccess(bool denied) override;
     // Runs at the start of every open, before the board is locked: a socket
     // operator plugs and pulls modules there.
-    void setOpenHook(std::function<void()> hook);
+    void setOpenHook(std::function<void()> hook) override;
     // A kernel driver holds the interface until it is detached.
     void bindKernelDriver(bool bound);
     void claimElsewhere(bool claimed);
     // Bulk transfers after the next `transfers` fail: the board is gone.
-    void unplugAfter(int transfers);
+    void unplugAfter(int transfers) override;
 
     // What happened: "open", "detach", "claim", "release", "attach", "close".
     std::vector<std::string> calls() const;
     std::vector<std::vector<std::uint8_t>> packets() const;
     // The speed the last set command chose; -1 before any.
     int speed() const;
-    bool isOpen() const;
+    bool isOpen() const override;
+    bool wasUsed() const override { return !calls().empty(); }
+    std::vector<I2cTransaction> transactions() const override { return driver.transactions(); }
+    int startConditions() const override { return driver.startConditions(); }
+    void clearRecord() override { driver.clearRecord(); }
+    void setBusHook(std::function<void(const BusEvent &)> hook) override { driver.setBusHook(std::move(hook)); }
+    void advance(std::chrono::nanoseconds duration) override { driver.advance(duration.count()); }
+    void setModule(std::shared_ptr<SimulatedModule> module) override { driver.setModule(std::move(module)); }
+    void setLineFaults(const ModuleSocket::Faults &faults) override { driver.setLineFaults(faults); }
+
     bool kernelDriverBound() const;
     bool present() const;
 

@@ -2,6 +2,7 @@
 
 #include "i2cdevadapters.h"
 
+#include <algorithm>
 #include <cerrno>
 
 using Lock = std::lock_guard<std::recursive_mutex>;
@@ -122,10 +123,16 @@ int SimulatedI2cAdapter::transfer(I2cMessage *messages, int count)
             return readLimitError;
 
     driver.advance(kTransferNs);
-    const int result = run(messages, count);
+    const int result = run(messages, messageLimit > 0 ? std::min(count, messageLimit) : count);
     if (driver.gaveUp())
         driver.release();
     return result;
+}
+
+void SimulatedI2cAdapter::stopAfterMessages(int messages)
+{
+    Lock lock(mutex);
+    messageLimit = messages;
 }
 
 int SimulatedI2cAdapter::run(I2cMessage *messages, int count)

@@ -11,6 +11,7 @@
 
 #include "i2cdevsystem.h"
 #include "linedriver.h"
+#include "simulatedboard.h"
 
 #include <functional>
 #include <map>
@@ -19,7 +20,7 @@
 #include <string>
 #include <vector>
 
-class SimulatedI2cAdapter
+class SimulatedI2cAdapter : public SimulatedBoard
 {
 public:
     using Time = LineDriver::Time;
@@ -33,21 +34,33 @@ public:
     LineDriver &lines() { return driver; }
 
     // Faults.
-    void denyAccess(bool denied);
+    void denyAccess(bool denied) override;
     // Runs at the start of every open, before the board is locked: a socket
     // operator plugs and pulls modules there.
-    void setOpenHook(std::function<void()> hook);
+    void setOpenHook(std::function<void()> hook) override;
     void setFunctionality(unsigned long functions);
     // Reads longer than `length` fail with `error` (a negative errno) before
     // anything reaches the bus, as a driver's message limits make them.
     void limitReads(int length, int error);
     // Transfers after the next `transfers` fail with ENODEV; the device
     // node goes away.
-    void unplugAfter(int transfers);
+    void unplugAfter(int transfers) override;
+    // Transfers of more messages do only the first `messages` and report
+    // that count, as some drivers do.
+    void stopAfterMessages(int messages);
 
     // Each transfer's messages, e.g. "W1 R128" or "W9".
     std::vector<std::string> transfers() const;
-    bool isOpen() const;
+    bool isOpen() const override;
+    bool wasUsed() const override { return openings() > 0; }
+    std::vector<I2cTransaction> transactions() const override { return driver.transactions(); }
+    int startConditions() const override { return driver.startConditions(); }
+    void clearRecord() override { driver.clearRecord(); }
+    void setBusHook(std::function<void(const BusEvent &)> hook) override { driver.setBusHook(std::move(hook)); }
+    void advance(std::chrono::nanoseconds duration) override { driver.advance(duration.count()); }
+    void setModule(std::shared_ptr<SimulatedModule> module) override { driver.setModule(std::move(module)); }
+    void setLineFaults(const ModuleSocket::Faults &faults) override { driver.setLineFaults(faults); }
+
     // Opens asked for, granted or not.
     int openings() const;
 
@@ -71,6 +84,7 @@ private:
     int readLimit = 0;
     int readLimitError = 0;
     int transfersLeft = -1;
+    int messageLimit = 0;
     bool unplugged = false;
     int openCount = 0;
     int openCalls = 0;

@@ -180,10 +180,12 @@ void SimulatedModule::refuseSelections(std::uint8_t address, int count, int afte
     d.refusedSelections = count;
 }
 
-void SimulatedModule::setClockStretch(std::chrono::microseconds duration, int count)
+void SimulatedModule::setClockStretch(std::chrono::microseconds duration, int count, unsigned clocks, int skip)
 {
     stretchDuration = duration;
     stretchesLeft = count;
+    stretchClocks = clocks;
+    stretchesSkipped = skip;
 }
 
 void SimulatedModule::refuseDataAfter(std::uint8_t address, int acknowledgedBytes, int transactions)
@@ -243,6 +245,8 @@ void SimulatedModule::sclRose(bool sda)
 
 void SimulatedModule::sclFell(Time now)
 {
+    const Phase before = phase;
+    const int fell = clock;
     switch (phase) {
     case Phase::Idle:
         return;
@@ -251,8 +255,6 @@ void SimulatedModule::sclFell(Time now)
         if (clock == 8) {
             finishByteReceived(now);
             sdaLow = acknowledging;
-            if (acknowledging)
-                stretch(now);
         } else if (clock == 9) {
             sdaLow = false;
             clock = 0;
@@ -263,13 +265,12 @@ void SimulatedModule::sclFell(Time now)
                 } else if (transmitting) {
                     phase = Phase::Transmit;
                     loadByteToSend(now);
-                    stretch(now);
                 } else {
                     phase = Phase::Receive;
                 }
             }
         }
-        return;
+        break;
     case Phase::Transmit:
         if (clock >= 1 && clock <= 7) {
             sdaLow = !((shift >> (7 - clock)) & 1);
@@ -277,15 +278,26 @@ void SimulatedModule::sclFell(Time now)
             sdaLow = false;  // the master acknowledges
         } else if (clock == 9) {
             clock = 0;
-            if (masterAcknowledged) {
+            if (masterAcknowledged)
                 loadByteToSend(now);
-                stretch(now);
-            } else {
+            else
                 phase = Phase::Idle;
-            }
         }
-        return;
+        break;
     }
+    if (stretchesAfter(before, fell))
+        stretch(now);
+}
+
+bool SimulatedModule::stretchesAfter(Phase before, int fell) const
+{
+    // Only a module taking part in the transaction holds the clock.
+    const bool receiving = before == Phase::Address || before == Phase::Receive;
+    if (receiving ? !acknowledging : phase == Phase::Idle)
+        return false;
+    if (stretchClocks != 0)
+        return (before != Phase::Address || fell >= 8) && (stretchClocks & afterClock(fell));
+    return receiving && phase != Phase::Transmit ? fell == 8 : fell == 9;
 }
 
 void SimulatedModule::finishByteReceived(Time now)
@@ -373,6 +385,10 @@ void SimulatedModule::stretch(Time now)
 {
     if (stretchesLeft == 0 || stretchDuration.count() <= 0)
         return;
+    if (stretchesSkipped > 0) {
+        --stretchesSkipped;
+        return;
+    }
     sclHeldUntil = now + std::chrono::duration_cast<std::chrono::nanoseconds>(stretchDuration).count();
     if (stretchesLeft > 0)
         --stretchesLeft;

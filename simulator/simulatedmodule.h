@@ -125,7 +125,15 @@ public:
     // Faults
     // The device refuses `count` selections after accepting `after` of them.
     void refuseSelections(std::uint8_t device, int count, int after = 0);
-    void setClockStretch(std::chrono::microseconds duration, int count = -1);
+    // Holds SCL low for `duration` after a falling edge of SCL, `count` times
+    // (-1: every time) once `skip` such edges went by. `clocks` says after
+    // which clocks of a byte (bit 1 to 8 for its bits, bit 9 for its
+    // acknowledge; see afterClock()); 0 keeps an EEPROM's habit: before
+    // acknowledging a byte it takes, and after the acknowledge of a byte it
+    // sends, while it fetches the next.
+    void setClockStretch(std::chrono::microseconds duration, int count = -1, unsigned clocks = 0, int skip = 0);
+    static constexpr unsigned afterClock(int clock) { return 1u << clock; }
+    static constexpr unsigned kAfterAcknowledge = 1u << 9;
     void refuseDataAfter(std::uint8_t device, int acknowledgedBytes, int transactions = 1);
     // Every store to that address comes out with the mask's bits inverted.
     void flipStoredBit(std::uint8_t device, std::uint8_t address, std::uint8_t mask);
@@ -180,6 +188,7 @@ private:
     bool isDevice(std::uint8_t address) const { return address == kDeviceA0 || address == kDeviceA2; }
     void finishByteReceived(Time now);
     void loadByteToSend(Time now);
+    bool stretchesAfter(Phase before, int fell) const;
     std::uint8_t readForHost(std::uint8_t device, std::uint8_t address, Time now);
     // The page a byte of the upper half lives in, or nullptr for memory().
     UpperPage *upperPage(DeviceState &d, std::uint8_t address);
@@ -205,6 +214,8 @@ private:
     bool unlocked = false;
     std::chrono::microseconds stretchDuration{0};
     int stretchesLeft = 0;
+    unsigned stretchClocks = 0;
+    int stretchesSkipped = 0;
 
     // Transaction in progress
     Phase phase = Phase::Idle;

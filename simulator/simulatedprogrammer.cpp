@@ -1,11 +1,22 @@
 #include "simulatedprogrammer.h"
 
-#include "sampleclock.h"
-
 #include <algorithm>
 #include <cstdio>
 
 namespace {
+
+// Samples per second for each unit of baud rate.
+int bitBangMultiplier(FT_DEVICE type)
+{
+    switch (type) {
+    case FT_DEVICE_2232H:
+    case FT_DEVICE_4232H:
+    case FT_DEVICE_232H:
+        return 80;
+    default:
+        return 16;
+    }
+}
 
 std::string hex(unsigned value)
 {
@@ -39,6 +50,33 @@ void SimulatedProgrammer::failCall(Call call, FT_STATUS status, int successes)
     failures[call] = {status, successes};
 }
 
+void SimulatedProgrammer::setChipType(FT_DEVICE type)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    chip = type;
+    usb = FtdiUsb(type);
+    usb.setLatencyTimer(latencyMs);
+}
+
+void SimulatedProgrammer::setLatencyTimer(int milliseconds)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    latencyMs = milliseconds;
+    usb.setLatencyTimer(milliseconds);
+}
+
+FT_DEVICE SimulatedProgrammer::chipType() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return chip;
+}
+
+void SimulatedProgrammer::shortenReads(int missing)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    readsShortBy = missing;
+}
+
 void SimulatedProgrammer::clearFailures()
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
@@ -48,7 +86,17 @@ void SimulatedProgrammer::clearFailures()
 void SimulatedProgrammer::setSclStuckLow(bool stuck)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
-    sclStuckLow = stuck;
+    ModuleSocket::Faults faults = socket.faults();
+    faults.sclStuckLow = stuck;
+    socket.setFaults(faults);
+    settle();
+}
+
+void SimulatedProgrammer::setLineFaults(const ModuleSocket::Faults &faults)
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    socket.setFaults(faults);
+    settle();
 }
 
 void SimulatedProgrammer::setWriteHook(std::function<void(int)> hook)
@@ -76,6 +124,12 @@ SimulatedProgrammer::Record SimulatedProgrammer::record() const
     copy.transactions = socket.recorder().transactions();
     copy.startConditions = socket.recorder().startConditions();
     return copy;
+}
+
+WireTrace SimulatedProgrammer::trace() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return socket.trace();
 }
 
 void SimulatedProgrammer::clearRecord()
@@ -111,12 +165,42 @@ void SimulatedProgrammer::advance(std::chrono::nanoseconds duration)
     settle();  // a module may let go of SCL meanwhile
 }
 
-void SimulatedProgrammer::spendUsbTransfers(std::uint32_t bytes)
+void SimulatedProgrammer::controlRequest()
 {
-    const int transfers = static_cast<int>(std::max<std::uint32_t>(1, (bytes + kUsbTransferSize - 1) / kUsbTransferSize));
-    clock += transfers * kUsbTransferNs;
+    clock = usb.controlDone(clock);
     if (recording)
-        log.usbTransfers += transfers;
+        ++log.usbTransfers;
+}
+
+bool SimulatedProgrammer::wasUsed() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return !log.calls.empty();
+}
+
+std::vector<I2cTransaction> SimulatedProgrammer::transactions() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return socket.recorder().transactions();
+}
+
+int SimulatedProgrammer::startConditions() const
+{
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    return socket.recorder().startConditions();
+}
+
+void SimulatedProgrammer::denyAccess(bool denied)
+{
+    if (denied)
+        failCall(Call::OpenEx, FT_DEVICE_NOT_OPENED);
+    else
+        clearFailures();
+}
+
+void SimulatedProgrammer::unplugAfter(int exchanges)
+{
+    failCall(Call::Write, FT_IO_ERROR, exchanges);
 }
 
 bool SimulatedProgrammer::isOpen() const
@@ -152,6 +236,7 @@ FT_STATUS SimulatedProgrammer::open()
         return status;
     if (opened)
         return FT_DEVICE_NOT_OPENED;  // already in use, as the driver reports it
+    controlRequest();  // the device is reset
     opened = true;
     outputMask = 0;
     bitMode = 0;
@@ -164,6 +249,7 @@ FT_STATUS SimulatedProgrammer::setBitMode(std::uint8_t mask, std::uint8_t mode)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_SetBitMode(" + hex(mask) + ", " + std::to_string(mode) + ")");
+    controlRequest();
     if (FT_STATUS status = injectedFailure(Call::SetBitMode))
         return status;
     outputMask = mode == FT_BITMODE_RESET ? 0 : mask;
@@ -176,17 +262,23 @@ FT_STATUS SimulatedProgrammer::configure(Call call, const std::string &descripti
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note(description);
-    if (call == Call::Purge)
+    if (call == Call::Purge) {
         readBack.clear();
+        controlRequest();  // one for each direction
+        controlRequest();
+    } else if (call == Call::SetLatencyTimer) {
+        controlRequest();
+    }
     return injectedFailure(call);
 }
 
 FT_STATUS SimulatedProgrammer::setBaudRate(std::uint32_t baudRate)
 {
     FT_STATUS status = configure(Call::SetBaudRate, "FT_SetBaudRate(" + std::to_string(baudRate) + ")");
+    std::lock_guard<std::recursive_mutex> lock(mutex);
+    controlRequest();
     if (status == FT_OK && baudRate > 0) {
-        std::lock_guard<std::recursive_mutex> lock(mutex);
-        samplePeriod = static_cast<Time>(1e9 / sampleclock::samplesPerSecond(FT_DEVICE_232R, baudRate));
+        samplePeriod = static_cast<Time>(1e9 / (static_cast<double>(bitBangMultiplier(chip)) * baudRate));
     }
     return status;
 }
@@ -205,8 +297,12 @@ FT_STATUS SimulatedProgrammer::write(const std::uint8_t *data, std::uint32_t cou
     *written = 0;
     if (FT_STATUS status = injectedFailure(Call::Write))
         return status;
-    if (recording)
+    if (recording) {
         log.flushSizes.push_back(static_cast<int>(count));
+        ++log.usbTransfers;
+    }
+    clock = usb.nextFrame(clock);
+    const Time spacing = usb.sampleSpacing(samplePeriod);
     for (std::uint32_t i = 0; i < count; ++i) {
         settle();
         if (bitMode == FT_BITMODE_SYNC_BITBANG) {
@@ -218,7 +314,7 @@ FT_STATUS SimulatedProgrammer::write(const std::uint8_t *data, std::uint32_t cou
         if (recording)
             log.samplesWritten.push_back(data[i]);
         drive(data[i]);
-        clock += samplePeriod;
+        clock += spacing;
     }
     *written = count;
     return FT_OK;
@@ -229,10 +325,12 @@ FT_STATUS SimulatedProgrammer::read(std::uint8_t *data, std::uint32_t count, std
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_Read(" + std::to_string(count) + ")");
     *returned = 0;
-    spendUsbTransfers(count);
+    clock += usb.readBackDelay(static_cast<int>(count));
+    settle();  // a module may let go of SCL meanwhile
     if (FT_STATUS status = injectedFailure(Call::Read))
         return status;
-    const std::uint32_t available = std::min<std::uint32_t>(count, static_cast<std::uint32_t>(readBack.size()));
+    const std::uint32_t wanted = count - std::min<std::uint32_t>(count, static_cast<std::uint32_t>(readsShortBy));
+    const std::uint32_t available = std::min<std::uint32_t>(wanted, static_cast<std::uint32_t>(readBack.size()));
     std::copy_n(readBack.begin(), available, data);
     readBack.erase(readBack.begin(), readBack.begin() + available);
     *returned = available;
@@ -243,7 +341,7 @@ FT_STATUS SimulatedProgrammer::getBitMode(std::uint8_t *result)
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     note("FT_GetBitMode");
-    spendUsbTransfers(1);
+    controlRequest();
     if (FT_STATUS status = injectedFailure(Call::GetBitMode))
         return status;
     settle();  // a module may have let go of SCL since the last write
@@ -271,26 +369,30 @@ void SimulatedProgrammer::drive(std::uint8_t pinState)
     settle();
 }
 
-// What the chip puts on a line: an output drives its level, an input lets
-// the pull-up have it; a shorted SCL stays low whatever is driven.
-bool SimulatedProgrammer::masterSda() const
+// What the chip does to a line: an output drives its level, an input lets
+// the pull-up have it.
+ModuleSocket::Drive SimulatedProgrammer::masterSda() const
 {
-    return !(outputMask & kSdaPin) || (driven & kSdaPin);
+    if (!(outputMask & kSdaPin))
+        return ModuleSocket::Drive::Released;
+    return (driven & kSdaPin) ? ModuleSocket::Drive::High : ModuleSocket::Drive::Low;
 }
 
-bool SimulatedProgrammer::masterScl() const
+ModuleSocket::Drive SimulatedProgrammer::masterScl() const
 {
-    return (!(outputMask & kSclPin) || (driven & kSclPin)) && !sclStuckLow;
+    if (!(outputMask & kSclPin))
+        return ModuleSocket::Drive::Released;
+    return (driven & kSclPin) ? ModuleSocket::Drive::High : ModuleSocket::Drive::Low;
 }
 
 bool SimulatedProgrammer::sdaLevel() const
 {
-    return socket.sda(masterSda());
+    return socket.sda(masterSda(), masterScl(), clock);
 }
 
 bool SimulatedProgrammer::sclLevel() const
 {
-    return socket.scl(masterScl(), clock);
+    return socket.scl(masterSda(), masterScl(), clock);
 }
 
 std::uint8_t SimulatedProgrammer::pins() const

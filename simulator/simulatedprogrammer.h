@@ -9,15 +9,16 @@
 // watches the lines and keeps every transaction for tests.
 //
 // The board lives in simulated time, which runs with the samples written (at
-// the FT232R's bit-bang clock, 16 times the baud rate) and with the USB
-// traffic: every read-back and every pin read costs a USB transfer of 3 ms,
-// as on a real FT232R with its latency timer. A module's write cycle and
-// clock stretching are measured in that time, so that a test never depends
-// on how fast the machine runs it.
+// the chip's bit-bang clock, see setChipType()) and with the USB traffic as
+// FtdiUsb models it: frames, packets and the latency timer. A module's write
+// cycle and clock stretching are measured in that time, so that a test never
+// depends on how fast the machine runs it.
 
 #include "busrecorder.h"
 #include "modulesocket.h"
+#include "simulatedboard.h"
 #include "d2xx.h"
+#include "ftdiusb.h"
 #include "simulatedmodule.h"
 
 #include <chrono>
@@ -29,7 +30,7 @@
 #include <string>
 #include <vector>
 
-class SimulatedProgrammer
+class SimulatedProgrammer : public SimulatedBoard
 {
 public:
     enum class Call {
@@ -45,12 +46,11 @@ public:
         std::vector<std::uint8_t> samplesRead;
         std::vector<I2cTransaction> transactions;
         int startConditions = 0;
+        // Exchanges over USB: flushes, pin reads and other control requests.
         int usbTransfers = 0;
     };
 
     using Time = SimulatedModule::Time;
-    static constexpr Time kUsbTransferNs = 3000000;
-    static constexpr std::uint32_t kUsbTransferSize = 6400;
 
     static constexpr std::uint8_t kSdaPin = 1 << 4;
     static constexpr std::uint8_t kSclPin = 1 << 2;
@@ -60,35 +60,52 @@ public:
 
     const std::string &serialNumber() const { return serial; }
     std::shared_ptr<SimulatedModule> module() const;
-    // Plugs a module in, or takes it out with nullptr.
-    void setModule(std::shared_ptr<SimulatedModule> module);
+    void setModule(std::shared_ptr<SimulatedModule> module) override;
+
+    // The chip generation (FT232R unless set). Its bit-bang clock is a
+    // multiple of the baud rate: 16 on the R, X and 2232C/D chips, 80 on
+    // the H chips, the highest rate reported for them.
+    void setChipType(FT_DEVICE type);
+    FT_DEVICE chipType() const;
+    void setLatencyTimer(int milliseconds);
 
     // Faults: `call` fails with `status` from its (successes + 1)-th use on.
     void failCall(Call call, FT_STATUS status, int successes = 0);
+    // Every FT_Read hands over `missing` samples fewer than asked for and
+    // reports success, as a driver that lost them might.
+    void shortenReads(int missing);
     void clearFailures();
     void setSclStuckLow(bool stuck);
+    void setLineFaults(const ModuleSocket::Faults &faults) override;
     // Runs at the start of every FT_Write with its sample count, on the
     // writing thread.
     void setWriteHook(std::function<void(int count)> hook);
     // Runs at the start of every FT_OpenEx, before the programmer is
     // locked: a socket operator plugs and pulls modules there.
-    void setOpenHook(std::function<void()> hook);
+    void setOpenHook(std::function<void()> hook) override;
 
     // What the lines just did, as seen while recording. Tests act at a known
     // point of a transfer through it, whatever the exchange with the chip;
     // the hook runs on the writing thread and may call advance().
     using BusEvent = ::BusEvent;
-    void setBusHook(std::function<void(const BusEvent &)> hook);
+    void setBusHook(std::function<void(const BusEvent &)> hook) override;
 
     // What happened, while recording (on by default).
     Record record() const;
-    void clearRecord();
+    WireTrace trace() const;
+    void clearRecord() override;
     void setRecording(bool on);
-    bool isOpen() const;
+    bool isOpen() const override;
+    bool wasUsed() const override;
+    std::vector<I2cTransaction> transactions() const override;
+    int startConditions() const override;
+    // Opening fails with FT_DEVICE_NOT_OPENED; unplugged, writes fail with FT_IO_ERROR.
+    void denyAccess(bool denied) override;
+    void unplugAfter(int exchanges) override;
 
     // Simulated time, in nanoseconds since the board was made.
     Time now() const;
-    void advance(std::chrono::nanoseconds duration);
+    void advance(std::chrono::nanoseconds duration) override;
 
     // D2XX operations, called by the simulated backend.
     FT_STATUS open();
@@ -106,11 +123,12 @@ private:
     void drive(std::uint8_t pins);
     void settle();
     std::uint8_t pins() const;
-    bool masterSda() const;
-    bool masterScl() const;
+    ModuleSocket::Drive masterSda() const;
+    ModuleSocket::Drive masterScl() const;
     bool sdaLevel() const;
     bool sclLevel() const;
-    void spendUsbTransfers(std::uint32_t bytes);
+    // A control request to the chip.
+    void controlRequest();
 
     mutable std::recursive_mutex mutex;
     const std::string serial;
@@ -123,7 +141,10 @@ private:
         int successesLeft;
     };
     std::map<Call, Failure> failures;
-    bool sclStuckLow = false;
+    int readsShortBy = 0;
+    FT_DEVICE chip = FT_DEVICE_232R;
+    FtdiUsb usb;
+    int latencyMs = 16;
     std::function<void(int)> writeHook;
     std::function<void()> openHook;
 

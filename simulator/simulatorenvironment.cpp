@@ -126,13 +126,34 @@ bool lockPassword(const QString &setting, Password *password)
 
 }  // namespace
 
+bool simulatorFaults(const QString &names, ModuleSocket::Faults &faults)
+{
+    for (const QString &name : names.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString fault = name.trimmed();
+        if (fault == QLatin1String("no-pull-up"))
+            faults.noPullUp = true;
+        else if (fault == QLatin1String("unpowered"))
+            faults.unpowered = true;
+        else if (fault == QLatin1String("sda-stuck-low"))
+            faults.sdaStuckLow = true;
+        else if (fault == QLatin1String("scl-stuck-low"))
+            faults.sclStuckLow = true;
+        else if (fault == QLatin1String("swapped"))
+            faults.swapped = true;
+        else
+            return false;
+    }
+    return true;
+}
+
 SimulatorSetup simulatorFromEnvironment()
 {
     return simulatorFor(qEnvironmentVariable(kSimulatorVariable), qEnvironmentVariable(kSimulatorModulesVariable),
-                        qEnvironmentVariable(kSimulatorPasswordVariable));
+                        qEnvironmentVariable(kSimulatorPasswordVariable), qEnvironmentVariable(kSimulatorFaultVariable));
 }
 
-SimulatorSetup simulatorFor(const QString &setting, const QString &modules, const QString &passwordSetting)
+SimulatorSetup simulatorFor(const QString &setting, const QString &modules, const QString &passwordSetting,
+                            const QString &faultSetting)
 {
     SimulatorSetup setup;
     if (setting.isEmpty() || setting == QLatin1String("0"))
@@ -146,6 +167,13 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules, cons
     if (!lockPassword(passwordSetting, &password)) {
         setup.error = QStringLiteral("%1: \"%2\" is not eight hexadecimal digits")
                           .arg(kSimulatorPasswordVariable, passwordSetting);
+        return setup;
+    }
+    ModuleSocket::Faults faults;
+    if (!simulatorFaults(faultSetting, faults)) {
+        setup.error = QStringLiteral("%1: \"%2\" names no fault; the faults are no-pull-up, unpowered, "
+                                     "sda-stuck-low, scl-stuck-low and swapped")
+                          .arg(kSimulatorFaultVariable, faultSetting);
         return setup;
     }
 
@@ -185,6 +213,8 @@ SimulatorSetup simulatorFor(const QString &setting, const QString &modules, cons
     setup.ch341a = std::make_shared<SimulatedCh341aUsb>();
     auto board = setup.ch341a->addBoard(kSimulatedCh341aName, module, kSimulatorSerialNumber);
     board->lines().setRecording(false);
+    programmer->setLineFaults(faults);
+    board->lines().setLineFaults(faults);
 
     if (trayCount > 0) {
         auto tray = [kind, image, path, password, left = trayCount]() mutable -> std::shared_ptr<SimulatedModule> {

@@ -33,6 +33,12 @@
 // VEXA_SIMULATOR_PASSWORD=XXXXXXXX (eight hex digits) locks device 0x50 of
 // every simulated module behind that password: writes there are
 // acknowledged but not kept until it is entered.
+// VEXA_SIMULATOR_FAULT=FAULT[,FAULT...] wires both simulated programmers'
+// sockets as a faulty board would be, for seeing the programmer check fail:
+// no-pull-up, unpowered (the module and its pull-ups without supply),
+// sda-stuck-low, scl-stuck-low, swapped (SDA and SCL exchanged).
+
+#include "modulesocket.h"
 
 #include <QString>
 
@@ -52,10 +58,14 @@ struct SimulatorSetup {
 inline constexpr char kSimulatorVariable[] = "VEXA_SIMULATOR";
 inline constexpr char kSimulatorModulesVariable[] = "VEXA_SIMULATOR_MODULES";
 inline constexpr char kSimulatorPasswordVariable[] = "VEXA_SIMULATOR_PASSWORD";
+inline constexpr char kSimulatorFaultVariable[] = "VEXA_SIMULATOR_FAULT";
 inline constexpr char kSimulatorSerialNumber[] = "VEXASIM1";
 inline constexpr char kSimulatedCh341aName[] = "VEXASIM2";
 
 SimulatorSetup simulatorFromEnvironment();
-// `modules`, `password`: the values of VEXA_SIMULATOR_MODULES and VEXA_SIMULATOR_PASSWORD.
+// `modules`, `password`, `faults`: the values of VEXA_SIMULATOR_MODULES,
+// VEXA_SIMULATOR_PASSWORD and VEXA_SIMULATOR_FAULT.
 SimulatorSetup simulatorFor(const QString &setting, const QString &modules = QString(),
-                            const QString &password = QString());
+                            const QString &password = QString(), const QString &faults = QString());
+// The faults a VEXA_SIMULATOR_FAULT value names; false for a name that is none.
+bool simulatorFaults(const QString &names, ModuleSocket::Faults &faults);

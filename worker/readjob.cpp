@@ -12,7 +12,7 @@ void SFPThread::readJob(const Job &job)
     startBudget(*bus);
     if (!selectPage(*bus, job, kLogReaded))
         return;
-    const QString record = readRecord(job);
+    const QString record = readRecord(job) + blindnessNote(*bus);
     QByteArray data;
     quint16 checksum = 0;
     if (!readRange(*bus, job, kLogReaded, Attempts{}, &data, &checksum) || !restorePage(*bus, job, kLogReaded))
@@ -42,4 +42,12 @@ bool SFPThread::readRange(ModuleBus &bus, const Job &job, LogType kind, const At
         if (countsInChecksum(job, i))
             *checksum = static_cast<quint16>(*checksum + static_cast<quint8>(data->at(i)));
     return true;
+}
+
+QString SFPThread::blindnessNote(const ModuleBus &bus)
+{
+    if (bus.seesClockStretching())
+        return QString();
+    return tr("This programmer cannot see a module hold the clock low: with such a module the bytes come out "
+              "shifted.\n");
 }

@@ -34,7 +34,7 @@ public:
     // it answered: is a module in the socket?
     enum Mode { kModeRead = 1, kModeWrite = 2, kModeA2Table = 4, kModeProbe = 8 };
 
-    // Fast: FTDI programmers batch their samples at about 1 MHz.
+    // Fast: FTDI programmers batch their samples, at standard-mode I2C speed.
     // Compatible: the exchange of the original tool, a flush per bit at 9600
     // baud. Other kinds of programmer work one way only.
     enum TransferMode { kTransferFast = 0, kTransferCompatible = 1 };
@@ -198,6 +198,11 @@ private:
     bool readRange(ModuleBus &bus, const Job &job, LogType kind, const Attempts &attempts, QByteArray *data,
                    quint16 *checksum);
     QString readRecord(const Job &job) const;
+    // A note for the log when the programmer cannot see a module stretch
+    // the clock; empty when it can.
+    static QString blindnessNote(const ModuleBus &bus);
+    // The first byte the module keeps that reads back other than written, or -1.
+    static int firstKeptDifference(const Job &job, const QByteArray &readBack);
     // Closes the bus and reports why a job ended early.
     void fail(ModuleBus &bus, const Job &job, LogType kind, const BusFailure &failure, const QString &refusal);
     static bool mayHaveStored(const BusFailure &failure);

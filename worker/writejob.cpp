@@ -74,6 +74,9 @@ void SFPThread::writeJob(const Job &job)
     reachedModule = false;
 
     const bool automatic = !job.passwordCandidates.isEmpty();
+    // A programmer blind to clock stretching may have sent a stretching
+    // module shifted bits: what it kept is read back even without a verify.
+    const bool checkBack = !job.verify && !bus->seesClockStretching();
     const QString time = recordTime();
     quint16 checksum = 0;
     QString accepted;
@@ -94,7 +97,7 @@ void SFPThread::writeJob(const Job &job)
     // The module may still be busy with the last page. The verify waits for
     // it in its selections; without one the write is done only once the
     // module answers again, which it would not after failing to keep it.
-    if (!job.verify) {
+    if (!job.verify && !checkBack) {
         if (const BusFailure failure = bus->waitReady(job.address, writeCycleAttempts())) {
             fail(*bus, job, kLogWrited, failure, refusal(job));
             return;
@@ -106,22 +109,49 @@ void SFPThread::writeJob(const Job &job)
     else if (!automatic && !job.writePassword.isEmpty())
         password = tr(", with password");
     emit log(kLogWrited,
-             tr("Time %1, Write(%2) to 0x%3%4\n").arg(time, job.serialNumber, hexAddress(job.address), password),
+             tr("Time %1, Write(%2) to 0x%3%4\n").arg(time, job.serialNumber, hexAddress(job.address), password)
+                 + blindnessNote(*bus)
+                 + (checkBack ? tr("The table is read back to check what the module kept.\n") : QString()),
              job.writeData.left(kTableSize), checksum);
 
     QByteArray readBack;
     quint16 readBackChecksum = 0;
     const QString verifyRecord = readRecord(job);
-    if (job.verify && !readRange(*bus, job, kLogVerify, writeCycleAttempts(), &readBack, &readBackChecksum))
+    if ((job.verify || checkBack)
+        && !readRange(*bus, job, job.verify ? kLogVerify : kLogWrited, writeCycleAttempts(), &readBack,
+                      &readBackChecksum))
         return;
     if (!restorePage(*bus, job, job.verify ? kLogVerify : kLogWrited))
         return;
     bus->close();
+    if (checkBack) {
+        const int first = firstKeptDifference(job, readBack);
+        if (first >= 0)
+            emit error(tr("Write failed: the module holds other bytes than written, the first at 0x%1")
+                           .arg(hexAddress(static_cast<quint8>(first))));
+        return;
+    }
     if (!job.verify)
         return;
     if (!automatic && !keptAny(job, before, readBack, 0, kTableSize))
         emit writeNotKept();
     emit log(kLogVerify, verifyRecord, readBack, readBackChecksum);
+}
+
+int SFPThread::firstKeptDifference(const Job &job, const QByteArray &readBack)
+{
+    // Without word of what the module keeps, what was written must be there.
+    const QVector<sff::Span> kept = !job.keptSpans.isEmpty()    ? job.keptSpans
+                                    : !job.writeSpans.isEmpty() ? job.writeSpans
+                                                                : QVector<sff::Span>{sff::Span{job.addrStart, kTableSize}};
+    for (const sff::Span &span : kept) {
+        for (int offset = span.offset; offset < span.end(); ++offset) {
+            const int i = offset - job.addrStart;
+            if (i >= 0 && i < readBack.size() && i < job.writeData.size() && readBack.at(i) != job.writeData.at(i))
+                return offset;
+        }
+    }
+    return -1;
 }
 
 bool SFPThread::enterPassword(ModuleBus &bus, const Job &job, const QByteArray &password)
@@ -197,17 +227,13 @@ void SFPThread::noteReached()
 
 bool SFPThread::mayHaveStored(const BusFailure &failure)
 {
-    // A module stores nothing of a page whose address it refused, nor of one
-    // whose word address or first data byte it refused. Of any other failure
-    // the bytes may have got through before it.
+    // A module stores nothing of a page whose address it refused. A refused
+    // byte proves nothing: the page's bytes went out, and a module that
+    // held the clock may have taken them shifted and kept them.
     switch (failure.kind) {
-    case BusFailure::None:
-        return true;
     case BusFailure::RefusedSelection:
     case BusFailure::NoProgrammer:
         return false;
-    case BusFailure::RefusedByte:
-        return failure.index > 1;
     default:
         return true;
     }

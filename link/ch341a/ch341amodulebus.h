@@ -10,7 +10,8 @@
 // module's two addresses, 0x50 and 0x51, are ever put on the bus.
 //
 // The chip cannot tell that SCL is held low: a stuck clock line shows as a
-// module that answers nothing.
+// module that answers nothing, and a module that stretches the clock misses
+// the clocks the chip gives meanwhile, so its bytes come out shifted.
 
 #include "ch341apacket.h"
 #include "ch341ausb.h"
@@ -35,6 +36,7 @@ public:
     BusFailure probe(std::uint8_t device, bool &answered) override;
     BusFailure waitReady(std::uint8_t device, const Attempts &attempts) override;
     std::int64_t nowUs() const override;
+    bool seesClockStretching() const override { return false; }
 
     static constexpr unsigned kTimeoutMs = 500;
 

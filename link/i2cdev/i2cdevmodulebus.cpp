@@ -133,8 +133,13 @@ I2cDevModuleBus::Result I2cDevModuleBus::transfer(std::vector<I2cMessage> messag
         return {Outcome::Stopped, 0};
     const int result = system->transfer(fd, messages.data(), static_cast<int>(messages.size()));
     const bool reads = std::any_of(messages.begin(), messages.end(), [](const I2cMessage &m) { return m.read; });
-    if (result >= 0)
+    if (result == static_cast<int>(messages.size()))
         return {reads && stopRequested() ? Outcome::Stopped : Outcome::Done, 0};
+    // The kernel counts the messages done: fewer than sent is a transfer
+    // cut short, whose reads hold nothing, as drivers that report a refused
+    // message that way make it.
+    if (result >= 0)
+        return {Outcome::Unanswered, EIO};
     // How adapters report a refusal varies: ENXIO is the address by
     // convention, but many give EREMOTEIO or EIO for any missing acknowledge.
     switch (-result) {

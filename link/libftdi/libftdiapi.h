@@ -76,7 +76,12 @@ public:
     using Transfer = void *;  // ftdi_transfer_control
     virtual Transfer submitRead(Context context, std::uint8_t *data, int size) = 0;         // ftdi_read_data_submit()
     virtual Transfer submitWrite(Context context, const std::uint8_t *data, int size) = 0;  // ftdi_write_data_submit()
-    // ftdi_transfer_data_done(): the bytes moved, or < 0. The transfer is gone afterwards.
+    // Handles USB events for up to `milliseconds`, less once the transfer
+    // completes: the bytes it has moved so far, or < 0 for an error.
+    virtual int awaitTransfer(Transfer transfer, int milliseconds, bool &completed) = 0;
+    // ftdi_transfer_data_done() on a completed transfer: the bytes moved,
+    // or < 0. On one still under way it would wait without end. The
+    // transfer is gone afterwards.
     virtual int finishTransfer(Transfer transfer) = 0;
     // ftdi_transfer_data_cancel(): the transfer is gone afterwards.
     virtual void cancelTransfer(Transfer transfer, int timeoutMs) = 0;

@@ -23,6 +23,9 @@ constexpr std::uint32_t kMaxTransferSize = 65536;
 // An unread sample reads as all lines high, so that a dead programmer never
 // looks like a module pulling SDA low to acknowledge.
 constexpr std::uint8_t kIdlePins = 0xFF;
+// How long one look at a transfer under way handles USB events.
+constexpr int kEventSliceMs = 10;
+constexpr int kUsbTimedOut = -7;  // LIBUSB_ERROR_TIMEOUT
 
 template <size_t N>
 void copyField(char (&field)[N], const std::string &text)
@@ -257,21 +260,45 @@ FT_STATUS LibFtdiBackend::write(void *device, const std::uint8_t *data, std::uin
     if (!d->pendingRead)
         return FT_IO_ERROR;
     LibFtdiApi::Transfer transfer = api->submitWrite(d->context, data, static_cast<int>(count));
-    const int result = transfer ? api->finishTransfer(transfer) : -1;
-    if (result < 0) {
+    const int result = transfer ? await(*d, transfer) : -1;
+    *written = static_cast<std::uint32_t>(std::max(result, 0));
+    if (*written != count) {
+        // The read-back of samples that never went out would never come.
         api->cancelTransfer(d->pendingRead, static_cast<int>(d->readTimeoutMs));
         d->pendingRead = nullptr;
-        return transfer ? libftdistatus::ofTransfer(result) : FT_IO_ERROR;
+        return transfer && result < 0 ? libftdistatus::ofTransfer(result) : FT_IO_ERROR;
     }
-    *written = static_cast<std::uint32_t>(result);
-    return *written == count ? FT_OK : FT_IO_ERROR;
+    return FT_OK;
+}
+
+int LibFtdiBackend::await(Device &d, LibFtdiApi::Transfer transfer)
+{
+    // A transfer may take as long as it keeps moving bytes; one that moves
+    // none for the read timeout is given up, so that a chip that stopped
+    // sampling never holds the caller.
+    const auto limit = std::chrono::milliseconds(d.readTimeoutMs != 0 ? d.readTimeoutMs : kDefaultTimeoutMs);
+    LibFtdiApi::Clock::time_point deadline = api->now() + limit;
+    int progress = 0;
+    for (;;) {
+        bool completed = false;
+        const int moved = api->awaitTransfer(transfer, kEventSliceMs, completed);
+        if (completed && moved >= 0)
+            return api->finishTransfer(transfer);
+        if (moved > progress) {
+            progress = moved;
+            deadline = api->now() + limit;
+        } else if (moved < 0 || api->now() >= deadline) {
+            api->cancelTransfer(transfer, static_cast<int>(d.readTimeoutMs));
+            return moved < 0 ? moved : kUsbTimedOut;
+        }
+    }
 }
 
 FT_STATUS LibFtdiBackend::finishReadBack(Device &d)
 {
     if (!d.pendingRead)
         return FT_OK;
-    const int result = api->finishTransfer(d.pendingRead);
+    const int result = await(d, d.pendingRead);
     d.pendingRead = nullptr;
     if (result < 0)
         return libftdistatus::ofTransfer(result);

@@ -56,6 +56,9 @@ private:
     void noteOpenFailure(libftdistatus::OpenFailure failure);
     // Waits for a submitted read-back and keeps what it brought.
     FT_STATUS finishReadBack(Device &device);
+    // Waits for a submitted transfer while it moves bytes: the bytes moved,
+    // or a libusb error code once it failed or stood still too long.
+    int await(Device &device, LibFtdiApi::Transfer transfer);
     FT_STATUS gather(Device &device, std::uint8_t *data, std::uint32_t count, std::uint32_t &gathered);
 
     const std::shared_ptr<LibFtdiApi> api;

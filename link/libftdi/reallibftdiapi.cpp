@@ -171,6 +171,19 @@ LibFtdiApi::Transfer RealLibFtdiApi::submitWrite(Context context, const std::uin
     return ftdi_write_data_submit(ftdiOf(context), const_cast<std::uint8_t *>(data), size);
 }
 
+int RealLibFtdiApi::awaitTransfer(Transfer transfer, int milliseconds, bool &completed)
+{
+    auto *control = static_cast<ftdi_transfer_control *>(transfer);
+    timeval timeout{milliseconds / 1000, (milliseconds % 1000) * 1000};
+    int result = 0;
+    if (!control->completed)
+        result = libusb_handle_events_timeout_completed(control->ftdi->usb_ctx, &timeout, &control->completed);
+    completed = control->completed != 0;
+    if (result < 0 && result != LIBUSB_ERROR_INTERRUPTED)
+        return result;
+    return control->offset;
+}
+
 int RealLibFtdiApi::finishTransfer(Transfer transfer)
 {
     return ftdi_transfer_data_done(static_cast<ftdi_transfer_control *>(transfer));

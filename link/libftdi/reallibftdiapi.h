@@ -27,6 +27,7 @@ public:
     int readPins(Context context, std::uint8_t *pins) override;
     Transfer submitRead(Context context, std::uint8_t *data, int size) override;
     Transfer submitWrite(Context context, const std::uint8_t *data, int size) override;
+    int awaitTransfer(Transfer transfer, int milliseconds, bool &completed) override;
     int finishTransfer(Transfer transfer) override;
     void cancelTransfer(Transfer transfer, int timeoutMs) override;
     Clock::time_point now() override;

@@ -693,6 +693,18 @@
         <source>Read</source>
         <translation>Чтение</translation>
     </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Сервис</translation>
+    </message>
+    <message>
+        <source>&amp;Check programmer...</source>
+        <translation>&amp;Проверка программатора...</translation>
+    </message>
+    <message>
+        <source>Check the programmer, its wiring and the module, step by step</source>
+        <translation>Проверить программатор, его монтаж и модуль по шагам</translation>
+    </message>
 </context>
 <context>
     <name>ModulePanel</name>
@@ -2948,6 +2960,22 @@
         <source>, with password &quot;%1&quot;</source>
         <translation>, с паролем «%1»</translation>
     </message>
+    <message>
+        <source>The table is read back to check what the module kept.
+</source>
+        <translation>Таблица считывается обратно, чтобы проверить, что сохранил модуль.
+</translation>
+    </message>
+    <message>
+        <source>Write failed: the module holds other bytes than written, the first at 0x%1</source>
+        <translation>Ошибка записи: в модуле другие байты, чем записано, первый по адресу 0x%1</translation>
+    </message>
+    <message>
+        <source>This programmer cannot see a module hold the clock low: with such a module the bytes come out shifted.
+</source>
+        <translation>Этот программатор не видит, что модуль удерживает линию тактов (SCL) в низком уровне: с таким модулем байты получаются сдвинутыми.
+</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDialog</name>
@@ -4138,6 +4166,197 @@ The series ends after --count modules (without waiting for the last to be pulled
     <message>
         <source>%1, with the password &quot;%2&quot;</source>
         <translation>%1, с паролем «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammerCheck</name>
+    <message>
+        <source>Not done: the step before failed.</source>
+        <translation>Не выполнено: предыдущий шаг не прошёл.</translation>
+    </message>
+    <message>
+        <source>Open the programmer</source>
+        <translation>Открытие программатора</translation>
+    </message>
+    <message>
+        <source>Lines let go</source>
+        <translation>Линии отпущены</translation>
+    </message>
+    <message>
+        <source>Lines driven</source>
+        <translation>Линии под управлением</translation>
+    </message>
+    <message>
+        <source>Module at 0x50</source>
+        <translation>Модуль по адресу 0x50</translation>
+    </message>
+    <message>
+        <source>Diagnostics at 0x51</source>
+        <translation>Диагностика по адресу 0x51</translation>
+    </message>
+    <message>
+        <source>Read of a table</source>
+        <translation>Чтение таблицы</translation>
+    </message>
+    <message>
+        <source>%1. Is it plugged in, and may this user use it? The list of programmers shows what is attached.</source>
+        <translation>%1. Подключён ли он и есть ли у пользователя права на него? Список программаторов показывает, что подключено.</translation>
+    </message>
+    <message>
+        <source>Opened.</source>
+        <translation>Открыт.</translation>
+    </message>
+    <message>
+        <source>This programmer cannot drive and read its lines one by one.</source>
+        <translation>Этот программатор не умеет управлять линиями и читать их по отдельности.</translation>
+    </message>
+    <message>
+        <source>%1 stays low even when driven high: it is shorted to ground, or the module holds it. Check the wiring, and try without a module.</source>
+        <translation>%1 остаётся в низком уровне, даже когда её тянут вверх: она замкнута на землю или её держит модуль. Проверьте монтаж и попробуйте без модуля.</translation>
+    </message>
+    <message>
+        <source>SDA and SCL</source>
+        <translation>SDA и SCL</translation>
+    </message>
+    <message>
+        <source>Low when let go: %1. Yet the module answers: there is no pull-up. Fit 4.7 kΩ to 10 kΩ from each line to 3.3 V.</source>
+        <translation>Низкий уровень на отпущенной линии: %1. При этом модуль отвечает: нет подтягивающего резистора. Поставьте от 4,7 до 10 кОм от каждой линии к 3,3 В.</translation>
+    </message>
+    <message>
+        <source>Low when let go: %1. No module answers either: is the module powered (3.3 V on its pins 15 and 16)? Are there pull-ups? They need that supply too.</source>
+        <translation>Низкий уровень на отпущенной линии: %1. Модуль тоже не отвечает: подано ли на модуль питание (3,3 В на выводы 15 и 16)? Есть ли подтягивающие резисторы? Им тоже нужно это питание.</translation>
+    </message>
+    <message>
+        <source>SDA and SCL are high.</source>
+        <translation>SDA и SCL в высоком уровне.</translation>
+    </message>
+    <message>
+        <source>SDA stays high when driven low: something else drives it, or it is shorted to the supply.</source>
+        <translation>SDA остаётся в высоком уровне, когда её тянут вниз: ею управляет что-то ещё, или она замкнута на питание.</translation>
+    </message>
+    <message>
+        <source>SCL stays high when driven low: something else drives it, or it is shorted to the supply.</source>
+        <translation>SCL остаётся в высоком уровне, когда её тянут вниз: ею управляет что-то ещё, или она замкнута на питание.</translation>
+    </message>
+    <message>
+        <source>One line goes low with the other: SDA and SCL are shorted together.</source>
+        <translation>Одна линия опускается вместе с другой: SDA и SCL замкнуты между собой.</translation>
+    </message>
+    <message>
+        <source>Not judged: a line is stuck low.</source>
+        <translation>Не оценивается: линия застряла в низком уровне.</translation>
+    </message>
+    <message>
+        <source>Each line follows the programmer; the other stays as it was.</source>
+        <translation>Каждая линия следует за программатором, другая остаётся как была.</translation>
+    </message>
+    <message>
+        <source>Not tried: a line is stuck low.</source>
+        <translation>Не проверено: линия застряла в низком уровне.</translation>
+    </message>
+    <message>
+        <source>The module answers.</source>
+        <translation>Модуль отвечает.</translation>
+    </message>
+    <message>
+        <source>The module answers only with SDA and SCL exchanged: the two lines are swapped. Exchange the wires at the module&apos;s pins 4 (SDA) and 5 (SCL).</source>
+        <translation>Модуль отвечает только при переставленных SDA и SCL: линии перепутаны. Поменяйте местами провода на выводах модуля 4 (SDA) и 5 (SCL).</translation>
+    </message>
+    <message>
+        <source>No module answers: is a module in the socket, all the way in, and powered?</source>
+        <translation>Модуль не отвечает: вставлен ли модуль в гнездо до конца и подано ли на него питание?</translation>
+    </message>
+    <message>
+        <source>No module answers: is a module in the socket and powered? Are SDA and SCL pulled up and wired the right way round?</source>
+        <translation>Модуль не отвечает: вставлен ли модуль в гнездо и подано ли на него питание? Подтянуты ли SDA и SCL и не перепутаны ли они?</translation>
+    </message>
+    <message>
+        <source>Not tried: the module does not answer as wired.</source>
+        <translation>Не проверено: модуль не отвечает при таком подключении.</translation>
+    </message>
+    <message>
+        <source>The module has diagnostics.</source>
+        <translation>У модуля есть диагностика.</translation>
+    </message>
+    <message>
+        <source>No answer: the module has no diagnostics, as many simple modules have not.</source>
+        <translation>Нет ответа: у модуля нет диагностики, как у многих простых модулей.</translation>
+    </message>
+    <message>
+        <source>Every byte reads 00: SDA is held low, or has no pull-up, or the module has no supply.</source>
+        <translation>Все байты читаются как 00: SDA удерживается в низком уровне, или не подтянута, или на модуль не подано питание.</translation>
+    </message>
+    <message>
+        <source>%1 bytes in %2 ms.</source>
+        <translation>%1 байт за %2 мс.</translation>
+    </message>
+    <message>
+        <source>SCL stays low: the module holds it, or it is shorted to ground.</source>
+        <translation>SCL остаётся в низком уровне: её держит модуль или она замкнута на землю.</translation>
+    </message>
+    <message>
+        <source>The module stopped answering.</source>
+        <translation>Модуль перестал отвечать.</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>ДА</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>НЕТ</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>ПРОП</translation>
+    </message>
+    <message>
+        <source>NOTE</source>
+        <translation>ПРИМ</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Check a programmer, its wiring and the module</source>
+        <translation>Проверить программатор, его монтаж и модуль</translation>
+    </message>
+    <message>
+        <source>Opens the programmer and checks it step by step: the lines let go and driven (where the programmer can read them one by one, as FTDI chips can), the module at 0x50, its diagnostics at 0x51, and how long a read of a table takes. Each step is printed with PASS or FAIL and, for a failure, the likely cause and what to do. The exit status is 0 when no step failed, 1 otherwise.</source>
+        <translation>Открывает программатор и проверяет его по шагам: линии отпущенные и под управлением (если программатор умеет читать их по отдельности, как микросхемы FTDI), модуль по адресу 0x50, его диагностику по адресу 0x51 и сколько длится чтение таблицы. Каждый шаг выводится с отметкой ДА или НЕТ, а для неудачного шага — вероятная причина и что делать. Код завершения 0, если ни один шаг не провален, иначе 1.</translation>
+    </message>
+    <message>
+        <source>Checking %1
+</source>
+        <translation>Проверка %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammerCheckDialog</name>
+    <message>
+        <source>No programmer is chosen: pick one in the settings.</source>
+        <translation>Программатор не выбран: выберите его в настройках.</translation>
+    </message>
+    <message>
+        <source>Checking %1...</source>
+        <translation>Проверка %1...</translation>
+    </message>
+    <message>
+        <source>%1 works: every step passed.</source>
+        <translation>%1 работает: все шаги пройдены.</translation>
+    </message>
+    <message>
+        <source>%1: a step failed; its line says why and what to do.</source>
+        <translation>%1: шаг не пройден; в его строке сказано почему и что делать.</translation>
+    </message>
+    <message>
+        <source>Vexa Modulant - Check programmer</source>
+        <translation>Vexa Modulant - Проверка программатора</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>Проверить &amp;снова</translation>
     </message>
 </context>
 </TS>

@@ -112,7 +112,7 @@ private slots:
         choose("A2 Low");
         setByte(0, 0x70);
         QVERIFY(ui->buffers->tabText(3).endsWith('*'));
-        sim->clearRecord();
+        sim->board().clearRecord();
         answers->button = QMessageBox::Ok;
         QVERIFY(ui->transfer(ui->writeButton));
         QCOMPARE(answers->boxTexts.size(), 1);
@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(sim->memory(0x50, 20, 21), QByteArray("A"));
         QCOMPARE(sim->memory(0x51, 0, 1), QByteArray("\x70"));
         QCOMPARE(sim->memory(0x50, 0, 128), document()->image().region(sff::kRegionA0Low));
-        for (const I2cTransaction &exchange : sim->transactions())
+        for (const I2cTransaction &exchange : sim->board().transactions())
             QVERIFY2(exchange.read || exchange.byteAddress() < 128, "an unchanged upper half was written");
         QVERIFY(!ui->buffers->tabText(3).endsWith('*'));
 

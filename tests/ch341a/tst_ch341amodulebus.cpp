@@ -1,7 +1,7 @@
 // The CH341A bus against the model of the chip: listing by port path and
 // the kinds of identity, opening with a kernel driver and without rights,
-// its packets, refused bytes, a busy module, a pulled board, and the same
-// transactions on the module's lines as the FTDI exchange.
+// its packets, and the same transactions on the module's lines as the FTDI
+// exchange. The worker tests run every transfer and failure on it too.
 
 #include "ch341adevices.h"
 #include "ch341amodulebus.h"
@@ -10,6 +10,7 @@
 #include "modulebuses.h"
 #include "simulatedbackend.h"
 #include "simulatedch341a.h"
+#include "simulatorfixture.h"
 
 #include <QtTest>
 
@@ -19,18 +20,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// What a logic analyser would tell apart on the lines.
-QStringList described(const std::vector<I2cTransaction> &transactions)
-{
-    QStringList lines;
-    for (const I2cTransaction &t : transactions) {
-        QString line = QString("%1%2%3").arg(t.device, 2, 16).arg(t.read ? 'R' : 'W').arg(t.selected ? '+' : '-');
-        for (size_t i = 0; i < t.bytes.size(); ++i)
-            line += QString(" %1%2").arg(t.bytes[i], 2, 16, QChar('0')).arg(t.acknowledged[i] ? '+' : '-');
-        lines << line + (t.stopped ? " P" : "");
-    }
-    return lines;
-}
 
 }  // namespace
 
@@ -136,57 +125,6 @@ private slots:
         }
     }
 
-    void refusedByteIsTheOneTheChipReports_data()
-    {
-        QTest::addColumn<int>("acknowledged");
-        QTest::newRow("first data byte") << 0;
-        QTest::newRow("eighth data byte") << 7;
-    }
-
-    void refusedByteIsTheOneTheChipReports()
-    {
-        QFETCH(int, acknowledged);
-        module->refuseDataAfter(0x50, acknowledged);
-        QVERIFY(!bus->open("CH341A@3-1.4"));
-        const BusFailure failure = bus->writePage(0x50, 16, {1, 2, 3, 4, 5, 6, 7, 8}, Attempts{});
-        QCOMPARE(failure.kind, BusFailure::RefusedByte);
-        QCOMPARE(failure.index, acknowledged + 1);
-        QVERIFY(board->lines().transactions().back().stopped);
-    }
-
-    void busyModuleIsPolledByTime_data()
-    {
-        QTest::addColumn<int>("pollMs");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("waited for") << 100 << true;
-        QTest::newRow("not waited for") << 0 << false;
-    }
-
-    void busyModuleIsPolledByTime()
-    {
-        QFETCH(int, pollMs);
-        QFETCH(bool, written);
-        module->setWriteCycle(20ms);
-        QVERIFY(!bus->open("CH341A@3-1.4"));
-        QVERIFY(!bus->writePage(0x50, 0, {1, 2, 3, 4, 5, 6, 7, 8}, Attempts{}));
-        board->lines().clearRecord();
-        const BusFailure second = bus->writePage(0x50, 8, {9, 9, 9, 9, 9, 9, 9, 9}, Attempts{5, pollMs * 1000});
-        QCOMPARE(second.kind, written ? BusFailure::None : BusFailure::RefusedSelection);
-        // One selection a round trip of 2 ms: about ten in the write cycle.
-        QVERIFY(board->lines().startConditions() <= (written ? 12 : 5));
-    }
-
-    void pulledBoardEndsTheTransfer()
-    {
-        QVERIFY(!bus->open("CH341A@3-1.4"));
-        board->unplugAfter(2);
-        std::vector<std::uint8_t> data;
-        const BusFailure failure = bus->read(0x50, 0, 128, Attempts{}, data);
-        QCOMPARE(failure.kind, BusFailure::Io);
-        QCOMPARE(QString::fromStdString(failure.detail), "CH341A: No such device (it may have been disconnected)");
-        QVERIFY(!board->isOpen());
-    }
-
     void onlyTheModulesAddresses()
     {
         QVERIFY(!bus->open("CH341A@3-1.4"));
@@ -221,7 +159,7 @@ private slots:
             QVERIFY(!b->waitReady(0x50, Attempts{}));
             b->close();
         }
-        QCOMPARE(described(board->lines().transactions()), described(chip->record().transactions));
+        QCOMPARE(SimulatorFixture::described(board->lines().transactions()), SimulatorFixture::described(chip->record().transactions));
         d2xx::removeAllBackends();
     }
 };

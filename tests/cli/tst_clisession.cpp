@@ -185,14 +185,14 @@ private slots:
         sim.module->setPassword(std::array<std::uint8_t, 4>{0x00, 0x00, 0x10, 0x11});
         const auto before = sim.module->memory(0x50);
         auto passwordSteps = [&sim] {
-            const auto all = sim.transactions();
+            const auto all = sim.board().transactions();
             return std::count_if(all.begin(), all.end(),
                                  [](auto &t) { return t.device == 0x51 && t.byteAddress() >= 0x7B; });
         };
         for (int steps : {12, 4}) {
             sim.module->memory(0x50) = before;
             sim.module->powerCycle();
-            sim.clearRecord();
+            sim.board().clearRecord();
             const Run result = run({"write", path("image.bin"), "--password", "AUTO"});
             QCOMPARE(result.exitCode, 0);
             QCOMPARE(result.err.trimmed(), QString("A0 Low: the module took the password \"SFF-8472 default\"\n"

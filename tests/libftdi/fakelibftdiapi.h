@@ -1,7 +1,7 @@
 #pragma once
 // A scripted stand-in for libftdi and libusb: USB devices to list, a result
 // for any call by name, chunks that reads hand over, and a clock that moves
-// only when a read is made. Behind it sits a model of the opened chip in
+// only when a read is made or a transfer awaited. Behind it sits a model of the opened chip in
 // synchronous bit-bang: its two buffers, and sampling that stops while the
 // buffer towards the host is full, so that a write nobody reads back for
 // stalls as on the real chip.
@@ -57,6 +57,9 @@ public:
         int failure = 0;  // what finishing it gives instead of moving bytes
     };
     std::vector<Transfer *> pending;
+    // The chip stops sampling and sending samples; a wait was made without end.
+    bool stalled = false;
+    bool hung = false;
 
     Context newContext() override { return noUsb ? nullptr : (++liveContexts, this); }
     void freeContext(Context) override { --liveContexts; }
@@ -107,7 +110,7 @@ public:
     // nothing on the lines each sample reads back as the pins were driven.
     void sample()
     {
-        while (!toChip.empty() && static_cast<int>(toHost.size()) < buffers.toHost) {
+        while (!stalled && !toChip.empty() && static_cast<int>(toHost.size()) < buffers.toHost) {
             toHost.push_back(toChip.front());
             toChip.pop_front();
         }
@@ -134,17 +137,7 @@ public:
         return moved;
     }
 
-    int write(Context, const std::uint8_t *data, int size) override
-    {
-        if (results["write"])
-            return results["write"];
-        Transfer t{false, nullptr, data, size};
-        pending.push_back(&t);
-        while (t.done < size && step()) {
-        }
-        pending.erase(std::find(pending.begin(), pending.end(), &t));
-        return t.done < size ? kTimedOut : size;
-    }
+    int write(Context, const std::uint8_t *, int size) override { return results["write"] ? results["write"] : size; }
     Transfer_ submitRead(Context, std::uint8_t *data, int size) override
     {
         pending.push_back(new Transfer{true, data, nullptr, size});
@@ -152,15 +145,27 @@ public:
     }
     Transfer_ submitWrite(Context, const std::uint8_t *data, int size) override
     {
-        pending.push_back(new Transfer{false, nullptr, data, size, 0, results["write"]});
+        // "shortWrite": the chip takes only that many bytes of a write.
+        const int taken = results["shortWrite"] ? std::min(size, results["shortWrite"]) : size;
+        pending.push_back(new Transfer{false, nullptr, data, taken, 0, results["write"]});
         return pending.back();
     }
-    int finishTransfer(Transfer_ handle) override
+    int awaitTransfer(Transfer_ handle, int milliseconds, bool &completed) override
     {
         Transfer *t = static_cast<Transfer *>(handle);
         while (!t->failure && t->done < t->size && step()) {
         }
-        const int result = t->failure ? t->failure : t->done < t->size ? kTimedOut : t->size;
+        clock += std::chrono::milliseconds(milliseconds);
+        completed = t->failure || t->done == t->size;
+        return t->failure ? t->failure : t->done;
+    }
+    // libftdi waits for a transfer under way with a core at full load and
+    // no end: a backend that asks that of a stalled chip hangs.
+    int finishTransfer(Transfer_ handle) override
+    {
+        Transfer *t = static_cast<Transfer *>(handle);
+        hung = hung || (!t->failure && t->done < t->size);
+        const int result = t->failure ? t->failure : t->done;
         cancelTransfer(handle, 0);
         return result;
     }

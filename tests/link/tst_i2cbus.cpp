@@ -1,7 +1,8 @@
 // The I2C master over the bit-bang port, against the simulated programmer and
-// module: the bits on the wire, acknowledges, clock stretching, and the
-// batched exchange's results and recovery.
+// module: the bits and runs on the wire in both exchanges. The worker tests
+// drive it through every acknowledge, refusal, stretch and recovery.
 
+#include "ftdimodulebus.h"
 #include "i2cmaster.h"
 #include "simulatorfixture.h"
 
@@ -11,7 +12,6 @@
 #include <memory>
 
 using namespace std::chrono_literals;
-using Exchange = I2cMaster::Exchange;
 
 namespace {
 
@@ -39,23 +39,16 @@ class TestI2cBus : public QObject
     std::unique_ptr<BitBangPort> port;
     std::unique_ptr<I2cMaster> master;
 
-    void openWith(Exchange exchange)
-    {
-        port->close();
-        master = std::make_unique<I2cMaster>(*port, exchange);
-        QVERIFY(port->open(SimulatorFixture::kSerial, exchange == Exchange::Batched ? BitBangPort::Speed::Fast
-                                                                                   : BitBangPort::Speed::Compatible));
-        QVERIFY(port->flush());  // the idle samples
-        sim->programmer->clearRecord();
-    }
-
 private slots:
     void init()
     {
         sim = std::make_unique<SimulatorFixture>();
         sim->fillPattern(0x50, 3);
         port = std::make_unique<BitBangPort>();
-        openWith(Exchange::PerFlush);
+        master = std::make_unique<I2cMaster>(*port, I2cMaster::Exchange::PerFlush);
+        QVERIFY(port->open(SimulatorFixture::kSerial, BitBangPort::Speed::Compatible));
+        QVERIFY(port->flush());  // the idle samples
+        sim->programmer->clearRecord();
     }
 
     void cleanup()
@@ -83,30 +76,6 @@ private slots:
         QVERIFY(record.transactions.back().read);
     }
 
-    void onlyThePresentDevicesAcknowledge_data()
-    {
-        QTest::addColumn<int>("exchange");
-        QTest::newRow("per flush") << int(Exchange::PerFlush);
-        QTest::newRow("batched") << int(Exchange::Batched);
-    }
-
-    void onlyThePresentDevicesAcknowledge()
-    {
-        QFETCH(int, exchange);
-        openWith(Exchange(exchange));
-        QCOMPARE(master->selectWrite(0x51), 0);
-        master->stop();
-        QCOMPARE(master->selectWrite(0x52), 1);
-        master->stop();
-        sim->programmer->setModule(nullptr);
-        QCOMPARE(master->selectWrite(0x50), 1);
-        master->stop();
-        QCOMPARE(master->selectRead(0x50), 1);
-        master->stop();
-        master->sync();
-        QVERIFY(!master->failed() && !master->stretched());
-    }
-
     void stopLeavesTheBusIdleAfterAClockPulse()
     {
         master->selectWrite(0x50);
@@ -121,79 +90,45 @@ private slots:
         QVERIFY(std::all_of(s.begin() + 56, s.end(), [](auto b) { return b == 0x14; }));
     }
 
-    void clockStretchAtTheAcknowledge_data()
+    // The fast exchange on the wire, on every chip generation: standard-mode
+    // I2C with each minimum one and a half times over, SCL below 100 kHz,
+    // SDA moving while SCL is high only for the starts and stops of the
+    // transactions, and a table read in at most 16,000 samples.
+    void fastExchangeKeepsStandardModeTiming_data()
     {
-        QTest::addColumn<int>("stretchMs");
-        QTest::addColumn<int>("timedOut");
-        QTest::newRow("waited out") << 20 << 0;
-        QTest::newRow("over the limit") << 150 << 1;
+        QTest::addColumn<int>("chip");
+        QTest::newRow("FT232R") << int(FT_DEVICE_232R);
+        QTest::newRow("FT-X") << int(FT_DEVICE_X_SERIES);
+        QTest::newRow("FT2232D") << int(FT_DEVICE_2232C);
+        QTest::newRow("FT2232H") << int(FT_DEVICE_2232H);
+        QTest::newRow("FT4232H") << int(FT_DEVICE_4232H);
+        QTest::newRow("FT232H") << int(FT_DEVICE_232H);
     }
 
-    void clockStretchAtTheAcknowledge()
+    void fastExchangeKeepsStandardModeTiming()
     {
-        QFETCH(int, stretchMs);
-        QFETCH(int, timedOut);
-        sim->module->setClockStretch(std::chrono::milliseconds(stretchMs), 1);
-        QCOMPARE(master->selectWrite(0x50), 0);  // the acknowledge was seen before the wait
-        QCOMPARE(int(master->sclTimedOut), timedOut);
-        QVERIFY(!sim->programmer->record().pinReads.empty());
-    }
+        QFETCH(int, chip);
+        port->close();
+        sim->programmer->setChipType(FT_DEVICE(chip));
+        sim->module->setWriteCycle(0us);
+        FtdiModuleBus bus(FtdiModuleBus::Exchange::Fast);
+        QVERIFY(!bus.open(SimulatorFixture::kSerial));
+        sim->programmer->clearRecord();
+        std::vector<std::uint8_t> data;
+        QVERIFY(!bus.read(0x50, 0, 128, Attempts{}, data));
+        QVERIFY(sim->programmer->record().samplesWritten.size() <= 16000);
+        QVERIFY(!bus.writePage(0x50, 8, {1, 2, 3, 4, 5, 6, 7, 8}, Attempts{}));
+        bus.close();
+        QCOMPARE(sim->memory(0x50, 8, 16), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08", 8));
 
-    void stretchedDataBitIsTakenFromThePinsReadInTheWait()
-    {
-        QCOMPARE(master->selectWrite(0x50), 0);
-        master->writeByte(0, nullptr);
-        master->stop();
-        QCOMPARE(master->selectRead(0x50), 0);
-        // After the first byte's acknowledge the module holds SCL while it
-        // fetches the second, so that byte's first sampling point sees SCL low.
-        sim->module->setClockStretch(20ms, 1);
-        std::uint8_t first = 0, second = 0;
-        master->readByte(true, &first);
-        QCOMPARE(int(first), int(sim->module->memory(0x50)[0]));
-        QVERIFY(sim->programmer->record().pinReads.empty());
-        master->readByte(false, &second);
-        QCOMPARE(int(second), int(sim->module->memory(0x50)[1]));
-        QVERIFY(!sim->programmer->record().pinReads.empty());
-        QCOMPARE(master->sclTimedOut, 0);
-    }
-
-    // Batched, the bytes of a read arrive at the sync; a module that held
-    // the clock meanwhile spoils the batch, and the bus can be freed from a
-    // module left in the middle of sending.
-    void batchedReadAndRecoveryFromAStretch()
-    {
-        openWith(Exchange::Batched);
-        QCOMPARE(master->selectWrite(0x50), 0);
-        std::uint8_t wordAck = 1;
-        master->writeByte(0x10, &wordAck);
-        master->stop();
-        QCOMPARE(master->selectRead(0x50), 0);
-        QCOMPARE(wordAck, 0);
-        std::uint8_t bytes[3] = {};
-        for (int i = 0; i < 3; ++i)
-            master->readByte(true, &bytes[i]);
-        master->sync();
-        QVERIFY(!master->stretched());
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(int(bytes[i]), int(sim->module->memory(0x50)[0x10 + i]));
-
-        // It holds SCL after the next acknowledge, while it fetches a byte.
-        sim->module->setClockStretch(50us, 1);
-        master->readByte(true, &bytes[0]);
-        master->readByte(true, &bytes[1]);
-        master->sync();
-        QVERIFY(master->stretched());
-
-        // The module still sends (the read was acknowledged): recovery clocks
-        // it out and stops, after which it answers afresh.
-        master->clearStretched();
-        master->recoverBus();
-        QCOMPARE(master->selectWrite(0x50), 0);
-        master->stop();
-        master->sync();
-        QVERIFY(!master->failed());
-        QVERIFY(sim->programmer->record().transactions.back().stopped);
+        const I2cTiming t = sim->programmer->trace().timing();
+        const auto holds = [](std::int64_t ns, double minimumUs) { return ns >= 1.5 * minimumUs * 1000; };
+        QVERIFY2(holds(t.low, 4.7) && holds(t.high, 4.0), qPrintable(QString("%1 %2").arg(t.low).arg(t.high)));
+        QVERIFY(holds(t.startHold, 4.0) && holds(t.stopSetup, 4.0) && holds(t.busFree, 4.7));
+        QVERIFY(holds(t.dataSetup, 0.25) && t.clockPeriod >= 10000);
+        QCOMPARE(t.startSetup, -1);  // no repeated start
+        QCOMPARE(t.starts, 3);
+        QCOMPARE(t.stops, 3);
     }
 };
 

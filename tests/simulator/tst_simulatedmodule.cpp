@@ -171,18 +171,6 @@ private slots:
         QVERIFY(sim->module->isLocked());
     }
 
-    void moduleDrivingSdaShowsInThePinReads()
-    {
-        // Addressed for reading, the module drives the first bit of 0x00 while
-        // the master has released SDA.
-        writeTransaction(0x50, 0, {});
-        bus->selectRead(0x50);
-        QCOMPARE(port->sdaLevel, 1);
-        std::uint8_t pins = 0xFF;
-        QVERIFY(port->readPins(pins));
-        QCOMPARE(int(pins), 0x00);
-    }
-
     void deviceListKeepsOrderOddEntriesAndTheCallersRoom()
     {
         sim->backend->addListEntry(SimulatedBackend::node(0, "NOID"));

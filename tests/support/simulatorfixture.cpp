@@ -33,7 +33,7 @@ SimulatorFixture::SimulatorFixture(Kind kind)
         break;
     case Kind::Ch341a:
         ch341aUsb = std::make_shared<SimulatedCh341aUsb>();
-        board = ch341aUsb->addBoard(3, {1, 4}, module);
+        ch341aBoard = ch341aUsb->addBoard(3, {1, 4}, module);
         ch341a::installUsb(ch341aUsb);
         break;
     }
@@ -74,107 +74,41 @@ void SimulatorFixture::fillPattern(std::uint8_t device, int seed)
     std::copy(bytes.begin(), bytes.end(), module->memory(device).begin());
 }
 
-LineDriver *SimulatorFixture::lines() const
-{
-    return adapter ? &adapter->lines() : board ? &board->lines() : nullptr;
-}
-
-std::vector<I2cTransaction> SimulatorFixture::transactions() const
-{
-    return programmer ? programmer->record().transactions : lines()->transactions();
-}
-
-int SimulatorFixture::startConditions() const
-{
-    return programmer ? programmer->record().startConditions : lines()->startConditions();
-}
-
-void SimulatorFixture::clearRecord()
+SimulatedBoard &SimulatorFixture::board() const
 {
     if (programmer)
-        programmer->clearRecord();
-    else
-        lines()->clearRecord();
+        return *programmer;
+    if (adapter)
+        return *adapter;
+    return *ch341aBoard;
 }
 
-bool SimulatorFixture::programmerOpen() const
+QStringList SimulatorFixture::described(const std::vector<I2cTransaction> &transactions)
 {
-    return programmer ? programmer->isOpen() : adapter ? adapter->isOpen() : board->isOpen();
-}
-
-bool SimulatorFixture::programmerUsed() const
-{
-    if (programmer)
-        return !programmer->record().calls.empty();
-    return adapter ? adapter->openings() > 0 : !board->calls().empty();
-}
-
-void SimulatorFixture::advance(std::chrono::nanoseconds duration)
-{
-    if (programmer)
-        programmer->advance(duration);
-    else
-        lines()->advance(duration.count());
+    QStringList lines;
+    for (const I2cTransaction &t : transactions) {
+        QString line = QString("%1%2%3").arg(t.device, 2, 16).arg(t.read ? 'R' : 'W').arg(t.selected ? '+' : '-');
+        for (size_t i = 0; i < t.bytes.size(); ++i)
+            line += QString(" %1%2").arg(t.bytes[i], 2, 16, QChar('0')).arg(t.acknowledged[i] ? '+' : '-');
+        lines << line + (t.stopped ? " P" : "");
+    }
+    return lines;
 }
 
 void SimulatorFixture::setModule(std::shared_ptr<SimulatedModule> plugged)
 {
-    if (programmer)
-        programmer->setModule(std::move(plugged));
-    else
-        lines()->setModule(std::move(plugged));
+    board().setModule(std::move(plugged));
 }
 
 void SimulatorFixture::setOpenHook(std::function<void()> hook)
 {
-    if (programmer)
-        programmer->setOpenHook(std::move(hook));
-    else if (adapter)
-        adapter->setOpenHook(std::move(hook));
-    else
-        board->setOpenHook(std::move(hook));
-}
-
-void SimulatorFixture::setSclStuckLow(bool stuck)
-{
-    if (programmer)
-        programmer->setSclStuckLow(stuck);
-    else
-        lines()->setSclStuckLow(stuck);
-}
-
-void SimulatorFixture::denyAccess()
-{
-    if (programmer)
-        programmer->failCall(SimulatedProgrammer::Call::OpenEx, FT_DEVICE_NOT_OPENED);
-    else if (adapter)
-        adapter->denyAccess(true);
-    else
-        board->denyAccess(true);
-}
-
-void SimulatorFixture::unplugAfter(int exchanges)
-{
-    if (programmer)
-        programmer->failCall(SimulatedProgrammer::Call::Write, FT_IO_ERROR, exchanges);
-    else if (adapter)
-        adapter->unplugAfter(exchanges);
-    else
-        board->unplugAfter(exchanges);
-}
-
-void SimulatorFixture::setBusHook(std::function<void(const BusEvent &)> hook)
-{
-    if (programmer)
-        programmer->setBusHook(std::move(hook));
-    else
-        lines()->setBusHook(std::move(hook));
+    board().setOpenHook(std::move(hook));
 }
 
 void SimulatorFixture::atBusEvent(int nth, std::function<bool(const BusEvent &)> matches, std::function<void()> action)
 {
     auto seen = std::make_shared<int>(0);
-    setBusHook([=](const BusEvent &event) {
+    board().setBusHook([=](const BusEvent &event) {
         if (matches(event) && ++*seen == nth)
             action();
     });

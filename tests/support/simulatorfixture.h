@@ -3,7 +3,7 @@
 // the lifetime of the fixture, with a module in its socket: an FTDI chip
 // behind the D2XX calls, an i2c-dev adapter behind the system calls, or a
 // CH341A board behind libusb. What tests ask of any kind goes through the
-// fixture; `programmer`, `adapter` and `board` reach the one in use.
+// fixture; `programmer`, `adapter` and `ch341aBoard` reach the one in use.
 
 #include "simulatedbackend.h"
 #include "simulatedch341a.h"
@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <functional>
@@ -36,7 +37,7 @@ public:
     std::shared_ptr<SimulatedI2cDev> i2cDev;
     std::shared_ptr<SimulatedI2cAdapter> adapter;     // i2c-dev
     std::shared_ptr<SimulatedCh341aUsb> ch341aUsb;
-    std::shared_ptr<SimulatedCh341a> board;           // CH341A
+    std::shared_ptr<SimulatedCh341a> ch341aBoard;     // CH341A
     std::shared_ptr<SimulatedModule> module;
 
     // What selects the programmer: kSerial, kI2cDevIdentity or kCh341aIdentity.
@@ -50,25 +51,15 @@ public:
     void fillPattern(std::uint8_t device, int seed);
 
     // The programmer in use, whatever its kind.
-    std::vector<I2cTransaction> transactions() const;
-    int startConditions() const;
-    void clearRecord();
-    bool programmerOpen() const;
-    // Whether anything was asked of the programmer at all, opening included.
-    bool programmerUsed() const;
-    void advance(std::chrono::nanoseconds duration);
+    SimulatedBoard &board() const;
+    // What a logic analyser tells apart on the lines, a line a transaction:
+    // "50W+ 10+ 42- P".
+    static QStringList described(const std::vector<I2cTransaction> &transactions);
     // Plugs a module in, or takes it out with nullptr.
     void setModule(std::shared_ptr<SimulatedModule> module);
     // Runs at every opening of the programmer, before it is locked.
     void setOpenHook(std::function<void()> hook);
-    void setSclStuckLow(bool stuck);
-    // Opening fails as for a user without access to the programmer.
-    void denyAccess();
-    // The programmer is pulled out after `exchanges` exchanges with it.
-    void unplugAfter(int exchanges);
 
-    using BusEvent = ::BusEvent;
-    void setBusHook(std::function<void(const BusEvent &)> hook);
     // Runs `action` on the worker's thread at the n-th bus event (from 1)
     // that `matches` accepts, whatever the exchange with the chip.
     void atBusEvent(int nth, std::function<bool(const BusEvent &)> matches, std::function<void()> action);
@@ -77,7 +68,4 @@ public:
     void atStop(int nth, std::function<void()> action);
     // The module acknowledging its address for reading.
     void atReadSelection(int nth, std::function<void()> action);
-
-private:
-    LineDriver *lines() const;
 };

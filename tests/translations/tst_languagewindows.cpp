@@ -4,6 +4,7 @@
 #include "../settings/settingstesthelpers.h"
 #include "../app/windowdriver.h"
 #include "aboutdialog.h"
+#include "programmercheckdialog.h"
 #include "samplemodule.h"
 #include "seriesdialog.h"
 #include "simulatorfixture.h"
@@ -125,8 +126,8 @@ private slots:
             QCOMPARE(labels(), QStringList({"Буфер &1", "Буфер &2", "Буфер &3", "Модуль", "A0 Нижняя", "A0 Верхняя",
                                             "A2 Нижняя", "A2 Верхняя", "A2 Страница", "QSFP Нижняя страница",
                                             "QSFP Верхняя страница", "CMIS Нижняя страница", "CMIS Страница",
-                                            "CMIS Банк и страница", "&Файл", "&Правка", "Ди&агностика", "&Настройки",
-                                            "О про&грамме", "&Журнал", "Расшифровка", "Монитор"}));
+                                            "CMIS Банк и страница", "&Файл", "&Правка", "Ди&агностика", "&Сервис",
+                                            "&Настройки", "О про&грамме", "&Журнал", "Расшифровка", "Монитор"}));
             QCOMPARE(moduleView(), module);
             // The Module panel decodes afresh in Russian.
             auto *fields = window->findChild<QTreeWidget *>("tw_fields");
@@ -136,6 +137,8 @@ private slots:
             QCOMPARE(form->password->itemText(0), QString("Без пароля"));
             QCOMPARE(about.windowTitle(), QString("Vexa Modulant - О программе"));
             QCOMPARE(about.findChild<QLabel *>("l_version")->text(), QString("Версия программы:\n0.18"));
+            QCOMPARE(window->findChild<ProgrammerCheckDialog *>()->windowTitle(),
+                     QString("Vexa Modulant - Проверка программатора"));
             // The series dialog, its status included.
             auto *series = window->findChild<SeriesDialog *>();
             QCOMPARE(series->windowTitle(), QString("Vexa Modulant - Серия"));

@@ -1,7 +1,6 @@
 #pragma once
 // Runs one job of an SFPThread to its end and keeps what it signalled, and
-// runs a worker test class once for each transfer mode, or once for each
-// kind of programmer and FTDI exchange.
+// runs a worker test class once for each kind of programmer and FTDI exchange.
 
 #include "sfpthread.h"
 #include "simulatorfixture.h"
@@ -37,30 +36,6 @@ public:
 private:
     SFPThread &worker;
 };
-
-// Every worker test runs against both exchanges with the chip; a test that
-// pins down one of them asks `compatible()`.
-class TransferModeTest : public QObject
-{
-public:
-    explicit TransferModeTest(int transferMode) : transferMode(transferMode) {}
-    bool compatible() const { return transferMode == SFPThread::kTransferCompatible; }
-
-protected:
-    const int transferMode;
-};
-
-#define VEXA_TEST_IN_BOTH_TRANSFER_MODES(TestClass)                                                  \
-    int main(int argc, char *argv[])                                                                 \
-    {                                                                                                \
-        QCoreApplication app(argc, argv);                                                            \
-        int failures = 0;                                                                            \
-        for (int mode : {SFPThread::kTransferCompatible, SFPThread::kTransferFast}) {                \
-            TestClass test(mode);                                                                    \
-            failures += QTest::qExec(&test, argc, argv);                                             \
-        }                                                                                            \
-        return failures;                                                                             \
-    }
 
 // A kind of programmer, and for FTDI chips the exchange.
 struct ProgrammerVariant {
