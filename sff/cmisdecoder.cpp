@@ -214,18 +214,6 @@ void showLength(Field &field, int index, quint8 value, const Words &w)
     showNumber(field, value * kUnits[index], QT_TRANSLATE_NOOP("Sff", "m"), w);
 }
 
-void showCheckCode(Field &field, int index, const Context &c)
-{
-    const CheckCodeState state = checkCode(c.image, kCheckCodes[index]);
-    field.value = hexCode(quint8(field.raw.at(0)));
-    if (!state.held)
-        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "not checked: the bytes it covers are missing"));
-    else if (state.ok())
-        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "correct"));
-    else
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Should be %1")).arg(hexCode(state.computed)), Status::Error);
-}
-
 void decodeField(Field &field, const Entry &entry, const Context &c)
 {
     const Words &w = c.w;
@@ -264,11 +252,7 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
         for (int bit = 0; bit < 8; ++bit)
             if (first & (1 << bit))
                 bits.names.append(w(kFlags[bit]));
-        showBits(field, bits, w);
-        if (first & 0x33)
-            warn(field, w(QT_TRANSLATE_NOOP("Sff", "The module reports alarms")), Status::Error);
-        else if (first & 0xCC)
-            warn(field, w(QT_TRANSLATE_NOOP("Sff", "The module reports warnings")));
+        showFlags(field, bits, first & 0x33, first & 0xCC, w);
         break;
     }
     case Kind::Value: {
@@ -298,22 +282,11 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
         showText(field, readText(field.raw), w);
         break;
     case Kind::Oui:
-        field.value = field.raw.count('\0') == field.raw.size() ? w(QT_TRANSLATE_NOOP("Sff", "unspecified"))
-                                                                : QString::fromLatin1(field.raw.toHex(':').toUpper());
+        showOui(field, w);
         break;
-    case Kind::DateCode: {
-        const DateCode code = readDateCode(field.raw);
-        if (code.valid) {
-            if (code.lot.state != TextState::Blank && code.lot.state != TextState::Unspecified)
-                field.detail = w(QT_TRANSLATE_NOOP("Sff", "lot %1")).arg(code.lot.text);
-            showText(field, code.lot, w);
-            field.value = code.date.toString(Qt::ISODate);
-        } else {
-            showText(field, readText(field.raw), w);
-            warn(field, w(QT_TRANSLATE_NOOP("Sff", "Not a date")));
-        }
+    case Kind::DateCode:
+        showDateCode(field, w);
         break;
-    }
     case Kind::PowerClass:
         field.value = QString::number(powerClassOf(first));
         break;
@@ -339,7 +312,7 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
         showCode(field, mediaTechnologyName(first, w), w);
         break;
     case Kind::CheckCode:
-        showCheckCode(field, entry.index, c);
+        showCheckCode(field, c.image, kCheckCodes[entry.index], w);
         break;
     case Kind::Version:
         field.value = QStringLiteral("%1.%2").arg(first).arg(second);
@@ -482,61 +455,38 @@ Decoded decode(const ModuleImage &image, Language language)
             continue;
         if (entry.kind == Kind::Application && entry.index > lastApplication)
             continue;
-        Field field;
-        field.device = kDevice;
-        field.page = entry.page.number;
-        field.offset = entry.span.offset;
-        field.length = entry.span.length;
-        field.key = entry.key;
-        field.name = entryName(entry, w);
-        field.section = entry.section;
-        field.raw = image.bytes(kDevice, entry.span, entry.page);
+        Field field = entryField(image, kDevice, entry.page, entry, entryName(entry, w));
         decodeField(field, entry, c);
         decoded.fields.append(field);
     }
     decoded.findings = hostFindings(image, w);
-    for (const Region &region : advertisedRegions(image))
-        if (!image.holdsRegion(region))
-            decoded.missing.append(w(QT_TRANSLATE_NOOP("Sff", "%1 is not in the image"))
-                                       .arg(regionTitle(region, Family::Cmis, w)));
+    decoded.missing = missingRegions(image, Family::Cmis, w);
     return decoded;
 }
 
 QVector<Finding> hostFindings(const ModuleImage &image, const Words &w)
 {
-    QVector<Finding> findings;
-    const auto add = [&findings](const Finding &finding) {
-        if (!finding.key.isEmpty())
-            findings.append(finding);
-    };
-    add(checkCodeFinding(image, kCcBase, QStringLiteral("cc_page_00"),
+    QVector<Finding> candidates{
+        checkCodeFinding(image, kCcBase, QStringLiteral("cc_page_00"),
                          QT_TRANSLATE_NOOP("Sff", "The check code of page 00h is %1 but should be %2: hosts may "
                                                   "refuse the module or ignore its identification."),
-                         QT_TRANSLATE_NOOP("Sff", "Recompute the check code of page 00h"), w));
-    add(checkCodeFinding(image, kCcPage01, QStringLiteral("cc_page_01"),
+                         QT_TRANSLATE_NOOP("Sff", "Recompute the check code of page 00h"), w),
+        checkCodeFinding(image, kCcPage01, QStringLiteral("cc_page_01"),
                          QT_TRANSLATE_NOOP("Sff", "The check code of page 01h is %1 but should be %2: hosts may "
                                                   "distrust what the module advertises."),
-                         QT_TRANSLATE_NOOP("Sff", "Recompute the check code of page 01h"), w));
-    add(checkCodeFinding(image, kCcPage02, QStringLiteral("cc_page_02"),
+                         QT_TRANSLATE_NOOP("Sff", "Recompute the check code of page 01h"), w),
+        checkCodeFinding(image, kCcPage02, QStringLiteral("cc_page_02"),
                          QT_TRANSLATE_NOOP("Sff", "The check code of page 02h is %1 but should be %2: hosts may "
                                                   "distrust the module's thresholds."),
-                         QT_TRANSLATE_NOOP("Sff", "Recompute the check code of page 02h"), w));
-    if (image.holds(kDevice, lower::kIdentifier) && image.holds(kDevice, page00::kIdentifier, kPage00)
-        && image.byte(kDevice, 0) != image.byte(kDevice, page00::kIdentifier.offset, kPage00)) {
-        add({QStringLiteral("identifier_copy"), Status::Warning, kDevice, page00::kIdentifier.offset,
-             w(QT_TRANSLATE_NOOP("Sff", "Byte 0 says %1 but page 00h byte 128 says %2: hosts read either."))
-                 .arg(hexCode(image.byte(kDevice, 0)),
-                      hexCode(image.byte(kDevice, page00::kIdentifier.offset, kPage00))),
-             QString(), {}});
-    }
+                         QT_TRANSLATE_NOOP("Sff", "Recompute the check code of page 02h"), w),
+        identifierCopyFinding(image, kDevice, lower::kIdentifier, page00::kIdentifier, kPage00, w)};
     for (const Span span : {page00::kVendorName, page00::kPartNumber, page00::kRevision, page00::kSerialNumber}) {
         const Entry *entry = entryAt(Address{kDevice, span.offset, kPage00});
         if (image.holds(kDevice, span, kPage00))
-            add(paddingFinding(image, kDevice, kPage00, span, entry->key, entryName(*entry, w), {kCcBase}, w));
+            candidates.append(
+                paddingFinding(image, kDevice, kPage00, span, entry->key, entryName(*entry, w), {kCcBase}, w));
     }
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.status > b.status; });
-    return findings;
+    return findingsAmong(candidates);
 }
 
 }  // namespace cmis

@@ -1,5 +1,7 @@
 #include "fieldshow.h"
 
+#include <algorithm>
+
 namespace sff {
 namespace fields {
 
@@ -20,6 +22,15 @@ void showBits(Field &field, const BitNames &bits, const Words &w)
             numbers.append(QString::number(bit));
         warn(field, w(QT_TRANSLATE_NOOP("Sff", "Bits without a meaning are set: %1")).arg(numbers.join(QLatin1String(", "))));
     }
+}
+
+void showFlags(Field &field, const BitNames &bits, bool alarms, bool warnings, const Words &w)
+{
+    showBits(field, bits, w);
+    if (alarms)
+        warn(field, w(QT_TRANSLATE_NOOP("Sff", "The module reports alarms")), Status::Error);
+    else if (warnings)
+        warn(field, w(QT_TRANSLATE_NOOP("Sff", "The module reports warnings")));
 }
 
 void showCode(Field &field, const CodeName &code, const Words &w)
@@ -60,7 +71,27 @@ void showText(Field &field, const TextField &text, const Words &w)
     field.value = text.text.isEmpty() ? w(QT_TRANSLATE_NOOP("Sff", "blank")) : text.text;
 }
 
-void showOpaque(Field &field, const Words &w)
+void showOui(Field &field, const Words &w)
+{
+    field.value = field.raw.count('\0') == field.raw.size() ? w(QT_TRANSLATE_NOOP("Sff", "unspecified"))
+                                                            : QString::fromLatin1(field.raw.toHex(':').toUpper());
+}
+
+void showDateCode(Field &field, const Words &w)
+{
+    const DateCode code = readDateCode(field.raw);
+    if (code.valid) {
+        if (code.lot.state != TextState::Blank && code.lot.state != TextState::Unspecified)
+            field.detail = w(QT_TRANSLATE_NOOP("Sff", "lot %1")).arg(code.lot.text);
+        showText(field, code.lot, w);  // judges the lot code's padding
+        field.value = code.date.toString(Qt::ISODate);
+    } else {
+        showText(field, readText(field.raw), w);
+        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Not a date")));
+    }
+}
+
+void showOpaque(Field &field, const Words &w, bool shortAsHex)
 {
     if (field.raw.count('\0') == field.raw.size())
         field.value = w(QT_TRANSLATE_NOOP("Sff", "all zero"));
@@ -69,8 +100,20 @@ void showOpaque(Field &field, const Words &w)
     else if (readText(field.raw).state == TextState::Clean)
         field.value = QLatin1Char('"') + readText(field.raw).text + QLatin1Char('"');
     else
-        field.value = field.length <= 4 ? QString::fromLatin1(field.raw.toHex(' ').toUpper())
-                                        : w(QT_TRANSLATE_NOOP("Sff", "vendor data"));
+        field.value = shortAsHex && field.length <= 4 ? QString::fromLatin1(field.raw.toHex(' ').toUpper())
+                                                      : w(QT_TRANSLATE_NOOP("Sff", "vendor data"));
+}
+
+void showCheckCode(Field &field, const ModuleImage &image, const CheckCodeSpan &code, const Words &w)
+{
+    const CheckCodeState state = checkCode(image, code);
+    field.value = hexCode(quint8(field.raw.at(0)));
+    if (!state.held)
+        field.detail = w(QT_TRANSLATE_NOOP("Sff", "not checked: the bytes it covers are missing"));
+    else if (state.ok())
+        field.detail = w(QT_TRANSLATE_NOOP("Sff", "correct"));
+    else
+        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Should be %1")).arg(hexCode(state.computed)), Status::Error);
 }
 
 void showQuantity(Field &field, int quantity, double value, const Words &w)
@@ -80,6 +123,7 @@ void showQuantity(Field &field, int quantity, double value, const Words &w)
     if (quantity >= a2::kTxPower)
         field.detail = formatDbm(value, w);
 }
+
 void judge(Field &field, double value, const double (&limits)[4], const Words &w)
 {
     if (!thresholdsSet(limits))
@@ -92,6 +136,25 @@ void judge(Field &field, double value, const double (&limits)[4], const Words &w
         warn(field, w(QT_TRANSLATE_NOOP("Sff", "Above the high warning threshold")));
     else if (value < limits[a2::kLowWarning])
         warn(field, w(QT_TRANSLATE_NOOP("Sff", "Below the low warning threshold")));
+}
+
+QStringList missingRegions(const ModuleImage &image, Family family, const Words &w)
+{
+    QStringList missing;
+    for (const Region &region : advertisedRegions(image))
+        if (!image.holdsRegion(region))
+            missing.append(w(QT_TRANSLATE_NOOP("Sff", "%1 is not in the image")).arg(regionTitle(region, family, w)));
+    return missing;
+}
+
+QVector<Finding> findingsAmong(QVector<Finding> candidates)
+{
+    candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                    [](const Finding &finding) { return finding.key.isEmpty(); }),
+                     candidates.end());
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Finding &a, const Finding &b) { return a.status > b.status; });
+    return candidates;
 }
 
 Finding checkCodeFinding(const ModuleImage &image, const CheckCodeSpan &code, const QString &key, const char *text,
@@ -131,6 +194,18 @@ Finding paddingFinding(const ModuleImage &image, quint8 device, Page page, Span 
         if (code.page == page.number && code.covered().contains(text.offset) && recomputeCheckCode(fixed, code))
             finding.fix.append({code.device, code.at, fixed.bytes(code.device, {code.at, 1}, page), page});
     return finding;
+}
+
+Finding identifierCopyFinding(const ModuleImage &image, quint8 device, Span identifier, Span copy, Page page,
+                              const Words &w)
+{
+    if (!image.holds(device, identifier) || !image.holds(device, copy, page)
+        || image.byte(device, identifier.offset) == image.byte(device, copy.offset, page))
+        return Finding();
+    return {QStringLiteral("identifier_copy"), Status::Warning, device, copy.offset,
+            w(QT_TRANSLATE_NOOP("Sff", "Byte 0 says %1 but page 00h byte 128 says %2: hosts read either."))
+                .arg(hexCode(image.byte(device, identifier.offset)), hexCode(image.byte(device, copy.offset, page))),
+            QString(), {}};
 }
 
 }  // namespace fields

@@ -1,13 +1,15 @@
 #pragma once
-// How a decoder of a paged family (SFF-8636, CMIS) shows its fields: codes,
-// bit fields, numbers, text, opaque bytes and measured values, a value
-// judged against its thresholds, and the host findings every family has
-// (a wrong check code, text padded with NULs).
+// How every family's decoder shows its fields: codes, bit fields, flags,
+// numbers, text, dates, opaque bytes, check codes and measured values, a
+// value judged against its thresholds, and the host findings every family
+// has (a wrong check code, text padded with NULs, and for the paged ones an
+// identifier whose copy disagrees, and pages advertised but not held).
 
 #include "checkcodes.h"
 #include "codes.h"
 #include "decoder.h"
 #include "diagnosticvalues.h"
+#include "family.h"
 #include "textfields.h"
 
 namespace sff {
@@ -16,14 +18,47 @@ namespace fields {
 // Raises the field's status to `status` with the note, never lowers it.
 void warn(Field &field, const QString &note, Status status = Status::Warning);
 void showBits(Field &field, const BitNames &bits, const Words &w);
+// Flags the module raises: an error for an alarm, else a warning for a warning.
+void showFlags(Field &field, const BitNames &bits, bool alarms, bool warnings, const Words &w);
 void showCode(Field &field, const CodeName &code, const Words &w);
 // "not specified" for 0.
 void showNumber(Field &field, double number, const char *unit, const Words &w, int decimals = 0);
 void showText(Field &field, const TextField &text, const Words &w);
-void showOpaque(Field &field, const Words &w);
+void showOui(Field &field, const Words &w);
+// The date, with the lot code as its detail and judged as text.
+void showDateCode(Field &field, const Words &w);
+// Bytes of no decoded meaning; up to four that are not text shown in hex
+// where `shortAsHex`, otherwise as vendor data.
+void showOpaque(Field &field, const Words &w, bool shortAsHex = true);
+// The stored check code, said right, wrong (with the right one) or not checked.
+void showCheckCode(Field &field, const ModuleImage &image, const CheckCodeSpan &code, const Words &w);
 void showQuantity(Field &field, int quantity, double value, const Words &w);
 // Warns of a value beyond its warning thresholds, errs beyond its alarms.
 void judge(Field &field, double value, const double (&limits)[4], const Words &w);
+
+// A catalogue entry's field where the image holds its bytes: placed, keyed,
+// named and with its bytes, still to be shown.
+template <typename Entry>
+Field entryField(const ModuleImage &image, quint8 device, Page page, const Entry &entry, const QString &name)
+{
+    Field field;
+    field.device = device;
+    field.page = page.number;
+    field.offset = entry.span.offset;
+    field.length = entry.span.length;
+    field.key = entry.key;
+    field.name = name;
+    field.section = entry.section;
+    field.raw = image.bytes(device, entry.span, page);
+    return field;
+}
+// "Page 03h is not in the image" for each region the module advertises and
+// the image lacks.
+QStringList missingRegions(const ModuleImage &image, Family family, const Words &w);
+
+// The candidates that are findings (the helpers below leave the key empty
+// when there is nothing to find), errors first, otherwise in their order.
+QVector<Finding> findingsAmong(QVector<Finding> candidates);
 // A check code that is wrong, with its fix; an empty key when it is right or not held.
 Finding checkCodeFinding(const ModuleImage &image, const CheckCodeSpan &code, const QString &key, const char *text,
                          const char *fix, const Words &w);
@@ -31,6 +66,9 @@ Finding checkCodeFinding(const ModuleImage &image, const CheckCodeSpan &code, co
 // among `codes` that cover it; an empty key otherwise.
 Finding paddingFinding(const ModuleImage &image, quint8 device, Page page, Span text, const QString &key,
                        const QString &name, const QVector<CheckCodeSpan> &codes, const Words &w);
+// The identifier and its copy in `page` disagree; an empty key otherwise.
+Finding identifierCopyFinding(const ModuleImage &image, quint8 device, Span identifier, Span copy, Page page,
+                              const Words &w);
 
 }  // namespace fields
 }  // namespace sff

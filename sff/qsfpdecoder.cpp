@@ -193,15 +193,6 @@ void judge(Field &field, int quantity, int lane, const Context &c)
         fields::judge(field, d.value(quantity, lane), d.thresholds[quantity], c.w);
 }
 
-void showFlags(Field &field, const BitNames &bits, bool alarms, bool warnings, const Words &w)
-{
-    showBits(field, bits, w);
-    if (alarms)
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "The module reports alarms")), Status::Error);
-    else if (warnings)
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "The module reports warnings")));
-}
-
 void showLength(Field &field, int index, quint8 value, const Context &c)
 {
     // Units of bytes 142 to 146; byte 146 counts metres of cable in a cable.
@@ -227,18 +218,6 @@ void showAttenuation(Field &field, const char *name, const Context &c)
     field.name = c.w(name);
     field.value = QStringLiteral("%1, %2").arg(quint8(field.raw.at(0))).arg(quint8(field.raw.at(1)));
     field.unit = c.w(QT_TRANSLATE_NOOP("Sff", "dB"));
-}
-
-void showCheckCode(Field &field, int index, const Context &c)
-{
-    const CheckCodeState state = checkCode(c.image, index == 0 ? kCcBase : kCcExt);
-    field.value = hexCode(quint8(field.raw.at(0)));
-    if (!state.held)
-        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "not checked: the bytes it covers are missing"));
-    else if (state.ok())
-        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "correct"));
-    else
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Should be %1")).arg(hexCode(state.computed)), Status::Error);
 }
 
 void showControl(Field &field, int index, quint8 value, const Words &w)
@@ -370,8 +349,7 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
         showBits(field, extendedModuleBits(first, w), w);
         break;
     case Kind::Oui:
-        field.value = field.raw.count('\0') == field.raw.size() ? w(QT_TRANSLATE_NOOP("Sff", "unspecified"))
-                                                                : QString::fromLatin1(field.raw.toHex(':').toUpper());
+        showOui(field, w);
         break;
     case Kind::Wavelength:
         if (c.copper)
@@ -395,7 +373,7 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
             field.detail = w(QT_TRANSLATE_NOOP("Sff", "the default"));
         break;
     case Kind::CheckCode:
-        showCheckCode(field, entry.index, c);
+        showCheckCode(field, c.image, entry.index == 0 ? kCcBase : kCcExt, w);
         break;
     case Kind::ExtendedCompliance:
         showCode(field, extendedComplianceName(first, w), w);
@@ -403,19 +381,9 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
     case Kind::Options:
         showBits(field, qsfp::optionBits(first, second, quint8(field.raw.at(2)), w), w);
         break;
-    case Kind::DateCode: {
-        const DateCode code = readDateCode(field.raw);
-        if (code.valid) {
-            if (code.lot.state != TextState::Blank && code.lot.state != TextState::Unspecified)
-                field.detail = w(QT_TRANSLATE_NOOP("Sff", "lot %1")).arg(code.lot.text);
-            showText(field, code.lot, w);  // judges the lot code's padding
-            field.value = code.date.toString(Qt::ISODate);
-        } else {
-            showText(field, readText(field.raw), w);
-            warn(field, w(QT_TRANSLATE_NOOP("Sff", "Not a date")));
-        }
+    case Kind::DateCode:
+        showDateCode(field, w);
         break;
-    }
     case Kind::DiagnosticType:
         showBits(field, qsfp::diagnosticTypeBits(first, w), w);
         break;
@@ -472,61 +440,38 @@ Decoded decode(const ModuleImage &image, Language language)
         const Page page{entry.page};
         if (!image.holds(kDevice, entry.span, page))
             continue;
-        Field field;
-        field.device = kDevice;
-        field.page = entry.page;
-        field.offset = entry.span.offset;
-        field.length = entry.span.length;
-        field.key = entry.key;
-        field.name = entryName(entry, w);
-        field.section = entry.section;
-        field.raw = image.bytes(kDevice, entry.span, page);
+        Field field = entryField(image, kDevice, page, entry, entryName(entry, w));
         decodeField(field, entry, c);
         decoded.fields.append(field);
     }
     decoded.findings = hostFindings(image, w);
-    for (const Region &region : advertisedRegions(image))
-        if (!image.holdsRegion(region))
-            decoded.missing.append(w(QT_TRANSLATE_NOOP("Sff", "%1 is not in the image"))
-                                       .arg(regionTitle(region, Family::Qsfp, w)));
+    decoded.missing = missingRegions(image, Family::Qsfp, w);
     return decoded;
 }
 
 QVector<Finding> hostFindings(const ModuleImage &image, const Words &w)
 {
-    QVector<Finding> findings;
-    const auto add = [&findings](const Finding &finding) {
-        if (!finding.key.isEmpty())
-            findings.append(finding);
-    };
-    add(checkCodeFinding(image, kCcBase, QStringLiteral("cc_base"),
+    QVector<Finding> candidates{
+        checkCodeFinding(image, kCcBase, QStringLiteral("cc_base"),
                          QT_TRANSLATE_NOOP("Sff", "CC_BASE is %1 but should be %2: hosts may refuse the module or "
                                                   "ignore its identification."),
-                         QT_TRANSLATE_NOOP("Sff", "Recompute CC_BASE"), w));
-    add(checkCodeFinding(image, kCcExt, QStringLiteral("cc_ext"),
+                         QT_TRANSLATE_NOOP("Sff", "Recompute CC_BASE"), w),
+        checkCodeFinding(image, kCcExt, QStringLiteral("cc_ext"),
                          QT_TRANSLATE_NOOP("Sff", "CC_EXT is %1 but should be %2: hosts ignore bytes 192-222 "
                                                   "(options, serial number, date code, diagnostic type)."),
-                         QT_TRANSLATE_NOOP("Sff", "Recompute CC_EXT"), w));
-    if (image.holds(kDevice, lower::kIdentifier) && image.holds(kDevice, page00::kIdentifier, kPage00)
-        && image.byte(kDevice, 0) != image.byte(kDevice, page00::kIdentifier.offset, kPage00)) {
-        add({QStringLiteral("identifier_copy"), Status::Warning, kDevice, page00::kIdentifier.offset,
-             w(QT_TRANSLATE_NOOP("Sff", "Byte 0 says %1 but page 00h byte 128 says %2: hosts read either."))
-                 .arg(hexCode(image.byte(kDevice, 0)),
-                      hexCode(image.byte(kDevice, page00::kIdentifier.offset, kPage00))),
-             QString(), {}});
-    }
+                         QT_TRANSLATE_NOOP("Sff", "Recompute CC_EXT"), w),
+        identifierCopyFinding(image, kDevice, lower::kIdentifier, page00::kIdentifier, kPage00, w)};
     for (const Span span : {page00::kVendorName, page00::kPartNumber, page00::kRevision, page00::kSerialNumber}) {
         const Entry *entry = entryAt(Address{kDevice, span.offset, kPage00});
         if (image.holds(kDevice, span, kPage00))
-            add(paddingFinding(image, kDevice, kPage00, span, entry->key, entryName(*entry, w), {kCcBase, kCcExt}, w));
+            candidates.append(paddingFinding(image, kDevice, kPage00, span, entry->key, entryName(*entry, w),
+                                             {kCcBase, kCcExt}, w));
     }
     const Span lot{page00::kDateCode.offset + 6, 2};
     if (image.holds(kDevice, lot, kPage00))
-        add(paddingFinding(image, kDevice, kPage00, lot, QStringLiteral("date_code"),
-                           w(QT_TRANSLATE_NOOP("Sff", "The lot code")), {kCcBase, kCcExt}, w));
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.status > b.status; });
-    return findings;
+        candidates.append(paddingFinding(image, kDevice, kPage00, lot, QStringLiteral("date_code"),
+                                         w(QT_TRANSLATE_NOOP("Sff", "The lot code")), {kCcBase, kCcExt}, w));
+    return findingsAmong(candidates);
 }
 
 }  // namespace qsfp
