@@ -4,6 +4,7 @@
 #include "codes.h"
 #include "diagnosticvalues.h"
 #include "fieldcatalogue.h"
+#include "fieldshow.h"
 #include "findings.h"
 #include "linkmedium.h"
 #include "cmisdecoder.h"
@@ -17,6 +18,8 @@ namespace sff {
 
 namespace {
 
+using namespace fields;
+
 struct Context {
     const ModuleImage &image;
     const Words &w;
@@ -28,63 +31,6 @@ struct Context {
     quint8 a0(int offset) const { return image.byte(kDeviceA0, offset); }
     bool holdsA0(Span span) const { return image.holds(kDeviceA0, span); }
 };
-
-void warn(Field &field, const QString &note, Status status = Status::Warning)
-{
-    if (status > field.status) {
-        field.status = status;
-        field.note = note;
-    }
-}
-
-void showBits(Field &field, const BitNames &bits, const Words &w)
-{
-    field.value = bits.names.isEmpty() ? w(QT_TRANSLATE_NOOP("Sff", "none")) : bits.names.join(QLatin1String(", "));
-    if (!bits.unallocated.isEmpty()) {
-        QStringList numbers;
-        for (int bit : bits.unallocated)
-            numbers.append(QString::number(bit));
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Bits without a meaning are set: %1")).arg(numbers.join(QLatin1String(", "))));
-    }
-}
-
-void showCode(Field &field, const CodeName &code, const Words &w)
-{
-    field.value = code.text;
-    if (code.kind == CodeKind::Reserved)
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "The code is not defined")));
-}
-
-void showNumber(Field &field, int number, const char *unit, const Words &w)
-{
-    if (number == 0) {
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "not specified"));
-        return;
-    }
-    field.value = QString::number(number);
-    field.unit = w(unit);
-}
-
-void showText(Field &field, const TextField &text, const Words &w)
-{
-    switch (text.state) {
-    case TextState::Unspecified:
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "unspecified"));
-        return;
-    case TextState::Blank:
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "blank"));
-        return;
-    case TextState::NulPadded:
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Padded with NULs instead of spaces")));
-        break;
-    case TextState::NotPrintable:
-        warn(field, w(QT_TRANSLATE_NOOP("Sff", "Holds bytes outside printable ASCII")));
-        break;
-    case TextState::Clean:
-        break;
-    }
-    field.value = text.text.isEmpty() ? w(QT_TRANSLATE_NOOP("Sff", "blank")) : text.text;
-}
 
 void showLength(Field &field, const Context &c, int index, quint8 value)
 {
@@ -138,48 +84,6 @@ void showUnused(Field &field, const Words &w)
 {
     field.value = QString::fromLatin1(field.raw.toHex(' ').toUpper());
     field.detail = w(QT_TRANSLATE_NOOP("Sff", "not used: the module has no digital diagnostics"));
-}
-
-void judgeAgainstThresholds(Field &field, int quantity, const Context &c)
-{
-    const Diagnostics &d = c.diagnostics;
-    if (!d.hasThresholds || !thresholdsSet(d.thresholds[quantity]))
-        return;
-    const double value = d.values[quantity];
-    const double(&limits)[4] = d.thresholds[quantity];
-    if (value > limits[a2::kHighAlarm])
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Above the high alarm threshold")), Status::Error);
-    else if (value < limits[a2::kLowAlarm])
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Below the low alarm threshold")), Status::Error);
-    else if (value > limits[a2::kHighWarning])
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Above the high warning threshold")));
-    else if (value < limits[a2::kLowWarning])
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Below the low warning threshold")));
-}
-
-void showOpaque(Field &field, const Words &w)
-{
-    if (field.raw.count('\0') == field.raw.size())
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "all zero"));
-    else if (field.raw.count('\xFF') == field.raw.size())
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "all FFh"));
-    else if (readText(field.raw).state == TextState::Clean)
-        field.value = QLatin1Char('"') + readText(field.raw).text + QLatin1Char('"');
-    else
-        field.value = w(QT_TRANSLATE_NOOP("Sff", "vendor data"));
-}
-
-void showCheckCode(Field &field, int index, const Context &c)
-{
-    static const CheckCodeSpan kCodes[3] = {kCcBase, kCcExt, kCcDmi};
-    const CheckCodeState state = checkCode(c.image, kCodes[index]);
-    field.value = hexCode(quint8(field.raw.at(0)));
-    if (!state.held)
-        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "not checked: the bytes it covers are missing"));
-    else if (state.ok())
-        field.detail = c.w(QT_TRANSLATE_NOOP("Sff", "correct"));
-    else
-        warn(field, c.w(QT_TRANSLATE_NOOP("Sff", "Should be %1")).arg(hexCode(state.computed)), Status::Error);
 }
 
 void showCalibrationUse(Field &field, const Context &c)
@@ -242,12 +146,9 @@ void decodeField(Field &field, const FieldEntry &entry, const Context &c)
     case Kind::AlarmFlags:
     case Kind::WarningFlags: {
         const BitNames flags = flagBits(first, quint8(field.raw.at(1)), w);
-        showBits(field, flags, w);
-        if (!flags.names.isEmpty())
-            warn(field,
-                 entry.kind == Kind::AlarmFlags ? w(QT_TRANSLATE_NOOP("Sff", "The module reports alarms"))
-                                                : w(QT_TRANSLATE_NOOP("Sff", "The module reports warnings")),
-                 entry.kind == Kind::AlarmFlags ? Status::Error : Status::Warning);
+        const bool raised = !flags.names.isEmpty();
+        const bool alarms = entry.kind == Kind::AlarmFlags;
+        showFlags(field, flags, raised && alarms, raised && !alarms, w);
         break;
     }
     case Kind::NominalRate:
@@ -283,8 +184,7 @@ void decodeField(Field &field, const FieldEntry &entry, const Context &c)
         showText(field, readText(field.raw), w);
         break;
     case Kind::Oui:
-        field.value = field.raw.count('\0') == field.raw.size() ? w(QT_TRANSLATE_NOOP("Sff", "unspecified"))
-                                                                : QString::fromLatin1(field.raw.toHex(':').toUpper());
+        showOui(field, w);
         break;
     case Kind::WavelengthOrCable:
         if (c.medium == Medium::CableAssembly) {
@@ -296,22 +196,14 @@ void decodeField(Field &field, const FieldEntry &entry, const Context &c)
             showNumber(field, first << 8 | quint8(field.raw.at(1)), QT_TRANSLATE_NOOP("Sff", "nm"), w);
         }
         break;
-    case Kind::CheckCode:
-        showCheckCode(field, entry.index, c);
-        break;
-    case Kind::DateCode: {
-        const DateCode code = readDateCode(field.raw);
-        if (code.valid) {
-            if (code.lot.state != TextState::Blank && code.lot.state != TextState::Unspecified)
-                field.detail = w(QT_TRANSLATE_NOOP("Sff", "lot %1")).arg(code.lot.text);
-            showText(field, code.lot, w);  // judges the lot code's padding
-            field.value = code.date.toString(Qt::ISODate);
-        } else {
-            showText(field, readText(field.raw), w);
-            warn(field, w(QT_TRANSLATE_NOOP("Sff", "Not a date")));
-        }
+    case Kind::CheckCode: {
+        static const CheckCodeSpan kCodes[3] = {kCcBase, kCcExt, kCcDmi};
+        showCheckCode(field, c.image, kCodes[entry.index], w);
         break;
     }
+    case Kind::DateCode:
+        showDateCode(field, w);
+        break;
     case Kind::Threshold: {
         const int quantity = entry.index / a2::kLimitCount;
         showValue(field, quantity, c.diagnostics.thresholds[quantity][entry.index % a2::kLimitCount], c);
@@ -319,8 +211,8 @@ void decodeField(Field &field, const FieldEntry &entry, const Context &c)
     }
     case Kind::Value:
         showValue(field, entry.index, c.diagnostics.values[entry.index], c);
-        if (field.status == Status::Ok)
-            judgeAgainstThresholds(field, entry.index, c);
+        if (field.status == Status::Ok && c.diagnostics.hasThresholds)
+            judge(field, c.diagnostics.values[entry.index], c.diagnostics.thresholds[entry.index], w);
         break;
     case Kind::RxPowerCoefficient: {
         const double value = ieeeFloat(quint32(quint8(field.raw.at(0))) << 24 | quint32(quint8(field.raw.at(1))) << 16
@@ -340,7 +232,7 @@ void decodeField(Field &field, const FieldEntry &entry, const Context &c)
         showCalibrationUse(field, c);
         break;
     case Kind::Opaque:
-        showOpaque(field, w);
+        showOpaque(field, w, false);
         break;
     default:
         decodeTuningField(field, entry.kind, entry.index, c.image, w);
@@ -383,15 +275,7 @@ Decoded decode(const ModuleImage &image, Language language)
     for (const FieldEntry &entry : fieldCatalogue()) {
         if (!image.holds(entry.device, entry.span, Page{entry.page}))
             continue;
-        Field field;
-        field.device = entry.device;
-        field.page = entry.page;
-        field.offset = entry.span.offset;
-        field.length = entry.span.length;
-        field.key = entry.key;
-        field.name = entryName(entry, w);
-        field.section = entry.section;
-        field.raw = image.bytes(entry.device, entry.span, Page{entry.page});
+        Field field = entryField(image, entry.device, Page{entry.page}, entry, entryName(entry, w));
         // A tuning page is no part of the diagnostics.
         if (entry.device == kDeviceA2 && entry.page == kNoPage && c.noDiagnostics && entry.kind != Kind::Opaque)
             showUnused(field, w);
