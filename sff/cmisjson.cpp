@@ -5,12 +5,10 @@
 
 #include "cmisdecoder.h"
 
-#include "checkcodes.h"
 #include "cmiscodes.h"
 #include "cmisdiagnostics.h"
 #include "family.h"
-#include "json.h"
-#include "textfields.h"
+#include "jsonparts.h"
 
 #include <QJsonArray>
 
@@ -19,20 +17,11 @@ namespace cmis {
 
 namespace {
 
+using namespace jsonparts;
+
 const Words kEnglish(Language::English);
 const Page kPage00{page00::kPage};
 const Page kPage01{page01::kPage};
-
-QJsonValue number(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals).toDouble();
-}
-
-QJsonValue dbm(double milliwatts)
-{
-    const std::optional<double> value = toDbm(milliwatts);
-    return value ? number(*value, 2) : QJsonValue(QJsonValue::Null);
-}
 
 QJsonArray laneArray(const QList<int> &lanes)
 {
@@ -42,18 +31,10 @@ QJsonArray laneArray(const QList<int> &lanes)
     return array;
 }
 
-void putText(QJsonObject &json, const ModuleImage &image, const char *key, Span span)
-{
-    if (image.holds(kDevice, span, kPage00))
-        json.insert(QLatin1String(key), readText(image.bytes(kDevice, span, kPage00)).text);
-}
-
 void putLower(QJsonObject &json, const ModuleImage &image)
 {
     const auto holds = [&image](Span span) { return image.holds(kDevice, span); };
     const auto byte = [&image](Span span) { return image.byte(kDevice, span.offset); };
-    if (holds(lower::kIdentifier))
-        json.insert(QStringLiteral("identifier"), identifierName(byte(lower::kIdentifier), kEnglish).text);
     if (holds(lower::kRevision))
         json.insert(QStringLiteral("revision_compliance"), revisionName(byte(lower::kRevision)));
     if (holds(lower::kMemoryModel))
@@ -93,19 +74,7 @@ void putPage00(QJsonObject &json, const ModuleImage &image)
     const auto byte = [&image](Span span) { return image.byte(kDevice, span.offset, kPage00); };
     if (holds(page00::kConnector))
         json.insert(QStringLiteral("connector"), connectorName(byte(page00::kConnector), kEnglish).text);
-    putText(json, image, "vendor_name", page00::kVendorName);
-    if (holds(page00::kVendorOui))
-        json.insert(QStringLiteral("vendor_oui"),
-                    QString::fromLatin1(image.bytes(kDevice, page00::kVendorOui, kPage00).toHex(':').toUpper()));
-    putText(json, image, "part_number", page00::kPartNumber);
-    putText(json, image, "revision", page00::kRevision);
-    putText(json, image, "serial_number", page00::kSerialNumber);
-    if (holds(page00::kDateCode)) {
-        const QByteArray bytes = image.bytes(kDevice, page00::kDateCode, kPage00);
-        const DateCode code = readDateCode(bytes);
-        json.insert(QStringLiteral("date_code"), code.valid ? code.date.toString(Qt::ISODate) : readText(bytes).text);
-    }
-    putText(json, image, "clei", page00::kClei);
+    putText(json, image, "clei", page00::kClei, kPage00);
     if (holds(page00::kPowerClass))
         json.insert(QStringLiteral("power_class"), powerClassOf(byte(page00::kPowerClass)));
     if (holds(page00::kMaxPower))
@@ -146,20 +115,12 @@ void putPage01(QJsonObject &json, const ModuleImage &image)
 
 QJsonObject diagnosticsJson(const Diagnostics &d)
 {
-    static const int kDecimals[5] = {2, 4, 3, 4, 4};
-    static const char *const kValueKeys[5] = {"temperature_c", "vcc_v", "tx_bias_ma", "tx_power_mw", "rx_power_mw"};
-    static const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
-    const auto levelKey = [](Level level) {
-        return level == Level::Normal    ? QStringLiteral("normal")
-               : level == Level::Warning ? QStringLiteral("warning")
-                                         : QStringLiteral("alarm");
-    };
     QJsonObject json;
     if (d.advertised)
         json.insert(QStringLiteral("rx_power_type"), d.averageRxPower ? QStringLiteral("average") : QStringLiteral("oma"));
     if (d.hasModuleValues) {
-        json.insert(QStringLiteral("temperature_c"), number(d.temperature, kDecimals[a2::kTemperature]));
-        json.insert(QStringLiteral("vcc_v"), number(d.vcc, kDecimals[a2::kVcc]));
+        json.insert(QStringLiteral("temperature_c"), quantity(a2::kTemperature, d.temperature));
+        json.insert(QStringLiteral("vcc_v"), quantity(a2::kVcc, d.vcc));
         if (d.hasThresholds) {
             json.insert(QStringLiteral("temperature_level"), levelKey(d.level(a2::kTemperature)));
             json.insert(QStringLiteral("vcc_level"), levelKey(d.level(a2::kVcc)));
@@ -170,7 +131,7 @@ QJsonObject diagnosticsJson(const Diagnostics &d)
         for (int lane = 0; lane < kLanes; ++lane) {
             QJsonObject object{{QStringLiteral("lane"), lane + 1}};
             for (int q = a2::kTxBias; q < a2::kQuantityCount; ++q) {
-                object.insert(QLatin1String(kValueKeys[q]), number(d.value(q, lane), kDecimals[q]));
+                object.insert(valueKey(q), quantity(q, d.value(q, lane)));
                 if (q != a2::kTxBias)
                     object.insert(quantityKey(q) + QStringLiteral("_dbm"), dbm(d.value(q, lane)));
                 if (d.hasThresholds)
@@ -180,16 +141,8 @@ QJsonObject diagnosticsJson(const Diagnostics &d)
         }
         json.insert(QStringLiteral("lanes"), lanes);
     }
-    if (d.hasThresholds) {
-        QJsonObject thresholds;
-        for (int q = 0; q < a2::kQuantityCount; ++q) {
-            QJsonObject limits;
-            for (int limit = 0; limit < a2::kLimitCount; ++limit)
-                limits.insert(QLatin1String(kLimitKeys[limit]), number(d.thresholds[q][limit], kDecimals[q]));
-            thresholds.insert(QLatin1String(kValueKeys[q]), limits);
-        }
-        json.insert(QStringLiteral("thresholds"), thresholds);
-    }
+    if (d.hasThresholds)
+        json.insert(QStringLiteral("thresholds"), thresholds(d.thresholds));
     return json;
 }
 
@@ -198,6 +151,7 @@ QJsonObject diagnosticsJson(const Diagnostics &d)
 QJsonObject toJson(const ModuleImage &image)
 {
     QJsonObject json{{QStringLiteral("family"), familyKey(Family::Cmis)}};
+    putIdentity(json, image, Family::Cmis);
     putLower(json, image);
     putPage00(json, image);
     putPage01(json, image);
@@ -207,32 +161,12 @@ QJsonObject toJson(const ModuleImage &image)
             pages.append(regionKey(region, Family::Cmis));
         json.insert(QStringLiteral("pages"), QJsonArray::fromStringList(pages));
     }
-    QJsonObject checksums;
-    for (const NamedCheckCode &code : checkCodesOf(Family::Cmis)) {
-        const CheckCodeState state = checkCode(image, code.span);
-        if (state.held)
-            checksums.insert(QLatin1String(code.key), QJsonObject{{QStringLiteral("stored"), state.stored},
-                                                                  {QStringLiteral("computed"), state.computed},
-                                                                  {QStringLiteral("ok"), state.ok()}});
-    }
-    json.insert(QStringLiteral("checksums"), checksums);
+    json.insert(QStringLiteral("checksums"), checksums(image, Family::Cmis));
     const Diagnostics diagnostics = Diagnostics::of(image);
     if (diagnostics.hasModuleValues || diagnostics.hasLaneValues || diagnostics.hasThresholds)
         json.insert(QStringLiteral("diagnostics"), diagnosticsJson(diagnostics));
 
-    const Decoded decoded = cmis::decode(image, Language::English);
-    QJsonArray findings;
-    for (const Finding &finding : decoded.findings)
-        findings.append(QJsonObject{{QStringLiteral("key"), finding.key},
-                                    {QStringLiteral("status"), statusKey(finding.status)},
-                                    {QStringLiteral("text"), finding.text},
-                                    {QStringLiteral("fix"), finding.fixText}});
-    json.insert(QStringLiteral("findings"), findings);
-    json.insert(QStringLiteral("missing"), QJsonArray::fromStringList(decoded.missing));
-    QJsonArray fields;
-    for (const Field &field : decoded.fields)
-        fields.append(sff::toJson(field));
-    json.insert(QStringLiteral("fields"), fields);
+    putDecoded(json, cmis::decode(image, Language::English));
     return json;
 }
 

@@ -15,16 +15,17 @@ Region pageOf(int page)
 QVector<FamilyTraits> build()
 {
     return {
-        {Family::Sfp, {kPasswordDevice, kPasswordEntry}, {}, kRegionA0Low, a0::kVendorName, a0::kPartNumber,
-         kSerialNumber, kDateCode, true, {kRegionA2Low}, {}},
+        {Family::Sfp, {kPasswordDevice, kPasswordEntry}, {}, kRegionA0Low, a0::kVendorName, a0::kVendorOui,
+         a0::kPartNumber, a0::kRevision, kSerialNumber, kDateCode, true, {kRegionA2Low}, {}},
         {Family::Qsfp, {qsfp::kPasswordDevice, qsfp::kPasswordEntry}, {qsfp::kMaxWriteBytes, qsfp::kWriteCycleMs},
-         pageOf(qsfp::page00::kPage), qsfp::page00::kVendorName, qsfp::page00::kPartNumber, qsfp::kSerialNumber,
-         qsfp::kDateCode, true, {pageOf(qsfp::page03::kPage)},
+         pageOf(qsfp::page00::kPage), qsfp::page00::kVendorName, qsfp::page00::kVendorOui, qsfp::page00::kPartNumber,
+         qsfp::page00::kRevision, qsfp::kSerialNumber, qsfp::kDateCode, true, {pageOf(qsfp::page03::kPage)},
          {{Family::Qsfp, QT_TRANSLATE_NOOP("Sff", "QSFP Lower page"), false, false},
           {Family::Qsfp, QT_TRANSLATE_NOOP("Sff", "QSFP Upper page"), true, false}}},
         {Family::Cmis, {cmis::kPasswordDevice, cmis::kPasswordEntry}, {cmis::kMaxWriteBytes, cmis::kWriteCycleMs},
-         pageOf(cmis::page00::kPage), cmis::page00::kVendorName, cmis::page00::kPartNumber,
-         cmis::page00::kSerialNumber, cmis::page00::kDateCode, false, {pageOf(cmis::page02::kPage)},
+         pageOf(cmis::page00::kPage), cmis::page00::kVendorName, cmis::page00::kVendorOui, cmis::page00::kPartNumber,
+         cmis::page00::kRevision, cmis::page00::kSerialNumber, cmis::page00::kDateCode, false,
+         {pageOf(cmis::page02::kPage)},
          {{Family::Cmis, QT_TRANSLATE_NOOP("Sff", "CMIS Lower page"), false, false},
           {Family::Cmis, QT_TRANSLATE_NOOP("Sff", "CMIS Page"), true, false},
           {Family::Cmis, QT_TRANSLATE_NOOP("Sff", "CMIS Bank and page"), true, true}}},

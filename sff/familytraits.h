@@ -43,7 +43,9 @@ struct FamilyTraits {
     // The region where the module says who it is, and its fields there.
     Region identity;
     Span vendorName;
+    Span vendorOui;
     Span partNumber;
+    Span revision;
     Span serialNumber;
     Span dateCode;
     // A series writes the identity region into every module of the family.

@@ -1,63 +1,29 @@
 #include "json.h"
 
-#include "checkcodes.h"
 #include "codes.h"
 #include "diagnosticvalues.h"
 #include "linkmedium.h"
 #include "family.h"
 #include "cmisdecoder.h"
+#include "jsonparts.h"
 #include "qsfpdecoder.h"
-#include "textfields.h"
 #include "tuning.h"
 
 #include <QJsonArray>
-
-#include <cmath>
 
 namespace sff {
 
 namespace {
 
+using namespace jsonparts;
+
 const Words kEnglish(Language::English);
-
-QJsonValue number(double value, int decimals)
-{
-    // Rounded to the precision of the raw unit, so that 3.3 is not 3.2999999.
-    return QString::number(value, 'f', decimals).toDouble();
-}
-
-// Null for a value calibration made not a number.
-QJsonValue quantity(int quantity, double value)
-{
-    static const int kDecimals[5] = {2, 4, 3, 4, 4};
-    return readingOf(quantity, value) == Reading::Invalid ? QJsonValue(QJsonValue::Null)
-                                                          : number(value, kDecimals[quantity]);
-}
-
-QJsonValue dbm(double milliwatts)
-{
-    const std::optional<double> value = toDbm(milliwatts);
-    return value && std::isfinite(*value) ? number(*value, 2) : QJsonValue(QJsonValue::Null);
-}
-
-void putText(QJsonObject &json, const ModuleImage &image, const char *key, Span span)
-{
-    if (image.holds(kDeviceA0, span))
-        json.insert(QLatin1String(key), readText(image.bytes(kDeviceA0, span)).text);
-}
 
 void putCode(QJsonObject &json, const ModuleImage &image, const char *key, Span span,
              CodeName (*name)(quint8, const Words &))
 {
     if (image.holds(kDeviceA0, span))
         json.insert(QLatin1String(key), name(image.byte(kDeviceA0, span.offset), kEnglish).text);
-}
-
-QJsonObject checkCodeJson(const CheckCodeState &state)
-{
-    return {{QStringLiteral("stored"), state.stored},
-            {QStringLiteral("computed"), state.computed},
-            {QStringLiteral("ok"), state.ok()}};
 }
 
 void putLinkFacts(QJsonObject &json, const ModuleImage &image)
@@ -111,29 +77,19 @@ void putLinkFacts(QJsonObject &json, const ModuleImage &image)
 
 QJsonObject diagnosticsJson(const ModuleImage &image)
 {
-    static const char *const kValueKeys[5] = {"temperature_c", "vcc_v", "tx_bias_ma", "tx_power_mw", "rx_power_mw"};
-    static const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
     const Diagnostics d = Diagnostics::of(image);
     QJsonObject json;
     if (d.hasValues) {
         for (int q = 0; q < a2::kQuantityCount; ++q)
-            json.insert(QLatin1String(kValueKeys[q]), quantity(q, d.values[q]));
+            json.insert(valueKey(q), quantity(q, d.values[q]));
         json.insert(QStringLiteral("tx_power_dbm"), dbm(d.values[a2::kTxPower]));
         json.insert(QStringLiteral("rx_power_dbm"), dbm(d.values[a2::kRxPower]));
         const RxPowerKind kind = d.rxPowerKind;
         json.insert(QStringLiteral("rx_power_kind"), kind == RxPowerKind::Unknown ? QJsonValue(QJsonValue::Null)
                                                      : QJsonValue(kind == RxPowerKind::Average ? "average" : "oma"));
     }
-    if (d.hasThresholds) {
-        QJsonObject thresholds;
-        for (int q = 0; q < a2::kQuantityCount; ++q) {
-            QJsonObject limits;
-            for (int limit = 0; limit < a2::kLimitCount; ++limit)
-                limits.insert(QLatin1String(kLimitKeys[limit]), quantity(q, d.thresholds[q][limit]));
-            thresholds.insert(QLatin1String(kValueKeys[q]), limits);
-        }
-        json.insert(QStringLiteral("thresholds"), thresholds);
-    }
+    if (d.hasThresholds)
+        json.insert(QStringLiteral("thresholds"), thresholds(d.thresholds));
     if (d.hasFlags) {
         json.insert(QStringLiteral("alarms"), QJsonArray::fromStringList(flagKeys(d.alarmFlags[0], d.alarmFlags[1])));
         json.insert(QStringLiteral("warnings"),
@@ -193,50 +149,18 @@ QJsonObject toJson(const ModuleImage &image)
     if (familyOf(image) == Family::Cmis)
         return cmis::toJson(image);
     QJsonObject json{{QStringLiteral("family"), familyKey(Family::Sfp)}};
-    putCode(json, image, "identifier", a0::kIdentifier, identifierName);
+    putIdentity(json, image, Family::Sfp);
     putCode(json, image, "connector", a0::kConnector, connectorName);
-    putText(json, image, "vendor_name", a0::kVendorName);
-    if (image.holds(kDeviceA0, a0::kVendorOui))
-        json.insert(QStringLiteral("vendor_oui"),
-                    QString::fromLatin1(image.bytes(kDeviceA0, a0::kVendorOui).toHex(':').toUpper()));
-    putText(json, image, "part_number", a0::kPartNumber);
-    putText(json, image, "revision", a0::kRevision);
-    putText(json, image, "serial_number", a0::kSerialNumber);
-    if (image.holds(kDeviceA0, a0::kDateCode)) {
-        const QByteArray bytes = image.bytes(kDeviceA0, a0::kDateCode);
-        const DateCode code = readDateCode(bytes);
-        json.insert(QStringLiteral("date_code"), code.valid ? code.date.toString(Qt::ISODate) : readText(bytes).text);
-    }
     putLinkFacts(json, image);
     putCode(json, image, "encoding", a0::kEncoding, encodingName);
-
-    QJsonObject checksums;
-    const QPair<const char *, CheckCodeSpan> codes[] = {{"base", kCcBase}, {"ext", kCcExt}, {"dmi", kCcDmi}};
-    for (const auto &code : codes) {
-        const CheckCodeState state = checkCode(image, code.second);
-        if (state.held && isJudged(image, code.second))
-            checksums.insert(QLatin1String(code.first), checkCodeJson(state));
-    }
-    json.insert(QStringLiteral("checksums"), checksums);
+    json.insert(QStringLiteral("checksums"), checksums(image, Family::Sfp));
     if (image.holdsAny(kDeviceA2) && !Diagnostics::declaredAbsent(image))
         json.insert(QStringLiteral("diagnostics"), diagnosticsJson(image));
     const Tuning tuning = Tuning::of(image);
     if (tuning.advertised || tuning.held)
         json.insert(QStringLiteral("tunable"), tunableJson(tuning));
 
-    const Decoded decoded = decode(image, Language::English);
-    QJsonArray findings;
-    for (const Finding &finding : decoded.findings)
-        findings.append(QJsonObject{{QStringLiteral("key"), finding.key},
-                                    {QStringLiteral("status"), statusKey(finding.status)},
-                                    {QStringLiteral("text"), finding.text},
-                                    {QStringLiteral("fix"), finding.fixText}});
-    json.insert(QStringLiteral("findings"), findings);
-    json.insert(QStringLiteral("missing"), QJsonArray::fromStringList(decoded.missing));
-    QJsonArray fields;
-    for (const Field &field : decoded.fields)
-        fields.append(toJson(field));
-    json.insert(QStringLiteral("fields"), fields);
+    putDecoded(json, decode(image, Language::English));
     return json;
 }
 

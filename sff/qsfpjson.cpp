@@ -4,12 +4,10 @@
 
 #include "qsfpdecoder.h"
 
-#include "checkcodes.h"
 #include "family.h"
-#include "json.h"
+#include "jsonparts.h"
 #include "qsfpcodes.h"
 #include "qsfpdiagnostics.h"
-#include "textfields.h"
 
 #include <QJsonArray>
 
@@ -18,46 +16,17 @@ namespace qsfp {
 
 namespace {
 
+using namespace jsonparts;
+
 const Words kEnglish(Language::English);
 const Page kPage00{page00::kPage};
-
-QJsonValue number(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals).toDouble();
-}
-
-QJsonValue dbm(double milliwatts)
-{
-    const std::optional<double> value = toDbm(milliwatts);
-    return value ? number(*value, 2) : QJsonValue(QJsonValue::Null);
-}
-
-void putText(QJsonObject &json, const ModuleImage &image, const char *key, Span span)
-{
-    if (image.holds(kDevice, span, kPage00))
-        json.insert(QLatin1String(key), readText(image.bytes(kDevice, span, kPage00)).text);
-}
 
 void putIdentification(QJsonObject &json, const ModuleImage &image)
 {
     const auto byte = [&image](Span span) { return image.byte(kDevice, span.offset, kPage00); };
     const auto holds = [&image](Span span) { return image.holds(kDevice, span, kPage00); };
-    if (image.holds(kDevice, lower::kIdentifier))
-        json.insert(QStringLiteral("identifier"), identifierName(image.byte(kDevice, 0), kEnglish).text);
     if (holds(page00::kConnector))
         json.insert(QStringLiteral("connector"), connectorName(byte(page00::kConnector), kEnglish).text);
-    putText(json, image, "vendor_name", page00::kVendorName);
-    if (holds(page00::kVendorOui))
-        json.insert(QStringLiteral("vendor_oui"),
-                    QString::fromLatin1(image.bytes(kDevice, page00::kVendorOui, kPage00).toHex(':').toUpper()));
-    putText(json, image, "part_number", page00::kPartNumber);
-    putText(json, image, "revision", page00::kRevision);
-    putText(json, image, "serial_number", page00::kSerialNumber);
-    if (holds(page00::kDateCode)) {
-        const QByteArray bytes = image.bytes(kDevice, page00::kDateCode, kPage00);
-        const DateCode code = readDateCode(bytes);
-        json.insert(QStringLiteral("date_code"), code.valid ? code.date.toString(Qt::ISODate) : readText(bytes).text);
-    }
     const bool copper = holds(page00::kDeviceTechnology) && isCopper(byte(page00::kDeviceTechnology));
     if (holds(page00::kDeviceTechnology))
         json.insert(QStringLiteral("transmitter_technology"),
@@ -106,44 +75,30 @@ void putIdentification(QJsonObject &json, const ModuleImage &image)
 
 QJsonObject diagnosticsJson(const Diagnostics &d)
 {
-    static const int kDecimals[5] = {2, 4, 3, 4, 4};
-    static const char *const kValueKeys[5] = {"temperature_c", "vcc_v", "tx_bias_ma", "tx_power_mw", "rx_power_mw"};
-    static const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
     QJsonObject json;
     if (d.typeKnown)
         json.insert(QStringLiteral("rx_power_type"), d.averageRxPower ? QStringLiteral("average") : QStringLiteral("oma"));
     if (d.hasModuleValues) {
-        json.insert(QStringLiteral("temperature_c"), number(d.temperature, kDecimals[a2::kTemperature]));
-        json.insert(QStringLiteral("vcc_v"), number(d.vcc, kDecimals[a2::kVcc]));
+        json.insert(QStringLiteral("temperature_c"), quantity(a2::kTemperature, d.temperature));
+        json.insert(QStringLiteral("vcc_v"), quantity(a2::kVcc, d.vcc));
     }
     if (d.hasLaneValues) {
         QJsonArray lanes;
         for (int lane = 0; lane < kLanes; ++lane) {
             QJsonObject object{{QStringLiteral("lane"), lane + 1}};
             for (int q = a2::kTxBias; q < a2::kQuantityCount; ++q) {
-                object.insert(QLatin1String(kValueKeys[q]), number(d.value(q, lane), kDecimals[q]));
+                object.insert(valueKey(q), quantity(q, d.value(q, lane)));
                 if (q != a2::kTxBias)
                     object.insert(quantityKey(q) + QStringLiteral("_dbm"), dbm(d.value(q, lane)));
                 if (d.hasThresholds)
-                    object.insert(quantityKey(q) + QStringLiteral("_level"),
-                                  d.level(q, lane) == Level::Normal    ? QStringLiteral("normal")
-                                  : d.level(q, lane) == Level::Warning ? QStringLiteral("warning")
-                                                                       : QStringLiteral("alarm"));
+                    object.insert(quantityKey(q) + QStringLiteral("_level"), levelKey(d.level(q, lane)));
             }
             lanes.append(object);
         }
         json.insert(QStringLiteral("lanes"), lanes);
     }
-    if (d.hasThresholds) {
-        QJsonObject thresholds;
-        for (int q = 0; q < a2::kQuantityCount; ++q) {
-            QJsonObject limits;
-            for (int limit = 0; limit < a2::kLimitCount; ++limit)
-                limits.insert(QLatin1String(kLimitKeys[limit]), number(d.thresholds[q][limit], kDecimals[q]));
-            thresholds.insert(QLatin1String(kValueKeys[q]), limits);
-        }
-        json.insert(QStringLiteral("thresholds"), thresholds);
-    }
+    if (d.hasThresholds)
+        json.insert(QStringLiteral("thresholds"), thresholds(d.thresholds));
     if (d.hasFlags) {
         QJsonObject flags[2];
         for (int alarms = 0; alarms < 2; ++alarms) {
@@ -170,33 +125,14 @@ QJsonObject diagnosticsJson(const Diagnostics &d)
 QJsonObject toJson(const ModuleImage &image)
 {
     QJsonObject json{{QStringLiteral("family"), familyKey(Family::Qsfp)}};
+    putIdentity(json, image, Family::Qsfp);
     putIdentification(json, image);
-    QJsonObject checksums;
-    for (const NamedCheckCode &code : checkCodesOf(Family::Qsfp)) {
-        const CheckCodeState state = checkCode(image, code.span);
-        if (state.held)
-            checksums.insert(QLatin1String(code.key), QJsonObject{{QStringLiteral("stored"), state.stored},
-                                                                  {QStringLiteral("computed"), state.computed},
-                                                                  {QStringLiteral("ok"), state.ok()}});
-    }
-    json.insert(QStringLiteral("checksums"), checksums);
+    json.insert(QStringLiteral("checksums"), checksums(image, Family::Qsfp));
     const Diagnostics diagnostics = Diagnostics::of(image);
     if (diagnostics.hasModuleValues || diagnostics.hasLaneValues || diagnostics.hasThresholds)
         json.insert(QStringLiteral("diagnostics"), diagnosticsJson(diagnostics));
 
-    const Decoded decoded = qsfp::decode(image, Language::English);
-    QJsonArray findings;
-    for (const Finding &finding : decoded.findings)
-        findings.append(QJsonObject{{QStringLiteral("key"), finding.key},
-                                    {QStringLiteral("status"), statusKey(finding.status)},
-                                    {QStringLiteral("text"), finding.text},
-                                    {QStringLiteral("fix"), finding.fixText}});
-    json.insert(QStringLiteral("findings"), findings);
-    json.insert(QStringLiteral("missing"), QJsonArray::fromStringList(decoded.missing));
-    QJsonArray fields;
-    for (const Field &field : decoded.fields)
-        fields.append(sff::toJson(field));
-    json.insert(QStringLiteral("fields"), fields);
+    putDecoded(json, qsfp::decode(image, Language::English));
     return json;
 }
 
