@@ -157,17 +157,6 @@ struct Context {
     QVector<Application> applications;
 };
 
-QString valueName(int quantity, int lane, const Diagnostics &d, const Words &w)
-{
-    QString name = quantityName(quantity, w);
-    if (quantity == a2::kRxPower && d.advertised)
-        name = d.averageRxPower ? w(QT_TRANSLATE_NOOP("Sff", "RX power (average)"))
-                                : w(QT_TRANSLATE_NOOP("Sff", "RX power (OMA)"));
-    if (!Diagnostics::isLaneQuantity(quantity) || lane < 0)
-        return name;
-    return w(QT_TRANSLATE_NOOP("Sff", "%1, lane %2")).arg(name).arg(lane + 1);
-}
-
 QString laneList(const QList<int> &lanes)
 {
     QStringList numbers;

@@ -25,7 +25,8 @@ Diagnostics Diagnostics::of(const ModuleImage &image)
     d.advertised = image.holds(kDevice, page01::kMonitorAdvertising, page01);
     const quint8 characteristics = image.byte(kDevice, page01::kCharacteristics.offset, page01);
     const quint8 laneMonitors = image.byte(kDevice, page01::kLaneMonitors.offset, page01);
-    d.averageRxPower = !d.advertised || (characteristics & page01::kAverageRxPower);
+    if (d.advertised)
+        d.rxPowerKind = characteristics & page01::kAverageRxPower ? RxPowerKind::Average : RxPowerKind::Oma;
     d.moduleMonitored = image.byte(kDevice, page01::kModuleMonitors.offset, page01)
                         & (page01::kTemperatureMonitored | page01::kVccMonitored);
     d.lanesMonitored = laneMonitors
@@ -47,22 +48,6 @@ Diagnostics Diagnostics::of(const ModuleImage &image)
                                             internal)
                                      * (q == a2::kTxBias ? d.biasMultiplier : 1);
     return d;
-}
-
-double Diagnostics::value(int quantity, int lane) const
-{
-    if (quantity == a2::kTemperature)
-        return temperature;
-    if (quantity == a2::kVcc)
-        return vcc;
-    return lanes[quantity][qBound(0, lane, kLanes - 1)];
-}
-
-Level Diagnostics::level(int quantity, int lane) const
-{
-    if (!hasThresholds || quantity < 0 || quantity >= a2::kQuantityCount)
-        return Level::Normal;
-    return levelOf(value(quantity, lane), thresholds[quantity]);
 }
 
 }  // namespace cmis

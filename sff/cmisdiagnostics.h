@@ -8,32 +8,24 @@
 // calibrated diagnostics (diagnosticvalues.h), so the same conversions apply.
 
 #include "cmismap.h"
-#include "diagnosticvalues.h"
+#include "lanediagnostics.h"
 
 namespace sff {
 namespace cmis {
 
-struct Diagnostics {
+static_assert(kLanes <= kMaxLanes, "the lanes fit the shared diagnostics");
+
+// The kind of RX power is known once page 01h's advertising is held.
+struct Diagnostics : LaneDiagnostics {
+    Diagnostics() : LaneDiagnostics(kLanes) {}
+
     bool advertised = false;      // page 01h's monitor advertising is held
-    bool averageRxPower = true;   // else OMA
     bool moduleMonitored = false;
     bool lanesMonitored = false;
     int biasMultiplier = 1;
-    bool hasModuleValues = false;
-    bool hasLaneValues = false;   // page 11h of bank 0 is held
-    bool hasThresholds = false;   // page 02h is held
-    double temperature = 0;
-    double vcc = 0;
-    // [quantity][lane] for a2::kTxBias, kTxPower and kRxPower; others unused.
-    double lanes[a2::kQuantityCount][kLanes] = {};
-    double thresholds[a2::kQuantityCount][a2::kLimitCount] = {};
 
     static Diagnostics of(const ModuleImage &image);
 
-    static bool isLaneQuantity(int quantity) { return quantity >= a2::kTxBias; }
-    // Lane 0-7 of a lane quantity; the module's own value otherwise.
-    double value(int quantity, int lane = 0) const;
-    Level level(int quantity, int lane = 0) const;
     // Whether the module says it has something to monitor, or, where page
     // 01h is not at hand, holds values to show.
     bool implemented() const { return advertised ? moduleMonitored || lanesMonitored : hasModuleValues; }

@@ -113,36 +113,14 @@ void putPage01(QJsonObject &json, const ModuleImage &image)
     }
 }
 
+// The shared lane diagnostics, and the module values' levels.
 QJsonObject diagnosticsJson(const Diagnostics &d)
 {
-    QJsonObject json;
-    if (d.advertised)
-        json.insert(QStringLiteral("rx_power_type"), d.averageRxPower ? QStringLiteral("average") : QStringLiteral("oma"));
-    if (d.hasModuleValues) {
-        json.insert(QStringLiteral("temperature_c"), quantity(a2::kTemperature, d.temperature));
-        json.insert(QStringLiteral("vcc_v"), quantity(a2::kVcc, d.vcc));
-        if (d.hasThresholds) {
-            json.insert(QStringLiteral("temperature_level"), levelKey(d.level(a2::kTemperature)));
-            json.insert(QStringLiteral("vcc_level"), levelKey(d.level(a2::kVcc)));
-        }
+    QJsonObject json = laneDiagnostics(d);
+    if (d.hasModuleValues && d.hasThresholds) {
+        json.insert(QStringLiteral("temperature_level"), levelKey(d.level(a2::kTemperature)));
+        json.insert(QStringLiteral("vcc_level"), levelKey(d.level(a2::kVcc)));
     }
-    if (d.hasLaneValues) {
-        QJsonArray lanes;
-        for (int lane = 0; lane < kLanes; ++lane) {
-            QJsonObject object{{QStringLiteral("lane"), lane + 1}};
-            for (int q = a2::kTxBias; q < a2::kQuantityCount; ++q) {
-                object.insert(valueKey(q), quantity(q, d.value(q, lane)));
-                if (q != a2::kTxBias)
-                    object.insert(quantityKey(q) + QStringLiteral("_dbm"), dbm(d.value(q, lane)));
-                if (d.hasThresholds)
-                    object.insert(quantityKey(q) + QStringLiteral("_level"), levelKey(d.level(q, lane)));
-            }
-            lanes.append(object);
-        }
-        json.insert(QStringLiteral("lanes"), lanes);
-    }
-    if (d.hasThresholds)
-        json.insert(QStringLiteral("thresholds"), thresholds(d.thresholds));
     return json;
 }
 

@@ -100,6 +100,36 @@ QLatin1String valueKey(int quantity)
     return QLatin1String(kValueKeys[quantity]);
 }
 
+QJsonObject laneDiagnostics(const LaneDiagnostics &d)
+{
+    QJsonObject json;
+    if (d.rxPowerKind != RxPowerKind::Unknown)
+        json.insert(QStringLiteral("rx_power_type"), d.rxPowerKind == RxPowerKind::Average ? QStringLiteral("average")
+                                                                                          : QStringLiteral("oma"));
+    if (d.hasModuleValues) {
+        json.insert(QStringLiteral("temperature_c"), quantity(a2::kTemperature, d.temperature));
+        json.insert(QStringLiteral("vcc_v"), quantity(a2::kVcc, d.vcc));
+    }
+    if (d.hasLaneValues) {
+        QJsonArray lanes;
+        for (int lane = 0; lane < d.laneCount; ++lane) {
+            QJsonObject object{{QStringLiteral("lane"), lane + 1}};
+            for (int q = a2::kTxBias; q < a2::kQuantityCount; ++q) {
+                object.insert(valueKey(q), quantity(q, d.value(q, lane)));
+                if (q != a2::kTxBias)
+                    object.insert(quantityKey(q) + QStringLiteral("_dbm"), dbm(d.value(q, lane)));
+                if (d.hasThresholds)
+                    object.insert(quantityKey(q) + QStringLiteral("_level"), levelKey(d.level(q, lane)));
+            }
+            lanes.append(object);
+        }
+        json.insert(QStringLiteral("lanes"), lanes);
+    }
+    if (d.hasThresholds)
+        json.insert(QStringLiteral("thresholds"), thresholds(d.thresholds));
+    return json;
+}
+
 void putDecoded(QJsonObject &json, const Decoded &decoded)
 {
     QJsonArray findings;

@@ -6,6 +6,7 @@
 
 #include "decoder.h"
 #include "diagnosticvalues.h"
+#include "lanediagnostics.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -33,6 +34,10 @@ QJsonObject checksums(const ModuleImage &image, Family family);
 QJsonObject thresholds(const double (&limits)[a2::kQuantityCount][a2::kLimitCount]);
 // The JSON key of a value: "temperature_c", "tx_bias_ma", ...
 QLatin1String valueKey(int quantity);
+// rx_power_type, temperature_c and vcc_v, lanes [{lane, <value key>,
+// <quantity>_dbm, <quantity>_level}] and thresholds of a paged module, as far
+// as held.
+QJsonObject laneDiagnostics(const LaneDiagnostics &diagnostics);
 // findings, missing and fields.
 void putDecoded(QJsonObject &json, const Decoded &decoded);
 

@@ -100,29 +100,17 @@ QVector<Measurement> measurements(const ModuleImage &image)
         std::copy(std::begin(limits), std::end(limits), m.thresholds);
         list.append(m);
     };
-    if (familyOf(image) == Family::Qsfp) {
-        const qsfp::Diagnostics d = qsfp::Diagnostics::of(image);
-        if (d.typeKnown)
-            rxKind = d.averageRxPower ? RxPowerKind::Average : RxPowerKind::Oma;
+    if (familyOf(image) == Family::Qsfp || familyOf(image) == Family::Cmis) {
+        // The part of the family's diagnostics that both paged families have.
+        const LaneDiagnostics d = familyOf(image) == Family::Qsfp ? LaneDiagnostics(qsfp::Diagnostics::of(image))
+                                                                  : LaneDiagnostics(cmis::Diagnostics::of(image));
+        rxKind = d.rxPowerKind;
         if (d.hasModuleValues)
             for (int q : {a2::kTemperature, a2::kVcc})
                 add(q, -1, d.value(q), d.hasThresholds, d.thresholds[q]);
         if (d.hasLaneValues)
             for (int q : {a2::kTxBias, a2::kTxPower, a2::kRxPower})
-                for (int lane = 0; lane < qsfp::kLanes; ++lane)
-                    add(q, lane, d.value(q, lane), d.hasThresholds, d.thresholds[q]);
-        return list;
-    }
-    if (familyOf(image) == Family::Cmis) {
-        const cmis::Diagnostics d = cmis::Diagnostics::of(image);
-        if (d.advertised)
-            rxKind = d.averageRxPower ? RxPowerKind::Average : RxPowerKind::Oma;
-        if (d.hasModuleValues)
-            for (int q : {a2::kTemperature, a2::kVcc})
-                add(q, -1, d.value(q), d.hasThresholds, d.thresholds[q]);
-        if (d.hasLaneValues)
-            for (int q : {a2::kTxBias, a2::kTxPower, a2::kRxPower})
-                for (int lane = 0; lane < cmis::kLanes; ++lane)
+                for (int lane = 0; lane < d.laneCount; ++lane)
                     add(q, lane, d.value(q, lane), d.hasThresholds, d.thresholds[q]);
         return list;
     }

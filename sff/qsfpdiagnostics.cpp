@@ -22,9 +22,9 @@ Diagnostics Diagnostics::of(const ModuleImage &image)
     const Calibration internal;
     const Page page00{page00::kPage};
     const Page page03{page03::kPage};
-    d.typeKnown = image.holds(kDevice, page00::kDiagnosticType, page00);
     const quint8 type = image.byte(kDevice, page00::kDiagnosticType.offset, page00);
-    d.averageRxPower = !d.typeKnown || (type & page00::kAverageRxPower);
+    if (image.holds(kDevice, page00::kDiagnosticType, page00))
+        d.rxPowerKind = type & page00::kAverageRxPower ? RxPowerKind::Average : RxPowerKind::Oma;
     d.implemented = type & (page00::kTemperatureMonitored | page00::kVccMonitored | page00::kTxPowerMonitored);
     d.hasModuleValues = image.holds(kDevice, lower::kTemperature) && image.holds(kDevice, lower::kVcc);
     d.hasLaneValues = image.holds(kDevice, lower::kLaneMonitors);
@@ -41,33 +41,6 @@ Diagnostics Diagnostics::of(const ModuleImage &image)
     for (int i = 0; i < int(sizeof d.flags); ++i)
         d.flags[i] = image.byte(kDevice, lower::kLosFlags.offset + i);
     return d;
-}
-
-double Diagnostics::value(int quantity, int lane) const
-{
-    if (quantity == a2::kTemperature)
-        return temperature;
-    if (quantity == a2::kVcc)
-        return vcc;
-    return lanes[quantity][qBound(0, lane, kLanes - 1)];
-}
-
-Level Diagnostics::level(int quantity, int lane) const
-{
-    if (!hasThresholds || quantity < 0 || quantity >= a2::kQuantityCount)
-        return Level::Normal;
-    return levelOf(value(quantity, lane), thresholds[quantity]);
-}
-
-QString valueName(int quantity, int lane, const Diagnostics &d, const Words &words)
-{
-    QString name = quantityName(quantity, words);
-    if (quantity == a2::kRxPower && d.typeKnown)
-        name = d.averageRxPower ? words(QT_TRANSLATE_NOOP("Sff", "RX power (average)"))
-                                : words(QT_TRANSLATE_NOOP("Sff", "RX power (OMA)"));
-    if (!Diagnostics::isLaneQuantity(quantity) || lane < 0)
-        return name;
-    return words(QT_TRANSLATE_NOOP("Sff", "%1, lane %2")).arg(name).arg(lane + 1);
 }
 
 }  // namespace qsfp

@@ -73,32 +73,10 @@ void putIdentification(QJsonObject &json, const ModuleImage &image)
         json.insert(QStringLiteral("encoding"), qsfp::encodingName(byte(page00::kEncoding), kEnglish).text);
 }
 
+// The shared lane diagnostics, and the flags the module raised.
 QJsonObject diagnosticsJson(const Diagnostics &d)
 {
-    QJsonObject json;
-    if (d.typeKnown)
-        json.insert(QStringLiteral("rx_power_type"), d.averageRxPower ? QStringLiteral("average") : QStringLiteral("oma"));
-    if (d.hasModuleValues) {
-        json.insert(QStringLiteral("temperature_c"), quantity(a2::kTemperature, d.temperature));
-        json.insert(QStringLiteral("vcc_v"), quantity(a2::kVcc, d.vcc));
-    }
-    if (d.hasLaneValues) {
-        QJsonArray lanes;
-        for (int lane = 0; lane < kLanes; ++lane) {
-            QJsonObject object{{QStringLiteral("lane"), lane + 1}};
-            for (int q = a2::kTxBias; q < a2::kQuantityCount; ++q) {
-                object.insert(valueKey(q), quantity(q, d.value(q, lane)));
-                if (q != a2::kTxBias)
-                    object.insert(quantityKey(q) + QStringLiteral("_dbm"), dbm(d.value(q, lane)));
-                if (d.hasThresholds)
-                    object.insert(quantityKey(q) + QStringLiteral("_level"), levelKey(d.level(q, lane)));
-            }
-            lanes.append(object);
-        }
-        json.insert(QStringLiteral("lanes"), lanes);
-    }
-    if (d.hasThresholds)
-        json.insert(QStringLiteral("thresholds"), thresholds(d.thresholds));
+    QJsonObject json = laneDiagnostics(d);
     if (d.hasFlags) {
         QJsonObject flags[2];
         for (int alarms = 0; alarms < 2; ++alarms) {
