@@ -3,6 +3,7 @@
 // identifier, connector, encoding and extended compliance; SFF-8472 for the
 // rest) and the names of the bits of its bit fields.
 
+#include "bitnames.h"
 #include "sfftext.h"
 
 #include <QString>
@@ -26,13 +27,6 @@ CodeName encodingName(quint8 code, const Words &words);
 CodeName extendedComplianceName(quint8 code, const Words &words);
 CodeName rateIdentifierName(quint8 code, const Words &words);
 CodeName sffComplianceName(quint8 code, const Words &words);
-
-// A byte of bit flags: the names of the set bits, and the set bits that
-// have no meaning (unallocated or reserved).
-struct BitNames {
-    QStringList names;
-    QList<int> unallocated;  // bit numbers, 7 first
-};
 
 // Bytes 3..10: index 0 is byte 3.
 BitNames complianceBits(int index, quint8 value, const Words &words);

@@ -7,29 +7,6 @@ namespace qsfp {
 
 namespace {
 
-// Names from bit 7 down to bit 0; nullptr marks a bit without meaning.
-using BitTable = const char *const[8];
-
-BitNames bitsOf(BitTable &names, quint8 value, const Words &words)
-{
-    BitNames result;
-    for (int bit = 7; bit >= 0; --bit) {
-        if (!(value & (1 << bit)))
-            continue;
-        if (const char *name = names[7 - bit])
-            result.names.append(words(name));
-        else
-            result.unallocated.append(bit);
-    }
-    return result;
-}
-
-void append(BitNames &to, const BitNames &more)
-{
-    to.names += more.names;
-    to.unallocated += more.unallocated;
-}
-
 CodeName reserved(quint8 code, const Words &words)
 {
     return {words(QT_TRANSLATE_NOOP("Sff", "Reserved (%1)")).arg(hexCode(code)), CodeKind::Reserved};
