@@ -7,7 +7,6 @@
 #include "fieldshow.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace sff {
 namespace cmis {
@@ -19,11 +18,6 @@ using namespace fields;
 const Page kPage00{page00::kPage};
 const Page kPage01{page01::kPage};
 const Page kPage02{page02::kPage};
-
-const char *const kLimitNames[4] = {
-    QT_TRANSLATE_NOOP("Sff", "high alarm threshold"), QT_TRANSLATE_NOOP("Sff", "low alarm threshold"),
-    QT_TRANSLATE_NOOP("Sff", "high warning threshold"), QT_TRANSLATE_NOOP("Sff", "low warning threshold")};
-const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
 
 QVector<Entry> build()
 {
@@ -121,9 +115,8 @@ QVector<Entry> build()
 
     for (int q : {a2::kTemperature, a2::kVcc, a2::kTxPower, a2::kTxBias, a2::kRxPower})
         for (int limit = 0; limit < a2::kLimitCount; ++limit)
-            add(page02::threshold(q, limit), kPage02,
-                quantityKey(q) + QLatin1Char('_') + QLatin1String(kLimitKeys[limit]), nullptr, S::Thresholds,
-                Kind::Threshold, q * a2::kLimitCount + limit);
+            add(page02::threshold(q, limit), kPage02, thresholdKey(q, limit), nullptr, S::Thresholds, Kind::Threshold,
+                q * a2::kLimitCount + limit);
     add({255, 1}, kPage02, QStringLiteral("cc_page_02"), "CC_02h", S::CheckCodes, Kind::CheckCode, 2);
     add(page03::kUserEeprom, Page{page03::kPage}, QStringLiteral("user_eeprom"),
         QT_TRANSLATE_NOOP("Sff", "User EEPROM"), S::UserArea, Kind::Opaque);
@@ -138,13 +131,7 @@ QVector<Entry> build()
             add(span, kLanePage, QStringLiteral("%1_%2").arg(quantityKey(q)).arg(lane + 1), nullptr, S::Values,
                 Kind::Value, q, lane);
         }
-
-    static const Section kOrder[] = {S::Identification, S::Vendor,   S::Link,       S::Compliance,
-                                     S::Options,        S::CheckCodes, S::VendorArea, S::Values,
-                                     S::StatusFlags,    S::Thresholds, S::Controls,   S::UserArea};
-    const auto rank = [](Section section) { return int(std::find(std::begin(kOrder), std::end(kOrder), section) - kOrder); };
-    std::stable_sort(list.begin(), list.end(),
-                     [&rank](const Entry &a, const Entry &b) { return rank(a.section) < rank(b.section); });
+    sortForListing(list);
     return list;
 }
 
@@ -396,8 +383,7 @@ QString entryName(const Entry &entry, const Words &words)
     const Diagnostics unknown;
     if (entry.kind == Kind::Value)
         return valueName(entry.index, entry.lane, unknown, words);
-    return words(QT_TRANSLATE_NOOP("Sff", "%1: %2"))
-        .arg(quantityName(entry.index / a2::kLimitCount, words), words(kLimitNames[entry.index % a2::kLimitCount]));
+    return thresholdName(quantityName(entry.index / a2::kLimitCount, words), entry.index % a2::kLimitCount, words);
 }
 
 QVector<Application> applications(const ModuleImage &image)
@@ -439,15 +425,12 @@ Decoded decode(const ModuleImage &image, Language language)
     }
     Decoded decoded;
     decoded.family = Family::Cmis;
-    for (const Entry &entry : catalogue()) {
-        if (!image.holds(kDevice, entry.span, entry.page))
-            continue;
+    decoded.fields = catalogueFields(image, kDevice, catalogue(), w, [&](Field &field, const Entry &entry) {
         if (entry.kind == Kind::Application && entry.index > lastApplication)
-            continue;
-        Field field = entryField(image, kDevice, entry.page, entry, entryName(entry, w));
+            return false;
         decodeField(field, entry, c);
-        decoded.fields.append(field);
-    }
+        return true;
+    });
     decoded.findings = hostFindings(image, w);
     decoded.missing = missingRegions(image, Family::Cmis, w);
     return decoded;

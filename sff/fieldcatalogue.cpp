@@ -2,6 +2,7 @@
 
 #include "diagnosticvalues.h"
 #include "cmisdecoder.h"
+#include "fieldshow.h"
 #include "qsfpdecoder.h"
 
 namespace sff {
@@ -14,7 +15,6 @@ const char *const kLimitNames[4] = {
     QT_TRANSLATE_NOOP("Sff", "high warning threshold"),
     QT_TRANSLATE_NOOP("Sff", "low warning threshold"),
 };
-const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
 const char *const kQuantityNames[5] = {
     QT_TRANSLATE_NOOP("Sff", "Temperature"),        QT_TRANSLATE_NOOP("Sff", "Supply voltage"),
     QT_TRANSLATE_NOOP("Sff", "Laser bias current"), QT_TRANSLATE_NOOP("Sff", "TX power"),
@@ -109,8 +109,8 @@ QVector<FieldEntry> build()
 
     for (int q = 0; q < a2::kQuantityCount; ++q)
         for (int limit = 0; limit < a2::kLimitCount; ++limit)
-            a2(a2::threshold(q, limit), quantityKey(q) + QLatin1Char('_') + QLatin1String(kLimitKeys[limit]),
-               kQuantityNames[q], kLimitNames[limit], S::Thresholds, Kind::Threshold, q * a2::kLimitCount + limit);
+            a2(a2::threshold(q, limit), fields::thresholdKey(q, limit), kQuantityNames[q], kLimitNames[limit],
+               S::Thresholds, Kind::Threshold, q * a2::kLimitCount + limit);
     a2(a2::kOptionalThresholds, QStringLiteral("optional_thresholds"),
        QT_TRANSLATE_NOOP("Sff", "Laser temperature and TEC current thresholds"), nullptr, S::Thresholds, Kind::Opaque);
 

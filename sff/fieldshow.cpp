@@ -1,6 +1,7 @@
 #include "fieldshow.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace sff {
 namespace fields {
@@ -136,6 +137,29 @@ void judge(Field &field, double value, const double (&limits)[4], const Words &w
         warn(field, w(QT_TRANSLATE_NOOP("Sff", "Above the high warning threshold")));
     else if (value < limits[a2::kLowWarning])
         warn(field, w(QT_TRANSLATE_NOOP("Sff", "Below the low warning threshold")));
+}
+
+int listingRank(Section section)
+{
+    using S = Section;
+    static const Section kOrder[] = {S::Identification, S::Vendor,   S::Link,       S::Compliance,
+                                     S::Options,        S::CheckCodes, S::VendorArea, S::Values,
+                                     S::StatusFlags,    S::Thresholds, S::Controls,   S::UserArea};
+    return int(std::find(std::begin(kOrder), std::end(kOrder), section) - kOrder);
+}
+
+QString thresholdKey(int quantity, int limit)
+{
+    static const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
+    return quantityKey(quantity) + QLatin1Char('_') + QLatin1String(kLimitKeys[limit]);
+}
+
+QString thresholdName(const QString &quantity, int limit, const Words &w)
+{
+    static const char *const kLimitNames[4] = {
+        QT_TRANSLATE_NOOP("Sff", "high alarm threshold"), QT_TRANSLATE_NOOP("Sff", "low alarm threshold"),
+        QT_TRANSLATE_NOOP("Sff", "high warning threshold"), QT_TRANSLATE_NOOP("Sff", "low warning threshold")};
+    return w(QT_TRANSLATE_NOOP("Sff", "%1: %2")).arg(quantity, w(kLimitNames[limit]));
 }
 
 QStringList missingRegions(const ModuleImage &image, Family family, const Words &w)

@@ -12,6 +12,8 @@
 #include "family.h"
 #include "textfields.h"
 
+#include <algorithm>
+
 namespace sff {
 namespace fields {
 
@@ -36,6 +38,22 @@ void showQuantity(Field &field, int quantity, double value, const Words &w);
 // Warns of a value beyond its warning thresholds, errs beyond its alarms.
 void judge(Field &field, double value, const double (&limits)[4], const Words &w);
 
+// Where a paged family lists a section's fields: as an SFP module's are,
+// identification first, live values after.
+int listingRank(Section section);
+// A paged family's catalogue in that order, each section's entries as built.
+template <typename Entry>
+void sortForListing(QVector<Entry> &catalogue)
+{
+    std::stable_sort(catalogue.begin(), catalogue.end(),
+                     [](const Entry &a, const Entry &b) { return listingRank(a.section) < listingRank(b.section); });
+}
+
+// "temperature_high_alarm": a threshold's key, by its quantity and a2::Limit.
+QString thresholdKey(int quantity, int limit);
+// "Temperature: high alarm threshold", of a quantity named `quantity`.
+QString thresholdName(const QString &quantity, int limit, const Words &w);
+
 // A catalogue entry's field where the image holds its bytes: placed, keyed,
 // named and with its bytes, still to be shown.
 template <typename Entry>
@@ -51,6 +69,24 @@ Field entryField(const ModuleImage &image, quint8 device, Page page, const Entry
     field.section = entry.section;
     field.raw = image.bytes(device, entry.span, page);
     return field;
+}
+// The fields of a paged family's catalogue whose bytes the image holds, in
+// its order, each shown by `show(field, entry)`, which returns false for a
+// field that says nothing.
+template <typename Entry, typename Show>
+QVector<Field> catalogueFields(const ModuleImage &image, quint8 device, const QVector<Entry> &catalogue, const Words &w,
+                               Show show)
+{
+    QVector<Field> fields;
+    for (const Entry &entry : catalogue) {
+        const Page page{entry.page};  // from a page number or a page
+        if (!image.holds(device, entry.span, page))
+            continue;
+        Field field = entryField(image, device, page, entry, entryName(entry, w));
+        if (show(field, entry))
+            fields.append(field);
+    }
+    return fields;
 }
 // "Page 03h is not in the image" for each region the module advertises and
 // the image lacks.

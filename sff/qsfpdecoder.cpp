@@ -7,9 +7,6 @@
 #include "qsfpdiagnostics.h"
 #include "textfields.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace sff {
 namespace qsfp {
 
@@ -151,27 +148,17 @@ QVector<Entry> build()
         QT_TRANSLATE_NOOP("Sff", "Application select table"), S::UserArea, Kind::Opaque);
     add(page02::kUserEeprom, page02::kPage, QStringLiteral("user_eeprom"), QT_TRANSLATE_NOOP("Sff", "User EEPROM"),
         S::UserArea, Kind::Opaque);
-    for (int q : {a2::kTemperature, a2::kVcc, a2::kRxPower, a2::kTxBias, a2::kTxPower}) {
-        static const char *const kLimitKeys[4] = {"high_alarm", "low_alarm", "high_warning", "low_warning"};
+    for (int q : {a2::kTemperature, a2::kVcc, a2::kRxPower, a2::kTxBias, a2::kTxPower})
         for (int limit = 0; limit < a2::kLimitCount; ++limit)
-            add(page03::threshold(q, limit), page03::kPage,
-                quantityKey(q) + QLatin1Char('_') + QLatin1String(kLimitKeys[limit]), nullptr, S::Thresholds,
+            add(page03::threshold(q, limit), page03::kPage, thresholdKey(q, limit), nullptr, S::Thresholds,
                 Kind::Threshold, q * a2::kLimitCount + limit);
-    }
     add(page03::kVendorThresholds, page03::kPage, QStringLiteral("vendor_thresholds"),
         QT_TRANSLATE_NOOP("Sff", "Vendor specific thresholds"), S::Thresholds, Kind::Opaque);
     add(page03::kLaneControls, page03::kPage, QStringLiteral("lane_controls"),
         QT_TRANSLATE_NOOP("Sff", "Lane equalizers, emphasis and amplitude"), S::Controls, Kind::Opaque);
     add(page03::kLaneMasks, page03::kPage, QStringLiteral("lane_masks"), QT_TRANSLATE_NOOP("Sff", "Lane flag masks"),
         S::Controls, Kind::Opaque);
-
-    // Listed as an SFP module's are: identification first, live values after.
-    static const Section kOrder[] = {S::Identification, S::Vendor,   S::Link,       S::Compliance,
-                                     S::Options,        S::CheckCodes, S::VendorArea, S::Values,
-                                     S::StatusFlags,    S::Thresholds, S::Controls,   S::UserArea};
-    const auto rank = [](Section section) { return int(std::find(std::begin(kOrder), std::end(kOrder), section) - kOrder); };
-    std::stable_sort(list.begin(), list.end(),
-                     [&rank](const Entry &a, const Entry &b) { return rank(a.section) < rank(b.section); });
+    sortForListing(list);
     return list;
 }
 
@@ -285,11 +272,7 @@ void decodeField(Field &field, const Entry &entry, const Context &c)
         break;
     case Kind::Threshold: {
         const int quantity = entry.index / a2::kLimitCount;
-        static const char *const kLimits[4] = {
-            QT_TRANSLATE_NOOP("Sff", "high alarm threshold"), QT_TRANSLATE_NOOP("Sff", "low alarm threshold"),
-            QT_TRANSLATE_NOOP("Sff", "high warning threshold"), QT_TRANSLATE_NOOP("Sff", "low warning threshold")};
-        field.name = w(QT_TRANSLATE_NOOP("Sff", "%1: %2"))
-                         .arg(valueName(quantity, -1, d, w), w(kLimits[entry.index % a2::kLimitCount]));
+        field.name = thresholdName(valueName(quantity, -1, d, w), entry.index % a2::kLimitCount, w);
         showQuantity(field, quantity, d.thresholds[quantity][entry.index % a2::kLimitCount], w);
         break;
     }
@@ -420,11 +403,7 @@ QString entryName(const Entry &entry, const Words &words)
     const Diagnostics unknown;
     if (entry.kind == Kind::Value)
         return valueName(entry.index, entry.lane, unknown, words);
-    static const char *const kLimits[4] = {
-        QT_TRANSLATE_NOOP("Sff", "high alarm threshold"), QT_TRANSLATE_NOOP("Sff", "low alarm threshold"),
-        QT_TRANSLATE_NOOP("Sff", "high warning threshold"), QT_TRANSLATE_NOOP("Sff", "low warning threshold")};
-    return words(QT_TRANSLATE_NOOP("Sff", "%1: %2"))
-        .arg(quantityName(entry.index / a2::kLimitCount, words), words(kLimits[entry.index % a2::kLimitCount]));
+    return thresholdName(quantityName(entry.index / a2::kLimitCount, words), entry.index % a2::kLimitCount, words);
 }
 
 Decoded decode(const ModuleImage &image, Language language)
@@ -436,14 +415,10 @@ Decoded decode(const ModuleImage &image, Language language)
                     technologyKnown};
     Decoded decoded;
     decoded.family = Family::Qsfp;
-    for (const Entry &entry : catalogue()) {
-        const Page page{entry.page};
-        if (!image.holds(kDevice, entry.span, page))
-            continue;
-        Field field = entryField(image, kDevice, page, entry, entryName(entry, w));
+    decoded.fields = catalogueFields(image, kDevice, catalogue(), w, [&c](Field &field, const Entry &entry) {
         decodeField(field, entry, c);
-        decoded.fields.append(field);
-    }
+        return true;
+    });
     decoded.findings = hostFindings(image, w);
     decoded.missing = missingRegions(image, Family::Qsfp, w);
     return decoded;
