@@ -4,6 +4,7 @@
 
 #include "checkcodes.h"
 #include "decoder.h"
+#include "decodertesting.h"
 #include "flatlayout.h"
 #include "json.h"
 #include "monitoring.h"
@@ -27,16 +28,6 @@ struct Edit {
 Q_DECLARE_METATYPE(QVector<Edit>)
 
 namespace {
-
-QByteArray bytesOf(std::initializer_list<int> values)
-{
-    QByteArray bytes;
-    for (int v : values)
-        bytes.append(char(v));
-    return bytes;
-}
-
-QByteArray word(int value) { return bytesOf({value >> 8, value & 0xFF}); }
 
 const Page kLanes{0x11, 0};
 
@@ -81,22 +72,6 @@ ModuleImage module(const QVector<Edit> &edits = {}, bool keepCodes = false)
     if (!keepCodes)
         recomputeCheckCodes(image);
     return image;
-}
-
-const Field *fieldOf(const Decoded &decoded, const QString &key)
-{
-    for (const Field &field : decoded.fields)
-        if (field.key == key)
-            return &field;
-    return nullptr;
-}
-
-QStringList keysOf(const QList<Region> &regions)
-{
-    QStringList keys;
-    for (const Region &region : regions)
-        keys.append(regionKey(region, Family::Cmis));
-    return keys;
 }
 
 }  // namespace
@@ -334,7 +309,7 @@ private slots:
         QFETCH(QVector<Edit>, edits);
         QFETCH(QStringList, regions);
         const ModuleImage image = module(edits);
-        QCOMPARE(keysOf(advertisedRegions(image)), regions);
+        QCOMPARE(keysOf(advertisedRegions(image), Family::Cmis), regions);
         QCOMPARE(toJson(image).value("pages").toVariant().toStringList(), regions);
         const bool flat = regions.size() == 2;
         QCOMPARE(pageToSelect(Region::upperOf(kDeviceA0, Page{0}), image).isSet(), !flat);

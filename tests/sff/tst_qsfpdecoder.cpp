@@ -5,6 +5,7 @@
 
 #include "checkcodes.h"
 #include "decoder.h"
+#include "decodertesting.h"
 #include "flatlayout.h"
 #include "json.h"
 #include "monitoring.h"
@@ -17,16 +18,6 @@ using namespace sff;
 namespace {
 
 using Edits = QMap<int, QByteArray>;
-
-QByteArray bytesOf(std::initializer_list<int> values)
-{
-    QByteArray bytes;
-    for (int v : values)
-        bytes.append(char(v));
-    return bytes;
-}
-
-QByteArray word(int value) { return bytesOf({value >> 8, value & 0xFF}); }
 
 // A 640-byte image: a QSFP28 module with four lanes and page 03h's
 // thresholds, with `edits` at flat offsets (page 00h from 128, page 03h from
@@ -76,14 +67,6 @@ ModuleImage imageOf(const QByteArray &raw)
     if (!fromRawLayout(raw, &image, &reason))
         qFatal("%s", qPrintable(reason));
     return image;
-}
-
-const Field *fieldOf(const Decoded &decoded, const QString &key)
-{
-    for (const Field &field : decoded.fields)
-        if (field.key == key)
-            return &field;
-    return nullptr;
 }
 
 QString valueOf(const QByteArray &raw, const QString &key)
@@ -341,10 +324,7 @@ private slots:
         QFETCH(QStringList, regions);
         QFETCH(bool, selectsPage00);
         const ModuleImage image = imageOf(flat({{2, bytesOf({status})}, {195, bytesOf({pages})}}).left(256));
-        QStringList keys;
-        for (const Region &region : advertisedRegions(image))
-            keys.append(regionKey(region, Family::Qsfp));
-        QCOMPARE(keys, regions);
+        QCOMPARE(keysOf(advertisedRegions(image), Family::Qsfp), regions);
         QCOMPARE(pageToSelect(Region::upperOf(kDeviceA0, Page{0}), image).isSet(), selectsPage00);
         QVERIFY(pageToSelect(Region::upperOf(kDeviceA0, Page{3}), image).isSet());
     }
