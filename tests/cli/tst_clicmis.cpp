@@ -3,30 +3,19 @@
 // with verify, and what is refused, as a shell runs them.
 
 #include "checkcodes.h"
+#include "clirun.h"
 #include "imagefile.h"
 #include "samplemodule.h"
+#include "testbytes.h"
 #include "textfields.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int code;
-    QByteArray out;
-    QString err;
-};
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const sff::Region kPage00 = sff::Region::upperOf(sff::kDeviceA0, sff::Page{0});
 
@@ -40,18 +29,7 @@ class TstCliCmis : public QObject
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    Run cli(const QStringList &arguments)
-    {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VEXA_SIMULATOR", path("module.txt"));
-        environment.insert("XDG_CONFIG_HOME", path("config"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VEXA_CLI), arguments);
-        program.waitForFinished(120000);
-        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-                program.readAllStandardOutput(), QString::fromUtf8(program.readAllStandardError())};
-    }
+    Run cli(const QStringList &arguments) { return runCli(arguments, path("module.txt"), path("config")); }
 
     QJsonObject decoded(const QStringList &source = {})
     {

@@ -2,34 +2,17 @@
 // the simulator knows by its byte 0: read all, decode, ethtool's layouts,
 // write by page and a series, as a shell runs them.
 
+#include "clirun.h"
 #include "samplemodule.h"
+#include "testbytes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int code;
-    QByteArray out;
-    QString err;
-};
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // What `ethtool -m DEV hex on` prints for these bytes.
 QByteArray ethtoolHex(const QByteArray &bytes)
@@ -55,17 +38,7 @@ class TstCliQsfp : public QObject
 
     Run cli(const QStringList &arguments, const QString &modules = QString())
     {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VEXA_SIMULATOR", path("module.bin"));
-        if (!modules.isEmpty())
-            environment.insert("VEXA_SIMULATOR_MODULES", modules);
-        environment.insert("XDG_CONFIG_HOME", path("config"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VEXA_CLI), arguments);
-        program.waitForFinished(120000);
-        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-                program.readAllStandardOutput(), QString::fromUtf8(program.readAllStandardError())};
+        return runCli(arguments, path("module.bin"), path("config"), modules);
     }
 
     QJsonObject decoded(const QString &file)
