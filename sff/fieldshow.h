@@ -70,9 +70,10 @@ Field entryField(const ModuleImage &image, quint8 device, Page page, const Entry
     field.raw = image.bytes(device, entry.span, page);
     return field;
 }
+
 // The fields of a paged family's catalogue whose bytes the image holds, in
-// its order, each shown by `show(field, entry)`, which returns false for a
-// field that says nothing.
+// its order, named by the family's entryName() and shown by
+// `show(field, entry)`, which returns false for a field that says nothing.
 template <typename Entry, typename Show>
 QVector<Field> catalogueFields(const ModuleImage &image, quint8 device, const QVector<Entry> &catalogue, const Words &w,
                                Show show)
@@ -88,6 +89,7 @@ QVector<Field> catalogueFields(const ModuleImage &image, quint8 device, const QV
     }
     return fields;
 }
+
 // "Page 03h is not in the image" for each region the module advertises and
 // the image lacks.
 QStringList missingRegions(const ModuleImage &image, Family family, const Words &w);
