@@ -132,22 +132,28 @@ void qsfpPage00(Writer upper)
     upper.checkCode(at(192), at(223));
 }
 
+// One quantity's four thresholds at an offset of an upper page.
+struct Thresholds {
+    int offset;
+    int limits[4];
+};
+
+void putThresholds(Writer &page, std::initializer_list<Thresholds> quantities)
+{
+    for (const Thresholds &quantity : quantities)
+        for (int limit = 0; limit < 4; ++limit)
+            page.word(quantity.offset - 128 + 2 * limit, quantity.limits[limit]);
+}
+
 void qsfpPage03(Writer page)
 {
-    const auto at = [](int offset) { return offset - 128; };
-    const struct {
-        int offset;
-        int limits[4];
-    } thresholds[] = {
-        {128, {0x4B00, 0xFB00, 0x4600, 0x0000}},  // temperature: 75, -5, 70, 0 degrees C
-        {144, {36300, 29700, 34650, 31350}},      // supply: 3.63, 2.97, 3.465, 3.135 V
-        {176, {35481, 437, 28184, 871}},          // RX power: 5.5, -13.6, 4.5, -10.6 dBm
-        {184, {50000, 5000, 45000, 7500}},        // bias: 100, 10, 90, 15 mA
-        {192, {28184, 891, 22387, 2239}},         // TX power: 4.5, -10.5, 3.5, -6.5 dBm
-    };
-    for (const auto &quantity : thresholds)
-        for (int limit = 0; limit < 4; ++limit)
-            page.word(at(quantity.offset) + 2 * limit, quantity.limits[limit]);
+    putThresholds(page, {
+                            {128, {0x4B00, 0xFB00, 0x4600, 0x0000}},  // temperature: 75, -5, 70, 0 degrees C
+                            {144, {36300, 29700, 34650, 31350}},      // supply: 3.63, 2.97, 3.465, 3.135 V
+                            {176, {35481, 437, 28184, 871}},          // RX power: 5.5, -13.6, 4.5, -10.6 dBm
+                            {184, {50000, 5000, 45000, 7500}},        // bias: 100, 10, 90, 15 mA
+                            {192, {28184, 891, 22387, 2239}},         // TX power: 4.5, -10.5, 3.5, -6.5 dBm
+                        });
 }
 
 // A 400GBASE-DR4 QSFP-DD module, CMIS 5.0, in ModuleReady.
@@ -193,20 +199,14 @@ void cmisPage01(Writer page)
 
 void cmisPage02(Writer page)
 {
+    putThresholds(page, {
+                            {128, {0x4B00, 0xFB00, 0x4600, 0x0000}},  // temperature: 75, -5, 70, 0 degrees C
+                            {136, {36300, 29700, 34650, 31350}},      // supply: 3.63, 2.97, 3.465, 3.135 V
+                            {176, {28184, 891, 22387, 2239}},         // TX power: 4.5, -10.5, 3.5, -6.5 dBm
+                            {184, {50000, 5000, 45000, 7500}},        // bias: 100, 10, 90, 15 mA
+                            {192, {35481, 437, 28184, 871}},          // RX power: 5.5, -13.6, 4.5, -10.6 dBm
+                        });
     const auto at = [](int offset) { return offset - 128; };
-    const struct {
-        int offset;
-        int limits[4];
-    } thresholds[] = {
-        {128, {0x4B00, 0xFB00, 0x4600, 0x0000}},  // temperature: 75, -5, 70, 0 degrees C
-        {136, {36300, 29700, 34650, 31350}},      // supply: 3.63, 2.97, 3.465, 3.135 V
-        {176, {28184, 891, 22387, 2239}},         // TX power: 4.5, -10.5, 3.5, -6.5 dBm
-        {184, {50000, 5000, 45000, 7500}},        // bias: 100, 10, 90, 15 mA
-        {192, {35481, 437, 28184, 871}},          // RX power: 5.5, -13.6, 4.5, -10.6 dBm
-    };
-    for (const auto &quantity : thresholds)
-        for (int limit = 0; limit < 4; ++limit)
-            page.word(at(quantity.offset) + 2 * limit, quantity.limits[limit]);
     page.checkCode(at(128), at(255));
 }
 
